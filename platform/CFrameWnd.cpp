@@ -1,0 +1,28 @@
+#include "CFrameWnd.h"
+#include "CWinApp.h"
+
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                       LPCSTR menuName, DWORD exStyle, LPVOID param)
+{
+    HMENU menu = menuName ? LoadMenuA(AfxGetInstanceHandle(), menuName) : nullptr;
+    int w = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
+    int h = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
+    if (!className) className = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
+                                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                                                    LoadIcon(nullptr, IDI_APPLICATION));
+    return CWnd::CreateEx(exStyle, className, windowName, style, rect.left, rect.top, w, h,
+                          parent ? parent->m_hWnd : nullptr, menu, param);
+}
+
+void CFrameWnd::OnAppExit()
+{
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd) app->OnAppExit();
+    else SendMessage(WM_CLOSE);
+}

@@ -1,0 +1,17 @@
+// A top-level frame: routes the exit command and deletes itself when its window is gone.
+#pragma once
+#include "CWnd.h"
+
+class CFrameWnd : public CWnd {
+public:
+    CFrameWnd() = default;
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* parent = nullptr, LPCSTR menuName = nullptr,
+                DWORD exStyle = 0, LPVOID param = nullptr);
+    static const CRect rectDefault;
+
+protected:
+    void PostNcDestroy() override { delete this; }
+    void OnAppExit();
+    DECLARE_MESSAGE_MAP()
+};

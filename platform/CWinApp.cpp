@@ -1,0 +1,86 @@
+#include "CWinApp.h"
+#include "CGdiObject.h"
+#include "CWnd.h"
+#include <ole2.h>
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+HINSTANCE AfxGetInstanceHandle() { return g_app && g_app->m_hInstance ? g_app->m_hInstance : GetModuleHandleA(nullptr); }
+HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+int AfxMessageBox(LPCSTR text, UINT type)
+{
+    CWnd* main = AfxGetMainWnd();
+    LPCSTR title = g_app && g_app->m_pszAppName ? g_app->m_pszAppName : "";
+    return ::MessageBoxA(main ? main->m_hWnd : nullptr, text, title, type);
+}
+
+CWinApp::CWinApp(LPCSTR appName)
+{
+    g_app = this;
+    if (appName) {
+        m_appName = appName;
+    } else {
+        // Without a name of its own the application is named after its program file.
+        char path[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        CString p(path);
+        int slash = p.ReverseFind('\\');
+        p = p.Mid(slash + 1);
+        int dot = p.ReverseFind('.');
+        m_appName = dot > 0 ? p.Left(dot) : p;
+    }
+    m_pszAppName = m_appName;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this) g_app = nullptr;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    for (;;) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // Idle: drop the temporary wrappers handed out while handling messages.
+            CWnd::DeleteTempMap();
+            AfxDeleteTempGdiObjects();
+        }
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    m_exitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd) m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+int AfxWinMain(HINSTANCE instance, int cmdShow)
+{
+    CWinApp* app = AfxGetApp();
+    if (!app) return -1;
+    app->m_hInstance = instance;
+    app->m_nCmdShow = cmdShow;
+    INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
+    InitCommonControlsEx(&icc);
+    OleInitialize(nullptr);
+    int code;
+    if (!app->InitInstance()) {
+        if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
+        code = app->ExitInstance();
+    } else {
+        code = app->Run();
+    }
+    OleUninitialize();
+    return code;
+}

@@ -1,0 +1,29 @@
+# Sourced by the scripts: one Xvfb display and one Wine prefix kept in the build tree.
+VOTAROO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$VOTAROO_ROOT/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+votaroo_start_display() {
+  if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then return; fi
+  local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  VOTAROO_XVFB=$!
+  local n; read -r n <"$fifo"; rm -f "$fifo"
+  export DISPLAY=":$n"
+  trap 'kill $VOTAROO_XVFB 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+}
+
+votaroo_prefix() {
+  if [ ! -f "$WINEPREFIX/.votaroo-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager every closing box would wait for one.
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w || true
+    touch "$WINEPREFIX/.votaroo-ready"
+  fi
+}
+
+# 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).
+votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }

@@ -1,0 +1,20 @@
+#!/bin/bash
+# Installs what the build and the tests need on Debian 12; quick when all is there.
+set -e
+need=()
+command -v cmake >/dev/null || need+=(cmake)
+command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
+[ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
+dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v xdotool >/dev/null || need+=(xdotool)
+[ -x /usr/bin/convert ] || need+=(imagemagick)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+if [ ${#need[@]} -gt 0 ]; then
+  echo "setup: installing ${need[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
