@@ -11,7 +11,7 @@ votaroo_start_display() {
   VOTAROO_XVFB=$!
   local n; read -r n <"$fifo"; rm -f "$fifo"
   export DISPLAY=":$n"
-  trap 'kill $VOTAROO_XVFB 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+  trap 'kill $VOTAROO_XVFB 2>/dev/null' EXIT
 }
 
 votaroo_prefix() {
