@@ -1,0 +1,79 @@
+// Dialogs built in memory: created at once, parent disabled, ended by OK or the close box.
+#include "CButton.h"
+#include "CFrameWnd.h"
+#include "TestSupport.h"
+#include "iDialog.h"
+#include <gtest/gtest.h>
+
+
+namespace {
+
+const DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
+
+struct Owner {
+    CFrameWnd* frame = new CFrameWnd;
+    Owner() { frame->Create(nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)); }
+    ~Owner() { frame->DestroyWindow(); }
+};
+
+class OkDialog : public iDialog {
+public:
+    OkDialog(CWnd* parent, LPCSTR caption) : iDialog(parent, CRect(0, 0, 120, 60), kStyle, caption)
+    {
+        ok = new CButton;
+        CRect r(10, 40, 50, 54);
+        MapDialogRect(&r);
+        ok->Create("OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, r, this, IDOK);
+    }
+    ~OkDialog() override { delete ok; }
+    CButton* ok;
+};
+
+TEST(iDialog, WindowExistsAtOnceAndTheParentIsDisabled)
+{
+    Owner owner;
+    OkDialog dlg(owner.frame, "Made at once");
+    ASSERT_NE(dlg.m_hWnd, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(owner.frame->m_hWnd));
+    EXPECT_EQ(dlg.disabledParent, owner.frame->m_hWnd);
+    EXPECT_EQ(dlg.modalByHand, 1);
+    EXPECT_TRUE(dlg.UsesDialogUnits());
+    CString caption;
+    dlg.GetWindowText(caption);
+    EXPECT_STREQ(caption, "Made at once");
+    // The toolkit's own style bit never reaches the template.
+    const auto* t = reinterpret_cast<const DLGTEMPLATE*>(dlg.Template());
+    EXPECT_EQ(t->style & 0x01000000u, 0u);
+    EXPECT_EQ(t->cx, 120);
+}
+
+TEST(iDialog, OkAndCloseBoxEndTheLoopAndGiveTheParentBack)
+{
+    Owner owner;
+    {
+        OkDialog dlg(owner.frame, "About");
+        PostMessageA(dlg.ok->m_hWnd, BM_CLICK, 0, 0);
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.inModalLoop, 0);
+        EXPECT_TRUE(IsWindowEnabled(owner.frame->m_hWnd));
+        EXPECT_EQ(dlg.m_hWnd, nullptr);
+    }
+    {
+        OkDialog dlg(owner.frame, "Help");
+        dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE);
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_TRUE(IsWindowEnabled(owner.frame->m_hWnd));
+    }
+}
+
+TEST(iDialog, DroppedWithoutItsLoopStillEnablesTheParent)
+{
+    Owner owner;
+    {
+        OkDialog dlg(owner.frame, "never run");
+        EXPECT_FALSE(IsWindowEnabled(owner.frame->m_hWnd));
+    }
+    EXPECT_TRUE(IsWindowEnabled(owner.frame->m_hWnd));
+}
+
+} // namespace

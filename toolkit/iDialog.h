@@ -1,0 +1,35 @@
+// A dialog whose template is built in memory and whose window exists once the constructor returns.
+#pragma once
+#include "CDialog.h"
+#include "DialogTemplate.h"
+#include "iWindowSet.h"
+#include <memory>
+
+class iDialog : public CDialog, public iWindowSetOwner {
+public:
+    // rect is in dialog units; menu 0 or -1 means none; modeless 0 makes a modal dialog.
+    iDialog(CWnd* parent, const RECT& rect, DWORD style, LPCSTR caption, int menu = 0, int modeless = 0);
+    ~iDialog() override;
+
+    INT_PTR DoModal() override;
+    BOOL OnInitDialog() override;
+
+    iWindowSet* GetWindowSet() override { return &windows; }
+    // Control rectangles on this dialog are read in dialog units while this is set.
+    bool UsesDialogUnits() const { return dialogUnits != 0; }
+    LPCDLGTEMPLATE Template() const { return dialogTemplate ? dialogTemplate->Get() : nullptr; }
+
+    std::unique_ptr<CDialogTemplate> dialogTemplate;
+    int modalByHand = 0;
+    int dialogUnits = 1;
+    int inModalLoop = 0;
+    HWND disabledParent = nullptr;
+    int parentWasEnabled = 0;
+    CRect rect;
+    DWORD style = 0;
+    iWindowSet windows;
+
+protected:
+    // The bit of WS_MAXIMIZE is the toolkit's own: it keeps the template's placement.
+    static const DWORD KeepPlacement = 0x01000000;
+};
