@@ -1,0 +1,104 @@
+// Links on a real window: clicks, colours, tool tip text and sizing to the text.
+#include "CFrameWnd.h"
+#include "TestSupport.h"
+#include "XStaticHyperLink.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using testing_support::ModalAnswerer;
+
+namespace {
+
+std::vector<std::string> g_files;
+UINT_PTR g_result = 42;
+
+HINSTANCE WINAPI FakeShell(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT)
+{
+    g_files.push_back(file ? file : "");
+    return reinterpret_cast<HINSTANCE>(g_result);
+}
+
+class HyperLink : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_files.clear();
+        g_result = 42;
+        LinkShellExecute = &FakeShell;
+        frame = new CFrameWnd;
+        ASSERT_TRUE(frame->Create(nullptr, "links", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 200)));
+    }
+    void TearDown() override
+    {
+        delete link;
+        frame->DestroyWindow();
+        LinkShellExecute = &::ShellExecuteA;
+    }
+    void Click() { frame->SendMessage(WM_COMMAND, MAKEWPARAM(77, STN_CLICKED), reinterpret_cast<LPARAM>(link->m_hWnd)); }
+    COLORREF TextColour()
+    {
+        HDC mem = CreateCompatibleDC(nullptr);
+        CDC dc;
+        dc.Attach(mem);
+        link->CtlColor(&dc, CTLCOLOR_STATIC);
+        COLORREF c = ::GetTextColor(mem);
+        return c;
+    }
+    CFrameWnd* frame = nullptr;
+    XStaticHyperLink* link = nullptr;
+};
+
+TEST_F(HyperLink, SuccessfulClickTurnsTheLinkPurple)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("Votaroo! on the web", WS_VISIBLE, CRect(10, 10, 300, 30), frame, 77));
+    link->SetAction(XHyperLinkAction::Open, "http://votaroo.example/");
+    EXPECT_STREQ(link->tipText, "http://votaroo.example/");
+    EXPECT_EQ(TextColour(), RGB(0, 0, 255));
+    Click();
+    EXPECT_EQ(link->visited, 1);
+    EXPECT_EQ(link->action.lastError, -1);
+    EXPECT_EQ(TextColour(), RGB(128, 0, 128));
+    EXPECT_TRUE(link->GetStyle() & SS_NOTIFY); // clicks are reported from the first colour request on
+}
+
+TEST_F(HyperLink, FailedClickStaysUnvisitedAndReports)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("readme.txt", WS_VISIBLE, CRect(10, 10, 300, 30), frame, 77));
+    g_result = 2;
+    ModalAnswerer answer(IDOK);
+    Click();
+    EXPECT_EQ(link->visited, 0);
+    EXPECT_EQ(link->action.lastError, 2);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].text, "The specified file was not found.");
+}
+
+TEST_F(HyperLink, EmptyFileUsesTheTextForOneClick)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("help@votaroo.example", WS_VISIBLE, CRect(10, 10, 300, 30), frame, 77));
+    link->SetAction(XHyperLinkAction::EMail, "");
+    EXPECT_STREQ(link->tipText, "help@votaroo.example");
+    Click();
+    ASSERT_EQ(g_files.size(), 1u);
+    EXPECT_EQ(g_files[0], "mailto:help@votaroo.example");
+    EXPECT_STREQ(link->action.file, "");
+}
+
+TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("short", WS_VISIBLE | SS_RIGHT, CRect(10, 10, 300, 60), frame, 77));
+    CRect r;
+    link->GetWindowRect(&r);
+    frame->ScreenToClient(&r);
+    EXPECT_EQ(r.right, 300);     // right edge kept
+    EXPECT_LT(r.Width(), 290);   // shrunk to the text
+    EXPECT_LT(r.Height(), 50);
+    EXPECT_EQ(r.top, 10);
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+// A static text that acts as a link: link colours, a pointing-hand cursor and an action on click.
+#pragma once
+#include "XHyperLinkAction.h"
+#include "XStatic.h"
+
+class XStaticHyperLink : public XStatic {
+public:
+    XStaticHyperLink();
+
+    void SetAction(int type, LPCSTR file, LPCSTR parameters = "", LPCSTR directory = "",
+                   int showCommand = SW_SHOWNORMAL, UINT message = 0, HWND messageTarget = nullptr);
+
+    bool Initialise() override;
+    void UpdateTipText() override;
+    HBRUSH CtlColor(CDC* dc, UINT ctlColor) override;
+    virtual void LoadLinkCursor();
+    virtual void Follow();
+
+    COLORREF unvisitedColor = RGB(0, 0, 255);
+    COLORREF visitedColor = RGB(128, 0, 128);
+    int visited = 0;
+    XHyperLinkAction action;
+    HCURSOR linkCursor = nullptr;
+    int useTextAsLink = 1;
+    int reportErrors = 1;
+
+    static const int LinkCursorId = 23460;
+
+protected:
+    bool UnderlinesFont() const override { return true; }
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+};
