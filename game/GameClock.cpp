@@ -1,0 +1,3 @@
+#include "GameClock.h"
+
+time_t (*GameClock)(time_t*) = &::time;
