@@ -1,0 +1,371 @@
+#include "MainFrameWnd.h"
+#include "GameClock.h"
+#include "Trace.h"
+#include <cstdio>
+#include <cstdlib>
+
+#define GAME_TRACE(...) Trace(0, __FILE__, __LINE__, __VA_ARGS__)
+
+namespace {
+const int ClientWidth = 640;
+const int ClientHeight = 480;
+const DWORD FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+const int CardWidth = 136;
+const int CardHeight = 200;
+const int FlagWidth = 30;
+const int FlagHeight = 22;
+
+struct ButtonPlace {
+    const char* text;
+    RECT rect;
+    UINT id;
+};
+const ButtonPlace buttonPlaces[MainFrameWnd::ButtonCount] = {
+    { "Start", { 540, 20, 620, 50 }, 0xFFFF },
+    { "Setup", { 540, 60, 620, 90 }, 0xFFFF },
+    { "About", { 540, 100, 620, 130 }, 0xFFFF },
+    { "Upload", { 540, 140, 620, 170 }, 0xFFFF },
+    { "Help", { 540, 180, 620, 210 }, 0xFFFF },
+    { "Exit", { 540, 430, 620, 460 }, ID_APP_EXIT },
+};
+
+const char isMatchName[] = "MainFrameWnd::IsMatch";
+const char closeName[] = "MainFrameWnd::DoGameClose";
+}
+
+BEGIN_MESSAGE_MAP(MainFrameWnd, CFrameWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_KEYDOWN()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+MainFrameWnd::MainFrameWnd() : m_deck(5, CardKinds)
+{
+    CRect outer(0, 0, ClientWidth, ClientHeight);
+    ::AdjustWindowRect(&outer, FrameStyle, FALSE);
+    Create(nullptr, "Votaroo!", FrameStyle, outer);
+    CenterWindow();
+
+    {
+        CClientDC dc(this);
+        m_canvas = new CDC;
+        m_canvas->CreateCompatibleDC(&dc);
+        m_canvasBitmap = new CBitmap;
+        m_canvasBitmap->CreateCompatibleBitmap(dc, ClientWidth, ClientHeight);
+        m_canvasOldBitmap = m_canvas->SelectObject(m_canvasBitmap);
+    }
+    m_cardFont = new CFont;
+    m_cardFont->CreateFont(-56, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+
+    m_votes = new CStatic;
+    m_votes->Create("Votes", WS_VISIBLE | SS_RIGHT, CRect(50, 45, 110, 65), this);
+
+    for (int i = 0; i < ButtonCount; ++i) {
+        m_buttons[i] = new CButton;
+        m_buttons[i]->Create(buttonPlaces[i].text, WS_VISIBLE | BS_PUSHBUTTON, buttonPlaces[i].rect, this,
+                             buttonPlaces[i].id);
+    }
+
+    std::srand(static_cast<unsigned>(GameClock(nullptr)));
+}
+
+MainFrameWnd::~MainFrameWnd()
+{
+    for (CButton*& button : m_buttons) {
+        delete button;
+        button = nullptr;
+    }
+    delete m_votes;
+    delete m_cardFont;
+    if (m_canvas) {
+        if (m_canvasOldBitmap) m_canvas->SelectObject(m_canvasOldBitmap);
+        delete m_canvas;
+    }
+    delete m_canvasBitmap;
+    m_stacks[0].clear();
+    m_stacks[1].clear();
+}
+
+bool MainFrameWnd::IsMatch(int left, int right, int card)
+{
+    GAME_TRACE("%s : %s %s %s (%d, %d, %d)", isMatchName, CardNames[left], CardNames[right], CardNames[card], left,
+               right, card);
+    if (card == WildCard || left == WildCard || right == WildCard) return true;
+
+    const int x = left - 1;
+    const int y = right - 1;
+    const int z = card - 1;
+    const int ops = m_settings.operations;
+    GAME_TRACE("%s : %d %d %d (%04lX)", isMatchName, x, y, z, static_cast<unsigned long>(ops));
+    if (ops & OpAdd) {
+        GAME_TRACE("%s +", isMatchName);
+        if (x + y == z) return true;
+    }
+    if (ops & OpSubtract) {
+        GAME_TRACE("%s -", isMatchName);
+        if (x - y == z || y - x == z) return true;
+    }
+    if (ops & OpMultiply) {
+        GAME_TRACE("%s *", isMatchName);
+        if (x * y == z) return true;
+    }
+    if (ops & OpDivide) {
+        GAME_TRACE("%s / %lX", isMatchName, 2UL);
+        // The larger value is the dividend; a zero is never divided by.
+        if (y != 0 && x >= y && x / y == z && x % y == 0) return true;
+        if (x != 0 && y >= x && y / x == z && y % x == 0) return true;
+    }
+    GAME_TRACE("%s NO!", isMatchName);
+    return false;
+}
+
+void MainFrameWnd::DealCard(CDC* dc)
+{
+    const int side = m_dealCount % 2;
+    int dx = 0;
+    int dy = 0;
+    if (m_regularDeals != 0) {
+        dx = std::rand() % 11 - 5;
+        dy = std::rand() % 11 - 5;
+    }
+    std::vector<DealtCard>& stack = m_stacks[side];
+    // An identical card never covers its twin exactly: it leans away from the one beneath.
+    if (!stack.empty() && stack.back().code == m_currentCard) {
+        dx = stack.back().dx < 0 ? 10 : -10;
+        dy = stack.back().dy < 0 ? 10 : -10;
+    }
+    stack.push_back(DealtCard{ m_currentCard, dx, dy });
+    DrawCard(dc, side, m_currentCard, dx, dy);
+    ++m_dealCount;
+}
+
+void MainFrameWnd::DoGameStart(CWnd*)
+{
+    if (m_startTime != 0) return;
+    m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
+    m_stacks[0].clear();
+    m_stacks[1].clear();
+    m_regularDeals = 0;
+    m_isWinner = false;
+    m_dealCount = 0;
+    m_totalVotes = 0;
+    m_flagPos = 2;
+    m_answered = 0;
+
+    CClientDC dc(this);
+    DrawScene(&dc);
+    for (int n = 0; n < 2; ++n) {
+        m_currentCard = m_deck.Draw();
+        if (m_currentCard >= 0) DealCard(&dc);
+    }
+
+    m_startTime = m_lastStep = GameClock(nullptr);
+    m_stepPeriod = 60;
+    m_interval = 2000;
+    m_dealTimer = SetTimer(DealTimer, m_interval);
+    m_busy = 0;
+    ShowButtons(false);
+}
+
+void MainFrameWnd::OnTimer(UINT_PTR id)
+{
+    if (id != DealTimer) {
+        Default();
+        return;
+    }
+    if (m_busy) return;
+    m_busy = 1;
+    if (m_regularDeals != 0) DoGameClose();
+    DoGameSetup();
+    DoGamePace();
+    m_busy = 0;
+}
+
+void MainFrameWnd::OnKeyDown(UINT key, UINT, UINT)
+{
+    // Auto-repeated presses count as well: each one is an answer.
+    if (key == VK_SPACE && m_startTime != 0 && m_regularDeals != 0) {
+        ::MessageBeep(0);
+        DoGameMatch();
+    }
+    Default();
+}
+
+void MainFrameWnd::OnLButtonDown(UINT, CPoint)
+{
+    if (m_startTime != 0 && m_regularDeals != 0) {
+        ::MessageBeep(0);
+        DoGameMatch();
+    }
+    Default();
+}
+
+void MainFrameWnd::DoGameMatch()
+{
+    GAME_TRACE("MainFrameWnd::DoGameMatch");
+    m_answered = 1;
+    if (!m_busy) {
+        m_busy = 1;
+        DoGameClose();
+        DoGameSetup();
+        DoGamePace();
+        m_busy = 0;
+    }
+    m_answered = 0;
+}
+
+void MainFrameWnd::DoGameSetup()
+{
+    m_currentCard = m_deck.Draw();
+    // Only the deal after a game-ending judgement can find the deck dry: it deals nothing.
+    if (m_currentCard < 0) return;
+    const int left = m_stacks[0].empty() ? -1 : m_stacks[0].back().code;
+    const int right = m_stacks[1].empty() ? -1 : m_stacks[1].back().code;
+    m_isWinner = left >= 0 && right >= 0 && IsMatch(left, right, m_currentCard);
+    GAME_TRACE("%s ismatch? %s", "MainFrameWnd::DoGameSetup", m_isWinner ? "YES" : "NO");
+    CClientDC dc(this);
+    DealCard(&dc);
+    ++m_regularDeals;
+}
+
+void MainFrameWnd::DoGameClose()
+{
+    const int oldFlag = m_flagPos;
+    const time_t now = GameClock(nullptr);
+    const int votes = m_settings.highestCard / 2 + m_deck.Copies() / 2 +
+                      2 * static_cast<int>((now - m_startTime) / 60) + m_settings.operations;
+
+    if (m_isWinner && m_answered) {
+        GAME_TRACE("%s CORRECT", closeName);
+        if (m_flagPos < 8) ++m_flagPos;
+        m_totalVotes += votes;
+    } else if (m_isWinner) {
+        GAME_TRACE("%s MISSED", closeName);
+        --m_flagPos;
+    } else if (m_answered) {
+        GAME_TRACE("%s WRONG", closeName);
+        m_flagPos -= 2;
+    }
+
+    if (m_flagPos < 0) {
+        KillTimer(DealTimer);
+        CString title;
+        GetWindowText(title);
+        MessageBox("Game over!", title, MB_OK);
+        m_startTime = 0;
+        ShowButtons(true);
+        return;
+    }
+
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", m_totalVotes);
+    m_votes->SetWindowText(text);
+    if (m_deck.Remaining() == 0) {
+        Refill();
+    } else if (m_flagPos != oldFlag) {
+        CClientDC dc(this);
+        DrawScene(&dc);
+    }
+    m_answered = 0;
+}
+
+void MainFrameWnd::Refill()
+{
+    for (size_t i = 0; i < m_stacks[0].size(); ++i)
+        GAME_TRACE("Left  [ %2d ] = %s", static_cast<int>(i + 1), CardNames[m_stacks[0][i].code]);
+    for (size_t i = 0; i < m_stacks[1].size(); ++i)
+        GAME_TRACE("Right [ %2d ] = %s", static_cast<int>(i + 1), CardNames[m_stacks[1][i].code]);
+    m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
+    for (std::vector<DealtCard>& stack : m_stacks) {
+        if (stack.empty()) continue;
+        const DealtCard top = stack.back();
+        stack.clear();
+        stack.push_back(top);
+    }
+    CClientDC dc(this);
+    DrawScene(&dc);
+    ::MessageBeep(0);
+}
+
+void MainFrameWnd::DoGamePace()
+{
+    if (m_startTime == 0) return;
+    const time_t now = GameClock(nullptr);
+    if (now - m_lastStep > m_stepPeriod) {
+        if (m_interval > 1000) {
+            m_interval -= 200;
+            m_stepPeriod = 60;
+        } else if (m_interval > 500) {
+            m_interval -= 100;
+            m_stepPeriod = 45;
+        } else if (m_interval > 100) {
+            m_interval -= 10;
+            m_stepPeriod = 30;
+        } else if (m_interval > 10) {
+            m_interval -= 5;
+            m_stepPeriod = 15;
+        } else if (m_interval > 0) {
+            m_interval -= 1;
+            m_stepPeriod = 10;
+        }
+        m_lastStep = now;
+    }
+    // Replaces the running timer, so the full interval begins after every deal.
+    m_dealTimer = SetTimer(DealTimer, m_interval);
+}
+
+void MainFrameWnd::ShowButtons(bool show)
+{
+    for (CButton* button : m_buttons)
+        if (button) button->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+BOOL MainFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // The first five buttons share one id, so the click is told apart by its window.
+    if (HIWORD(wParam) == BN_CLICKED && m_buttons[0] && reinterpret_cast<HWND>(lParam) == m_buttons[0]->m_hWnd) {
+        DoGameStart(m_buttons[0]);
+        return TRUE;
+    }
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+void MainFrameWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    DrawScene(&dc);
+}
+
+BOOL MainFrameWnd::OnEraseBkgnd(CDC*)
+{
+    return TRUE; // the scene covers the whole client area
+}
+
+void MainFrameWnd::DrawScene(CDC* target)
+{
+    if (!m_canvas || !target) return;
+    m_canvas->FillSolidRect(0, 0, ClientWidth, ClientHeight, RGB(0, 128, 0));
+    for (int side = 0; side < 2; ++side)
+        for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
+    const int flagTop = 110 - 8 * m_flagPos;
+    m_canvas->FillSolidRect(312, flagTop, FlagWidth, FlagHeight, RGB(255, 0, 0));
+    target->BitBlt(0, 0, ClientWidth, ClientHeight, m_canvas, 0, 0, SRCCOPY);
+}
+
+void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)
+{
+    if (!dc || code < 0 || code >= CardKinds) return;
+    CRect client;
+    GetClientRect(&client);
+    const int left = (side == 0 ? 152 : 328) + dx;
+    const int top = client.Height() - 220 + dy;
+    dc->RoundRect(left, top, left + CardWidth, top + CardHeight, 20, 20);
+    CRect face(left + 12, top + 12, left + CardWidth - 12, top + CardHeight - 12);
+    CScopedSelect font(*dc, m_cardFont ? m_cardFont->GetSafeHandle() : nullptr);
+    const int oldMode = dc->SetBkMode(TRANSPARENT);
+    dc->DrawText(CardNames[code], -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc->SetBkMode(oldMode);
+}

@@ -1,0 +1,87 @@
+// The main game window: the playing surface, the deal and the judgement of every card.
+#pragma once
+#include "CButton.h"
+#include "CDC.h"
+#include "CFrameWnd.h"
+#include "CGdiObject.h"
+#include "CStatic.h"
+#include "Deck.h"
+#include "Settings.h"
+#include <ctime>
+#include <vector>
+
+class MainFrameWnd : public CFrameWnd {
+public:
+    enum { DealTimer = 1, RemarkTimer = 2 };
+    enum { ButtonCount = 6 };
+
+    MainFrameWnd();
+    ~MainFrameWnd() override;
+
+    // Is the card a winner against the two showing cards under the chosen operations?
+    bool IsMatch(int left, int right, int card);
+    // Puts the current card on the next stack and paints it at once.
+    void DealCard(CDC* dc);
+
+    void DoGameStart(CWnd* button);
+    void DoGameMatch();
+    void DoGameSetup();
+    void DoGameClose();
+    void DoGamePace();
+
+    // Composes the whole scene off screen and copies it in one piece.
+    void DrawScene(CDC* target);
+    void DrawCard(CDC* dc, int side, int code, int dx, int dy);
+
+    // The record the game reads; changed between games.
+    Settings& GameSettings() { return m_settings; }
+    const Deck& GameDeck() const { return m_deck; }
+    const std::vector<DealtCard>& Stack(int side) const { return m_stacks[side & 1]; }
+    bool GameRunning() const { return m_startTime != 0; }
+    int FlagPos() const { return m_flagPos; }
+    int TotalVotes() const { return m_totalVotes; }
+    UINT Interval() const { return m_interval; }
+    int StepPeriod() const { return m_stepPeriod; }
+    int RegularDeals() const { return m_regularDeals; }
+    int DealCount() const { return m_dealCount; }
+    bool IsWinner() const { return m_isWinner; }
+    CDC* Canvas() const { return m_canvas; }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnTimer(UINT_PTR id);
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnLButtonDown(UINT flags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowButtons(bool show);
+    void Refill();
+
+    Settings m_settings;
+    CDC* m_canvas = nullptr;
+    CBitmap* m_canvasBitmap = nullptr;
+    HGDIOBJ m_canvasOldBitmap = nullptr;
+    CFont* m_cardFont = nullptr;
+    CStatic* m_votes = nullptr;
+    CButton* m_buttons[ButtonCount] = {};
+
+    Deck m_deck;
+    int32_t m_currentCard = -1;
+    std::vector<DealtCard> m_stacks[2];
+    time_t m_startTime = 0;
+    time_t m_lastStep = 0;
+    int32_t m_stepPeriod = 60;
+    UINT_PTR m_dealTimer = 0;
+    UINT m_interval = 2000;
+    int32_t m_busy = 0;
+    int32_t m_regularDeals = 0;
+    bool m_isWinner = false;
+    int32_t m_dealCount = 0;
+    int32_t m_totalVotes = 0;
+    int32_t m_flagPos = 2;
+    int32_t m_answered = 0;
+};

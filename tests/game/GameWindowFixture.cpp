@@ -1,0 +1,94 @@
+#include "GameWindowFixture.h"
+#include <fstream>
+#include <sstream>
+
+namespace game_testing {
+
+time_t fakeNow = 1000000;
+
+time_t FakeClock(time_t* out)
+{
+    if (out) *out = fakeNow;
+    return fakeNow;
+}
+
+namespace {
+const char tracePath[] = "C:\\TMP\\TRACE.QRV";
+
+std::string ReadAll()
+{
+    std::ifstream in(tracePath, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+}
+
+TraceReader::TraceReader()
+{
+    ::CreateDirectoryA("C:\\TMP", nullptr);
+    Mark();
+}
+
+void TraceReader::Mark()
+{
+    m_mark = static_cast<long>(ReadAll().size());
+}
+
+std::vector<std::string> TraceReader::NewLines() const
+{
+    std::string text = ReadAll().substr(static_cast<size_t>(m_mark));
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> TraceReader::NewMessages() const
+{
+    std::vector<std::string> messages;
+    for (const std::string& line : NewLines()) {
+        size_t at = line.find(" => ");
+        messages.push_back(at == std::string::npos ? line : line.substr(at + 4));
+    }
+    return messages;
+}
+
+void GameWindowTest::SetUp()
+{
+    ::CreateDirectoryA("C:\\TMP", nullptr);
+    fakeNow = 1000000;
+    GameClock = &FakeClock;
+    wnd = new MainFrameWnd;
+    ASSERT_NE(wnd->m_hWnd, nullptr);
+    wnd->ShowWindow(SW_SHOW);
+}
+
+void GameWindowTest::TearDown()
+{
+    if (wnd && ::IsWindow(wnd->m_hWnd)) wnd->DestroyWindow(); // the frame deletes itself
+    wnd = nullptr;
+    testing_support::Pump(0);
+    GameClock = &::time;
+}
+
+void GameWindowTest::Start(unsigned seed)
+{
+    std::srand(seed);
+    ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(wnd->GameRunning());
+}
+
+std::string GameWindowTest::VotesText() const
+{
+    char text[64] = "";
+    ::GetWindowTextA(::FindWindowExA(wnd->m_hWnd, nullptr, "Static", nullptr), text, sizeof text);
+    return text;
+}
+
+} // namespace game_testing
