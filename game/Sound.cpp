@@ -1,0 +1,4 @@
+#include "Sound.h"
+#include <mmsystem.h>
+
+GamePlaySoundFn GamePlaySound = &::PlaySoundA;
