@@ -1,0 +1,380 @@
+// The course of a game on the real window: opening, answers, votes, flag, game over.
+#include "GameWindowFixture.h"
+#include <algorithm>
+
+using testing_support::ModalAnswerer;
+
+namespace game_testing {
+namespace {
+
+int CountOf(const std::vector<std::string>& lines, const std::string& text)
+{
+    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
+}
+
+int CountContaining(const std::vector<std::string>& lines, const std::string& part)
+{
+    int n = 0;
+    for (const std::string& l : lines) n += l.find(part) != std::string::npos;
+    return n;
+}
+
+// Closes the box and remembers what the window looked like while it was up.
+struct GameOverBox {
+    MainFrameWnd* wnd;
+    int dealsWhileUp = -1;
+    int dealsAfterTick = -1;
+    ModalAnswerer answerer{ [this](HWND box) {
+        dealsWhileUp = wnd->DealCount();
+        ::SendMessageA(wnd->m_hWnd, WM_TIMER, MainFrameWnd::DealTimer, 0); // dropped: busy
+        dealsAfterTick = wnd->DealCount();
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    } };
+    explicit GameOverBox(MainFrameWnd* w) : wnd(w) {}
+};
+
+class GameCourse : public GameWindowTest {
+protected:
+    void ExpectButtonsVisible(bool visible)
+    {
+        for (const char* text : { "Start", "Setup", "About", "Upload", "Help", "Exit" }) {
+            HWND b = Button(text);
+            ASSERT_NE(b, nullptr) << text;
+            EXPECT_EQ(::IsWindowVisible(b) != FALSE, visible) << text;
+        }
+    }
+    // Plays without losing the flag until the condition holds; false when it never did.
+    template <class Condition> bool PlayUntil(Condition done, int limit = 3000)
+    {
+        for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
+            if (done()) return true;
+            PlayOne();
+        }
+        return done();
+    }
+    // Ends the game from where it stands, and checks the end.
+    void CheckGameOver(GameOverBox& box, int dealsBefore, const std::string& votesBefore)
+    {
+        ASSERT_EQ(box.answerer.seen().size(), 1u);
+        EXPECT_EQ(box.answerer.seen()[0].text, "Game over!");
+        EXPECT_EQ(box.answerer.seen()[0].caption, "Votaroo!");
+        EXPECT_EQ(box.dealsWhileUp, dealsBefore);
+        EXPECT_EQ(box.dealsAfterTick, dealsBefore);
+        EXPECT_FALSE(wnd->GameRunning());
+        EXPECT_LT(wnd->FlagPos(), 0);
+        EXPECT_EQ(wnd->DealCount(), dealsBefore + 1); // one last card, never judged
+        EXPECT_EQ(VotesText(), votesBefore);
+        ExpectButtonsVisible(true);
+        // Answers are no longer taken; the deal timer is gone, so no tick comes either.
+        const int deals = wnd->DealCount();
+        Space();
+        Click();
+        EXPECT_EQ(wnd->DealCount(), deals);
+    }
+};
+
+TEST_F(GameCourse, IdleWindowBeforeTheFirstGame)
+{
+    CRect client;
+    wnd->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 640);
+    EXPECT_EQ(client.Height(), 480);
+    char caption[64] = "";
+    ::GetWindowTextA(wnd->m_hWnd, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Votaroo!");
+    EXPECT_EQ(VotesText(), "Votes");
+    ExpectButtonsVisible(true);
+    EXPECT_FALSE(wnd->GameRunning());
+    EXPECT_EQ(wnd->FlagPos(), 2);
+
+    // The flag at position 2 has its top at y 94; no card on the stacks.
+    ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(wnd->m_hWnd);
+    EXPECT_EQ(wnd->Canvas()->GetPixel(315, 96), RGB(255, 0, 0));
+    EXPECT_EQ(wnd->Canvas()->GetPixel(315, 92), RGB(0, 128, 0));
+    EXPECT_EQ(wnd->Canvas()->GetPixel(160, 300), RGB(0, 128, 0));
+}
+
+TEST_F(GameCourse, OpeningCardsAndAnswersBeforeTheFirstRegularDeal)
+{
+    Start(3);
+    ExpectButtonsVisible(false);
+    EXPECT_EQ(wnd->DealCount(), 2);
+    ASSERT_EQ(wnd->Stack(0).size(), 1u);
+    ASSERT_EQ(wnd->Stack(1).size(), 1u);
+    EXPECT_EQ(wnd->Stack(0)[0].dx, 0);
+    EXPECT_EQ(wnd->Stack(1)[0].dy, 0);
+    EXPECT_EQ(wnd->Interval(), 2000u);
+    EXPECT_EQ(wnd->StepPeriod(), 60);
+
+    TraceReader trace;
+    Space();
+    Click();
+    Space(true);
+    EXPECT_EQ(wnd->DealCount(), 2);
+    EXPECT_EQ(wnd->FlagPos(), 2);
+    EXPECT_TRUE(trace.NewLines().empty());
+
+    // The Start button is ignored while a game runs.
+    ::SendMessageA(wnd->m_hWnd, WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Button("Start")));
+    EXPECT_EQ(wnd->DealCount(), 2);
+
+    // The first tick deals without judging; the card goes left again.
+    Tick();
+    EXPECT_EQ(wnd->RegularDeals(), 1);
+    ASSERT_EQ(wnd->Stack(0).size(), 2u);
+    std::vector<std::string> lines = trace.NewMessages();
+    EXPECT_EQ(CountContaining(lines, "DoGameClose"), 0);
+    EXPECT_EQ(CountContaining(lines, "MainFrameWnd::DoGameSetup ismatch? "), 1);
+    const DealtCard& third = wnd->Stack(0)[1];
+    if (third.code != wnd->Stack(0)[0].code) {
+        EXPECT_EQ(third.dx, 0);
+        EXPECT_EQ(third.dy, 0);
+    }
+    // The votes display shows the total from the first judgement on.
+    EXPECT_EQ(VotesText(), "Votes");
+    if (wnd->IsWinner()) Space();
+    else Tick();
+    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+}
+
+TEST_F(GameCourse, LaterCardsLieWithinFivePixels)
+{
+    Start(11);
+    Tick();
+    for (int n = 0; n < 60 && wnd->GameRunning(); ++n) {
+        const int side = wnd->DealCount() % 2;
+        PlayOne();
+        const std::vector<DealtCard>& stack = wnd->Stack(side);
+        const DealtCard& card = stack.back();
+        if (stack.size() >= 2 && stack[stack.size() - 2].code == card.code) continue;
+        EXPECT_GE(card.dx, -5);
+        EXPECT_LE(card.dx, 5);
+        EXPECT_GE(card.dy, -5);
+        EXPECT_LE(card.dy, 5);
+    }
+}
+
+TEST_F(GameCourse, IdenticalCardsLeanAwayFromTheCardBeneath)
+{
+    bool sawZero = false;
+    bool sawNegative = false;
+    wnd->GameSettings().highestCard = 9; // fewer kinds, more twins
+    for (unsigned seed = 1; seed < 400 && !(sawZero && sawNegative); ++seed) {
+        if (wnd->GameRunning()) {
+            GameOverBox box(wnd);
+            while (wnd->GameRunning()) wnd->IsWinner() ? Tick() : Space();
+        }
+        Start(seed);
+        for (int n = 0; n < 40 && wnd->GameRunning(); ++n) {
+            const int side = wnd->DealCount() % 2;
+            const DealtCard beneath = wnd->Stack(side).back();
+            n == 0 ? Tick() : PlayOne();
+            const DealtCard& card = wnd->Stack(side).back();
+            if (card.code != beneath.code) continue;
+            EXPECT_EQ(card.dx, beneath.dx < 0 ? 10 : -10);
+            EXPECT_EQ(card.dy, beneath.dy < 0 ? 10 : -10);
+            if (beneath.dx == 0 && beneath.dy == 0) {
+                EXPECT_EQ(card.dx, -10);
+                EXPECT_EQ(card.dy, -10);
+                sawZero = true;
+            }
+            if (beneath.dx < 0 && beneath.dy < 0 && beneath.dx > -10) {
+                EXPECT_EQ(card.dx, 10);
+                EXPECT_EQ(card.dy, 10);
+                sawNegative = true;
+            }
+        }
+    }
+    EXPECT_TRUE(sawZero);
+    EXPECT_TRUE(sawNegative);
+}
+
+TEST_F(GameCourse, VotesGrowWithTheMinutesPlayed)
+{
+    const time_t start = fakeNow;
+    Start(5);
+    Tick();
+    fakeNow = start + 59;
+    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+    int before = wnd->TotalVotes();
+    Space();
+    EXPECT_EQ(wnd->TotalVotes() - before, 13); // 8 + 2 + 0 + 3
+    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+
+    fakeNow = start + 120;
+    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+    before = wnd->TotalVotes();
+    Space();
+    EXPECT_EQ(wnd->TotalVotes() - before, 17);
+    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+}
+
+TEST_F(GameCourse, VotesCountTheSettings)
+{
+    wnd->GameSettings() = Settings{ 15, 10, 9 };
+    Start(6);
+    Tick();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+    const int before = wnd->TotalVotes();
+    Space();
+    EXPECT_EQ(wnd->TotalVotes() - before, 24); // 4 + 5 + 0 + 15
+    EXPECT_EQ(wnd->GameDeck().Copies(), 10);
+    EXPECT_EQ(wnd->GameDeck().Kinds(), 10);
+}
+
+TEST_F(GameCourse, FlagStaysAtTheTopOnACorrectAnswer)
+{
+    Start(7);
+    Tick();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8 && wnd->IsWinner(); }));
+    TraceReader trace;
+    const int before = wnd->TotalVotes();
+    Space();
+    EXPECT_EQ(wnd->FlagPos(), 8);
+    EXPECT_EQ(wnd->TotalVotes() - before, 13);
+    EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose CORRECT"), 1);
+}
+
+TEST_F(GameCourse, MissedWinnerAtTheFootEndsTheGame)
+{
+    Start(8);
+    Tick();
+    // Down to the foot without ending: wrong answers from 2 or more, misses otherwise.
+    for (int n = 0; n < 3000 && wnd->FlagPos() > 0; ++n) {
+        if (wnd->IsWinner() || wnd->FlagPos() < 2) Tick();
+        else Space();
+    }
+    ASSERT_EQ(wnd->FlagPos(), 0);
+    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+    const int deals = wnd->DealCount();
+    const std::string votes = VotesText();
+    TraceReader trace;
+    {
+        GameOverBox box(wnd);
+        Tick();
+        CheckGameOver(box, deals, votes);
+    }
+    EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose MISSED"), 1);
+    EXPECT_EQ(wnd->FlagPos(), -1);
+}
+
+TEST_F(GameCourse, WrongAnswerAtOneEndsTheGame)
+{
+    Start(9);
+    Tick();
+    ASSERT_TRUE(PlayUntil([&] {
+        if (wnd->FlagPos() == 2 && wnd->IsWinner()) Tick(); // a miss brings it to 1
+        return wnd->FlagPos() == 1 && !wnd->IsWinner();
+    }));
+    const int deals = wnd->DealCount();
+    const std::string votes = VotesText();
+    TraceReader trace;
+    {
+        GameOverBox box(wnd);
+        Click(580, 35); // where Start was: the buttons are hidden during a game
+        CheckGameOver(box, deals, votes);
+    }
+    EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose WRONG"), 1);
+    EXPECT_EQ(wnd->FlagPos(), -1);
+}
+
+TEST_F(GameCourse, EveryAutoRepeatedPressIsJudged)
+{
+    Start(10);
+    Tick();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8; }));
+    for (int press = 0; press < 3; ++press) {
+        TraceReader trace;
+        const int deals = wnd->DealCount();
+        Space(true);
+        std::vector<std::string> lines = trace.NewMessages();
+        EXPECT_EQ(CountOf(lines, "MainFrameWnd::DoGameMatch"), 1);
+        EXPECT_EQ(CountOf(lines, "MainFrameWnd::DoGameClose CORRECT") + CountOf(lines, "MainFrameWnd::DoGameClose WRONG"),
+                  1);
+        EXPECT_EQ(wnd->DealCount(), deals + 1);
+    }
+    EXPECT_TRUE(wnd->GameRunning());
+}
+
+TEST_F(GameCourse, RefillListsBothStacksAndKeepsTheTopCards)
+{
+    wnd->GameSettings().highestCard = 9; // a deck of 50 cards
+    Start(12);
+    Tick();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->GameDeck().Remaining() == 0; }));
+    const std::vector<DealtCard> left = wnd->Stack(0);
+    const std::vector<DealtCard> right = wnd->Stack(1);
+    ASSERT_GE(left.size(), 10u);
+    const int due = wnd->DealCount() % 2;
+    TraceReader trace;
+    PlayOne();
+
+    std::vector<std::string> expected;
+    auto listing = [&](const char* label, const std::vector<DealtCard>& stack) {
+        for (size_t i = 0; i < stack.size(); ++i) {
+            std::string position = std::to_string(i + 1);
+            if (position.size() < 2) position = " " + position;
+            expected.push_back(std::string(label) + " [ " + position + " ] = " + CardNames[stack[i].code]);
+        }
+    };
+    listing("Left ", left);
+    listing("Right", right);
+    std::vector<std::string> listed;
+    for (const std::string& m : trace.NewMessages())
+        if (m.rfind("Left  [", 0) == 0 || m.rfind("Right [", 0) == 0) listed.push_back(m);
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(listed[0].substr(0, 12), "Left  [  1 ]");
+    EXPECT_EQ(listed[9].substr(0, 12), "Left  [ 10 ]");
+
+    // Each stack keeps only the card that showed; the next card went where it was due.
+    EXPECT_EQ(wnd->Stack(due).size(), 2u);
+    EXPECT_EQ(wnd->Stack(1 - due).size(), 1u);
+    const DealtCard& keptLeft = wnd->Stack(0)[0];
+    const DealtCard& keptRight = wnd->Stack(1)[0];
+    EXPECT_EQ(keptLeft.code, left.back().code);
+    EXPECT_EQ(keptLeft.dx, left.back().dx);
+    EXPECT_EQ(keptLeft.dy, left.back().dy);
+    EXPECT_EQ(keptRight.code, right.back().code);
+    EXPECT_EQ(keptRight.dx, right.back().dx);
+    EXPECT_EQ(keptRight.dy, right.back().dy);
+    EXPECT_EQ(wnd->GameDeck().Remaining(), 49);
+}
+
+TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
+{
+    wnd->GameSettings().highestCard = 9;
+    Start(13);
+    Tick();
+    bool ended = false;
+    for (int n = 0; n < 5000 && !ended; ++n) {
+        ASSERT_TRUE(wnd->GameRunning());
+        const int flag = wnd->FlagPos();
+        const bool winner = wnd->IsWinner();
+        if (wnd->GameDeck().Remaining() == 0 && (!winner || flag == 0)) {
+            const int deals = wnd->DealCount();
+            const int regular = wnd->RegularDeals();
+            TraceReader trace;
+            GameOverBox box(wnd);
+            winner ? Tick() : Space();
+            ASSERT_EQ(box.answerer.seen().size(), 1u);
+            EXPECT_FALSE(wnd->GameRunning());
+            EXPECT_EQ(wnd->DealCount(), deals);
+            EXPECT_EQ(wnd->RegularDeals(), regular);
+            const std::vector<std::string> lines = trace.NewMessages();
+            EXPECT_EQ(CountContaining(lines, "IsMatch"), 0);
+            EXPECT_EQ(CountContaining(lines, "ismatch?"), 0);
+            ended = true;
+            break;
+        }
+        // Keep the flag low without ever ending the game.
+        if (winner) flag == 0 ? Space() : Tick();
+        else flag >= 2 ? Space() : Tick();
+    }
+    EXPECT_TRUE(ended);
+    ExpectButtonsVisible(true);
+}
+
+} // namespace
+} // namespace game_testing
