@@ -1,28 +1,31 @@
-// The program: one frame window until the game window takes its place.
-#include "CFrameWnd.h"
+// The application object: fixes where settings live, then opens the game window.
 #include "CWinApp.h"
+#include "MainFrameWnd.h"
+#include "iRegistry.h"
 
-namespace {
-
-class PlainApp : public CWinApp {
+class Main : public CWinApp {
 public:
-    BOOL InitInstance() override
-    {
-        auto* frame = new CFrameWnd;
-        RECT r = { CW_USEDEFAULT, CW_USEDEFAULT, 0, 0 };
-        DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        RECT outer = { 0, 0, 640, 480 };
-        AdjustWindowRect(&outer, style, FALSE);
-        r = outer;
-        frame->Create(nullptr, "Votaroo!", style, r);
-        frame->CenterWindow();
-        m_pMainWnd = frame;
-        frame->ShowWindow(m_nCmdShow);
-        frame->UpdateWindow();
-        return TRUE;
-    }
+    Main();
+    ~Main() override = default;
+    BOOL InitInstance() override;
+    int ExitInstance() override;
 };
 
-PlainApp theApp;
+Main::Main() : CWinApp(nullptr)
+{
+    // Both are process-wide and must hold before any window or profile exists.
+    iRegistry::SetKeyPath("Software", "Tarvel", "Main");
+}
 
-} // namespace
+BOOL Main::InitInstance()
+{
+    Enable3dControlsStatic();
+    auto* window = new MainFrameWnd;
+    m_pMainWnd = window;
+    window->ShowWindow(m_nCmdShow);
+    return TRUE;
+}
+
+int Main::ExitInstance() { return CWinApp::ExitInstance(); }
+
+Main theApp;
