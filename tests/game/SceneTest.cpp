@@ -1,0 +1,94 @@
+// The plain scene: composed off screen, dealt cards painted at once, repaints restore the stacks.
+#include "GameWindowFixture.h"
+
+namespace game_testing {
+namespace {
+
+const COLORREF Green = RGB(0, 128, 0);
+const COLORREF Red = RGB(255, 0, 0);
+const COLORREF White = RGB(255, 255, 255);
+const COLORREF Black = RGB(0, 0, 0);
+
+class Scene : public GameWindowTest {
+protected:
+    // Copies the window's client area into a memory bitmap and reads one pixel of it.
+    COLORREF WindowPixel(int x, int y)
+    {
+        HDC window = ::GetDC(wnd->m_hWnd);
+        HDC memory = ::CreateCompatibleDC(window);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(window, 640, 480);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, 640, 480, window, 0, 0, SRCCOPY);
+        COLORREF c = ::GetPixel(memory, x, y);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(wnd->m_hWnd, window);
+        return c;
+    }
+    void Repaint()
+    {
+        ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
+        ::UpdateWindow(wnd->m_hWnd);
+    }
+    // The top edge of a stack's top card is its own outline, whatever lies beneath.
+    void ExpectTopCardOnCanvas(int side)
+    {
+        const DealtCard& top = wnd->Stack(side).back();
+        const int x = (side == 0 ? 152 : 328) + top.dx;
+        const int y = 260 + top.dy;
+        EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y), Black) << side;
+        EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y + 3), White) << side;
+        EXPECT_EQ(wnd->Canvas()->GetPixel(x + 8, y + 8), White) << side;
+    }
+};
+
+TEST_F(Scene, FrameStyleAndCentredPlace)
+{
+    const DWORD style = wnd->GetStyle();
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT work, outer;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    wnd->GetWindowRect(&outer);
+    EXPECT_NEAR((outer.left + outer.right) / 2, (work.left + work.right) / 2, 2);
+    EXPECT_NEAR((outer.top + outer.bottom) / 2, (work.top + work.bottom) / 2, 2);
+}
+
+TEST_F(Scene, DealtCardsShowAtOnceAndRepaintRestoresThem)
+{
+    Repaint();
+    EXPECT_EQ(WindowPixel(160, 300), Green);
+    Start(50);
+    EXPECT_EQ(WindowPixel(160, 280), White); // the opening card, painted as it was dealt
+    EXPECT_EQ(WindowPixel(336, 280), White);
+    for (int n = 0; n < 9; ++n) n == 0 ? Tick() : PlayOne();
+    ASSERT_TRUE(wnd->GameRunning());
+
+    // Cover the canvas with something else; a repaint composes the stacks and the flag again.
+    wnd->Canvas()->FillSolidRect(0, 0, 640, 480, RGB(1, 2, 3));
+    Repaint();
+    ExpectTopCardOnCanvas(0);
+    ExpectTopCardOnCanvas(1);
+    const int flagTop = 110 - 8 * wnd->FlagPos();
+    EXPECT_EQ(wnd->Canvas()->GetPixel(320, flagTop + 1), Red);
+    EXPECT_EQ(wnd->Canvas()->GetPixel(320, flagTop - 2), Green);
+    EXPECT_EQ(WindowPixel(320, flagTop + 1), Red);
+}
+
+TEST_F(Scene, FlagMovesOnTheCanvasWhenItsPlaceChanges)
+{
+    Start(51);
+    Tick();
+    const int flag = wnd->FlagPos();
+    for (int n = 0; n < 500 && wnd->FlagPos() == flag; ++n) PlayOne();
+    ASSERT_EQ(wnd->FlagPos(), flag + 1);
+    // Repainted by the judgement itself, not by a paint message.
+    EXPECT_EQ(wnd->Canvas()->GetPixel(320, 110 - 8 * (flag + 1) + 1), Red);
+    EXPECT_EQ(WindowPixel(320, 110 - 8 * (flag + 1) + 1), Red);
+}
+
+} // namespace
+} // namespace game_testing
