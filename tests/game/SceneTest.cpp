@@ -92,3 +92,25 @@ TEST_F(Scene, FlagMovesOnTheCanvasWhenItsPlaceChanges)
 
 } // namespace
 } // namespace game_testing
+
+namespace game_testing {
+namespace {
+
+TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
+{
+    testing_support::ModalAnswerer answer;
+    for (const char* text : { "Setup", "About", "Upload", "Help" }) {
+        ::SendMessageA(Button(text), BM_CLICK, 0, 0);
+        EXPECT_FALSE(wnd->GameRunning()) << text;
+    }
+    EXPECT_TRUE(answer.seen().empty());
+    EXPECT_EQ(::GetDlgCtrlID(Button("Exit")), ID_APP_EXIT);
+    HWND h = wnd->m_hWnd;
+    ::SendMessageA(Button("Exit"), BM_CLICK, 0, 0);
+    testing_support::Pump(0);
+    EXPECT_FALSE(::IsWindow(h));
+    wnd = nullptr; // the frame deleted itself
+}
+
+} // namespace
+} // namespace game_testing
