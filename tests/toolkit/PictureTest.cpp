@@ -1,0 +1,210 @@
+// Pictures decoded from memory and canvases copied to their area, checked by the pixels they leave.
+#include "iDC.h"
+#include "iPicture.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class OleEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { ::OleInitialize(nullptr); }
+    void TearDown() override { ::OleUninitialize(); }
+};
+::testing::Environment* const oleEnvironment = ::testing::AddGlobalTestEnvironment(new OleEnvironment);
+
+// A 24-bit BMP file whose upper half is red and lower half blue.
+std::vector<unsigned char> TwoBandBmp(int width, int height)
+{
+    int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height; // bottom-up rows
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = static_cast<DWORD>(stride * height);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    std::vector<unsigned char> bytes(file.bfSize, 0);
+    std::memcpy(bytes.data(), &file, sizeof file);
+    std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
+    for (int row = 0; row < height; ++row) {
+        bool upper = row >= height / 2; // stored from the bottom
+        unsigned char* p = bytes.data() + file.bfOffBits + row * stride;
+        for (int x = 0; x < width; ++x) {
+            p[x * 3 + 0] = upper ? 0 : 255;   // blue
+            p[x * 3 + 1] = 0;                 // green
+            p[x * 3 + 2] = upper ? 255 : 0;   // red
+        }
+    }
+    return bytes;
+}
+
+HGLOBAL Block(const std::vector<unsigned char>& bytes)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(::GlobalLock(block), bytes.data(), bytes.size());
+    ::GlobalUnlock(block);
+    return block;
+}
+
+struct LoadedPicture : iPicture {
+    LoadedPicture(int width, int height) : iPicture(nullptr, "no such picture")
+    {
+        auto bytes = TwoBandBmp(width, height);
+        loaded = LoadFromMemory(Block(bytes), static_cast<DWORD>(bytes.size()));
+    }
+    int loaded = 0;
+};
+
+// A white memory canvas to draw on.
+struct Canvas {
+    iCDC dc;
+    Canvas(int width, int height) : dc(nullptr, width, height) { dc.FillSolidRect(0, 0, width, height, kWhite); }
+    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
+    // The smallest rectangle holding every pixel that is not white.
+    CRect Painted() const
+    {
+        CRect r(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+        for (int y = 0; y < dc.area.Height(); ++y)
+            for (int x = 0; x < dc.area.Width(); ++x)
+                if (At(x, y) != kWhite) {
+                    r.left = std::min<LONG>(r.left, x);
+                    r.top = std::min<LONG>(r.top, y);
+                    r.right = std::max<LONG>(r.right, x + 1);
+                    r.bottom = std::max<LONG>(r.bottom, y + 1);
+                }
+        return r.left == INT_MAX ? CRect() : r;
+    }
+};
+
+TEST(iPicture, MissingResourceIsNotLoadedAndDrawsNothing)
+{
+    iPicture picture(nullptr, "NO SUCH PICTURE");
+    EXPECT_FALSE(picture.IsLoaded());
+    Canvas canvas(40, 40);
+    EXPECT_FALSE(picture.Draw(canvas.dc));
+    EXPECT_FALSE(picture.Draw(canvas.dc, CPoint(5, 5)));
+    EXPECT_FALSE(picture.Draw(canvas.dc, CRect(0, 0, 40, 40)));
+    EXPECT_TRUE(canvas.Painted().IsRectEmpty());
+}
+
+TEST(iPicture, UndecodableBytesAndNullBlockLeaveItEmpty)
+{
+    iPicture picture(nullptr, "none");
+    EXPECT_EQ(picture.LoadFromMemory(nullptr, 0), 0);
+    std::vector<unsigned char> junk(64, 0x5A);
+    EXPECT_EQ(picture.LoadFromMemory(Block(junk), static_cast<DWORD>(junk.size())), 0);
+    EXPECT_FALSE(picture.IsLoaded());
+}
+
+TEST(iPicture, HimetricSizeBecomesNaturalPixelsAt96Dpi)
+{
+    LoadedPicture picture(30, 22);
+    ASSERT_EQ(picture.loaded, 1);
+    ASSERT_TRUE(picture.IsLoaded());
+    EXPECT_EQ(picture.GetWidth(), 794);
+    EXPECT_EQ(picture.GetHeight(), 582);
+
+    Canvas canvas(60, 60);
+    ASSERT_EQ(canvas.dc.GetDeviceCaps(LOGPIXELSX), 96);
+    EXPECT_TRUE(picture.Draw(canvas.dc));
+    EXPECT_EQ(canvas.Painted(), CRect(0, 0, 30, 22));
+    // Upright: the red band is on top.
+    EXPECT_EQ(canvas.At(15, 2), kRed);
+    EXPECT_EQ(canvas.At(15, 19), kBlue);
+}
+
+TEST(iPicture, PointDrawKeepsNaturalSizeAtThePoint)
+{
+    LoadedPicture picture(30, 22);
+    Canvas canvas(60, 60);
+    EXPECT_TRUE(picture.Draw(canvas.dc, CPoint(7, 9)));
+    EXPECT_EQ(canvas.Painted(), CRect(7, 9, 37, 31));
+    EXPECT_EQ(canvas.At(8, 10), kRed);
+    EXPECT_EQ(canvas.At(36, 30), kBlue);
+}
+
+TEST(iPicture, StretchedDrawFillsItsRectangleExactly)
+{
+    LoadedPicture picture(30, 22);
+    Canvas canvas(120, 120);
+    CRect target(10, 5, 110, 25); // another aspect ratio
+    EXPECT_TRUE(picture.Draw(canvas.dc, target));
+    EXPECT_EQ(canvas.Painted(), target);
+    EXPECT_EQ(canvas.At(10, 5), kRed);
+    EXPECT_EQ(canvas.At(109, 24), kBlue);
+}
+
+TEST(iCDC, CopyLandsAtTheAreaCorner)
+{
+    Canvas target(200, 120);
+    {
+        iCDC canvas(&target.dc, CRect(10, 20, 110, 70));
+        EXPECT_EQ(canvas.bitmap->GetSize(), CSize(100, 50));
+        canvas.FillSolidRect(0, 0, 100, 50, kBlue);
+        EXPECT_TRUE(canvas.Copy(SRCCOPY));
+    }
+    EXPECT_EQ(target.Painted(), CRect(10, 20, 110, 70));
+    EXPECT_EQ(target.At(10, 20), kBlue);
+    EXPECT_EQ(target.At(109, 69), kBlue);
+}
+
+TEST(iCDC, SizedCanvasCopiesToOriginAndNullTargetsDrawNothing)
+{
+    Canvas target(80, 80);
+    iCDC canvas(&target.dc, 30, 40);
+    canvas.FillSolidRect(0, 0, 30, 40, kRed);
+    EXPECT_FALSE(canvas.CopyTo(nullptr, SRCCOPY));
+    EXPECT_TRUE(target.Painted().IsRectEmpty());
+    EXPECT_TRUE(canvas.CopyTo(&target.dc, SRCCOPY));
+    EXPECT_EQ(target.Painted(), CRect(0, 0, 30, 40));
+
+    iCDC orphan(nullptr, 10, 10);
+    EXPECT_FALSE(orphan.Copy(SRCCOPY));
+}
+
+TEST(iCDC, AnOrphanCanvasHoldsColour)
+{
+    // Without a reference the canvas must still keep colours, not fall to black and white.
+    iCDC canvas(nullptr, 8, 8);
+    canvas.FillSolidRect(0, 0, 8, 8, kRed);
+    EXPECT_EQ(canvas.GetPixel(3, 3), kRed);
+}
+
+TEST(iCDC, DestructionDeletesItsBitmapAndContext)
+{
+    HBITMAP bitmap;
+    HDC dc;
+    {
+        iCDC canvas(nullptr, 16, 16);
+        bitmap = *canvas.bitmap;
+        dc = canvas.m_hDC;
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_BITMAP), bitmap);
+    }
+    EXPECT_EQ(::GetObjectType(bitmap), 0u);
+    EXPECT_EQ(::GetObjectType(dc), 0u);
+}
+
+TEST(iBitmap, SizeOfAnEmptyBitmapIsZero)
+{
+    iBitmap none;
+    EXPECT_EQ(none.GetSize(), CSize(0, 0));
+    HDC screen = ::GetDC(nullptr);
+    iBitmap made(screen, 12, 7);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_NE(made.created, 0);
+    EXPECT_EQ(made.GetSize(), CSize(12, 7));
+}
+
+} // namespace
