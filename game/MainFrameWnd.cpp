@@ -352,7 +352,19 @@ void MainFrameWnd::DrawScene(CDC* target)
         for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
     const int flagTop = 110 - 8 * m_flagPos;
     m_canvas->FillSolidRect(312, flagTop, FlagWidth, FlagHeight, RGB(255, 0, 0));
+    // The frame does not clip its children, so keep the copy off the visible ones.
+    const int saved = ::SaveDC(*target);
+    CWnd* children[1 + ButtonCount] = { m_votes };
+    for (int i = 0; i < ButtonCount; ++i) children[1 + i] = m_buttons[i];
+    for (CWnd* child : children) {
+        if (!child || !child->m_hWnd || !child->IsWindowVisible()) continue;
+        CRect place;
+        child->GetWindowRect(&place);
+        ScreenToClient(&place);
+        ::ExcludeClipRect(*target, place.left, place.top, place.right, place.bottom);
+    }
     target->BitBlt(0, 0, ClientWidth, ClientHeight, m_canvas, 0, 0, SRCCOPY);
+    ::RestoreDC(*target, saved);
 }
 
 void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)

@@ -88,6 +88,9 @@ TEST_F(Scene, FlagMovesOnTheCanvasWhenItsPlaceChanges)
     // Repainted by the judgement itself, not by a paint message.
     EXPECT_EQ(wnd->Canvas()->GetPixel(320, 110 - 8 * (flag + 1) + 1), Red);
     EXPECT_EQ(WindowPixel(320, 110 - 8 * (flag + 1) + 1), Red);
+    // The copy onto the window leaves the votes display standing.
+    EXPECT_NE(WindowPixel(52, 47), Green);
+    EXPECT_EQ(WindowPixel(48, 47), Green);
 }
 
 } // namespace
