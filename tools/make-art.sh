@@ -33,19 +33,23 @@ star() {
 # --- Card faces 0 to 16 -------------------------------------------------------
 # 107 x 170; the game stretches them to 112 x 176 inside a white frame, so the
 # face fills its bitmap. One big numeral a child reads at a glance, corner
-# indices and a row of stars at both ends (the lower end upside down, as on
-# playing cards).
+# indices and a row of stars at both ends. Cards always lie upright in the game,
+# so the lower index stays upright too: no 6 that reads as a 9.
 card() {
-  local n=$1 out=$2 W=107 H=170 big
-  if [ ${#n} -eq 1 ]; then big=78; else big=60; fi
-  local end=(-fill "$navy" -font "$font" -pointsize 15 -gravity NorthWest -annotate +14+13 "$n"
-             -fill "$red" -draw "polygon $(star 53.5 40 8 3.4)"
-             -draw "polygon $(star 37.5 42 5 2.1)" -draw "polygon $(star 69.5 42 5 2.1)")
+  local n=$1 out=$2 W=107 H=170 big y
+  if [ ${#n} -eq 1 ]; then big=88; else big=60; fi
+  local stars=()
+  for y in 40 128; do
+    stars+=(-draw "polygon $(star 53.5 $y 8 3.4)"
+            -draw "polygon $(star 37.5 $((y + 2)) 5 2.1)" -draw "polygon $(star 69.5 $((y + 2)) 5 2.1)")
+  done
   convert -size ${W}x${H} xc:"$navy" \
     -fill "$cream" -draw "roundrectangle 5,5 $((W - 6)),$((H - 6)) 5,5" \
     -fill none -stroke "$red" -strokewidth 2 -draw "roundrectangle 9,9 $((W - 10)),$((H - 10)) 5,5" -stroke none \
-    "${end[@]}" -rotate 180 "${end[@]}" -rotate 180 \
-    -fill "$navy" -font "$font" -gravity Center -pointsize $big -annotate +0+0 "$n" \
+    -fill "$red" "${stars[@]}" \
+    -fill "$navy" -font "$font" -pointsize 15 -gravity NorthWest -annotate +14+13 "$n" \
+    -gravity SouthEast -annotate +14+12 "$n" \
+    -gravity Center -pointsize $big -annotate +0+0 "$n" \
     "${bmp[@]}" BMP3:"$out"
 }
 for n in $(seq 0 16); do
@@ -155,13 +159,15 @@ convert "$house/house.ppm" -strip -interlace none -sampling-factor 2x2 -quality 
 # made at 16 bits with short fades so the joins do not click, then joined,
 # softened and brought to 8 bits. -R keeps sox's dither repeatable.
 rate=22050
-# phrase OUT WAVE:SECONDS:HZ[+HZ...] ...   (WAVE "rest" is a silence)
+# phrase OUT WAVE:SECONDS:HZ[+HZ...][:EFFECTS] ...   (WAVE "rest" is a silence)
+# Long notes die away over their last 40 %, short ones stop crisply.
 phrase() {
-  local out=$1 tmp parts=() k=0 spec wave dur freqs tones f
+  local out=$1 tmp parts=() k=0 spec wave dur freqs effects tones f fadeout
   shift
   tmp=$(mktemp -d)
   for spec in "$@"; do
-    IFS=: read -r wave dur freqs <<<"$spec"
+    IFS=: read -r wave dur freqs effects <<<"$spec"
+    fadeout=$(awk -v d="$dur" 'BEGIN { print (d >= 0.3) ? d * 0.4 : 0.03 }')
     f=$tmp/$(printf %03d $k).wav
     k=$((k + 1))
     if [ "$wave" = rest ]; then
@@ -169,7 +175,7 @@ phrase() {
     else
       tones=()
       for hz in ${freqs//+/ }; do
-        sox -R -n -r $rate -b 16 -c 1 "$tmp/t$hz.wav" synth "$dur" "$wave" "$hz" fade q 0.008 "$dur" 0.03
+        sox -R -n -r $rate -b 16 -c 1 "$tmp/t$hz.wav" synth "$dur" "$wave" "$hz" $effects fade q 0.008 "$dur" "$fadeout"
         tones+=("$tmp/t$hz.wav")
       done
       if [ ${#tones[@]} -gt 1 ]; then sox -R -m "${tones[@]}" "$f"; else mv "${tones[0]}" "$f"; fi
@@ -177,7 +183,7 @@ phrase() {
     parts+=("$f")
   done
   sox -R "${parts[@]}" "$tmp/all.wav"
-  sox -R "$tmp/all.wav" -r $rate -e unsigned-integer -b 8 -c 1 "$out" lowpass 3500 gain -n -2
+  sox -R "$tmp/all.wav" -r $rate -e unsigned-integer -b 8 -c 1 "$out" lowpass 3500 gain -n -4
   rm -rf "$tmp"
 }
 # A bugle call up the C major chord.
@@ -186,8 +192,9 @@ phrase "$res/sounds/begin.wav" square:0.12:392 square:0.12:523 square:0.12:659 s
 # A cadence that comes home to C.
 phrase "$res/sounds/end.wav" square:0.16:784 square:0.16:659 square:0.16:523 square:0.16:587 \
   square:0.16:494 square:0.7:262+392+523
-# Four falling notes, the last one drawn out: "wah wah wah wah".
-phrase "$res/sounds/missing.wav" sawtooth:0.28:392 sawtooth:0.28:370 sawtooth:0.28:349 sawtooth:0.65:330
+# Four falling notes, the last one drawn out and wobbling: "wah wah wah waaah".
+phrase "$res/sounds/missing.wav" sawtooth:0.28:392 sawtooth:0.28:370 sawtooth:0.28:349 \
+  "sawtooth:0.7:330:tremolo 6 60"
 # Two low, rough buzzes.
 phrase "$res/sounds/mistaken.wav" square:0.22:98+104 rest:0.06:0 square:0.34:92+98
 # A quick rise to a bright top.

@@ -78,7 +78,7 @@ def main():
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 1, 0, image, 0, 0, 2, 0)
     body = header + palette + xor + and_mask
     icondir = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, HOT_X, HOT_Y, len(body), 6 + 16)
+    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, HOT_X, HOT_Y, len(body), 6 + 16)
     with open(sys.argv[1], "wb") as f:
         f.write(icondir + entry + body)
 
