@@ -102,3 +102,28 @@ TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
 }
 
 } // namespace
+
+#include "iStaticHyperLink.h"
+
+namespace {
+
+TEST(iStaticHyperLinkFit, RealSizeImageKeepsTheRectangleGiven)
+{
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "links", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 200)));
+    auto* fitted = new iStaticHyperLink(frame, CRect(10, 10, 300, 60), WS_VISIBLE, "short");
+    auto* kept = new iStaticHyperLink(frame, CRect(10, 70, 300, 120), WS_VISIBLE | SS_REALSIZEIMAGE, "short");
+    CRect a, b;
+    fitted->GetWindowRect(&a);
+    kept->GetWindowRect(&b);
+    EXPECT_LT(a.Width(), 290);
+    EXPECT_EQ(b.Width(), 290);
+    EXPECT_EQ(b.Height(), 50);
+    EXPECT_EQ(fitted->fitToText, 1);
+    EXPECT_EQ(kept->fitToText, 0);
+    delete fitted;
+    delete kept;
+    frame->DestroyWindow();
+}
+
+} // namespace
