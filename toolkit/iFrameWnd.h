@@ -1,0 +1,16 @@
+// The toolkit's frame window: created by its constructor, owner of the controls made on it.
+#pragma once
+#include "CFrameWnd.h"
+#include "iWindowSet.h"
+
+class iFrameWnd : public CFrameWnd, public iWindowSetOwner {
+public:
+    iFrameWnd(CWnd* parent, const RECT& rect, DWORD style, LPCSTR title);
+    ~iFrameWnd() override;
+
+    iWindowSet* GetWindowSet() override { return &windows; }
+    // The window rectangle whose client area is exactly width x height at (x, y).
+    static CRect WindowRectForClient(int x, int y, int width, int height, DWORD style, BOOL hasMenu);
+
+    iWindowSet windows;
+};
