@@ -1,0 +1,208 @@
+// Rounded push buttons: colours by hover and press, click reporting, and the tool tip's text request.
+#include "CoolPushButton.h"
+#include "TestSupport.h"
+#include "WindowTestSupport.h"
+#include "iFrameWnd.h"
+#include "iToolTipCtrl.h"
+#include <gtest/gtest.h>
+
+using toolkit_test::Snapshot;
+
+namespace {
+
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kCyan = RGB(0, 255, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+const UINT kButtonId = 41;
+
+// A frame that records the commands and notifications that reach it.
+class RecordingFrame : public iFrameWnd {
+public:
+    RecordingFrame()
+        : iFrameWnd(nullptr, CRect(30, 30, 330, 230), WS_POPUP | WS_VISIBLE, "buttons")
+    {
+    }
+    void OnButton() { ++commands; }
+    void OnTipText(NMHDR*, LRESULT*) { ++tipRequests; }
+    void OnClick(CWnd* from) { clickedBy = from; ++clicks; }
+    int commands = 0;
+    int tipRequests = 0;
+    int clicks = 0;
+    CWnd* clickedBy = nullptr;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(RecordingFrame, iFrameWnd)
+    ON_COMMAND(kButtonId, OnButton)
+    ON_NOTIFY(TTN_NEEDTEXTA, 5, OnTipText)
+END_MESSAGE_MAP()
+
+struct Buttons : ::testing::Test {
+    RecordingFrame* frame = new RecordingFrame;
+    HWND frameHwnd = frame->m_hWnd;
+    CoolPushButton* button = new CoolPushButton(frame, CRect(20, 20, 100, 50), WS_VISIBLE, "Start", kButtonId);
+
+    void SetUp() override
+    {
+        ::SetCursorPos(1000, 740); // far from every window
+        testing_support::Pump(0);
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(frameHwnd)) ::DestroyWindow(frameHwnd);
+    }
+    // What the button shows on screen now, without repainting it.
+    COLORREF Shown() { return Snapshot(button->m_hWnd, false).At(6, 15); }
+    // An owner-draw request through the parent onto a white memory canvas.
+    void DrawRequest(iCDC& canvas, UINT state)
+    {
+        canvas.FillSolidRect(0, 0, 80, 30, kWhite);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = kButtonId;
+        item.itemAction = ODA_SELECT;
+        item.itemState = state;
+        item.hwndItem = button->m_hWnd;
+        item.hDC = canvas.m_hDC;
+        item.rcItem = CRect(0, 0, 80, 30);
+        ::SendMessageA(frameHwnd, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item));
+    }
+};
+
+TEST_F(Buttons, BlueThenRedAtOnceOnHitTestThenBlueWhenTheMouseHasLeft)
+{
+    EXPECT_TRUE(button->GetStyle() & BS_OWNERDRAW);
+    Snapshot normal(button->m_hWnd);
+    EXPECT_EQ(normal.At(6, 15), kBlue);
+    EXPECT_GT(normal.Count(kCyan), 0); // caption colour on blue
+
+    button->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(70, 65));
+    EXPECT_EQ(button->hot, 1);
+    EXPECT_EQ(Shown(), kRed);
+    EXPECT_GT(Snapshot(button->m_hWnd, false).Count(kYellow), 0);
+
+    // While the cursor stays over it, the ticks change nothing.
+    CRect screen;
+    ::GetWindowRect(button->m_hWnd, &screen);
+    ::SetCursorPos(screen.left + 40, screen.top + 15);
+    testing_support::Pump(150);
+    EXPECT_EQ(button->hot, 1);
+    EXPECT_EQ(Shown(), kRed);
+
+    ::SetCursorPos(1000, 740);
+    DWORD start = ::GetTickCount();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return button->hot == 0; }, 1000));
+    EXPECT_LE(::GetTickCount() - start, 200u);
+    EXPECT_EQ(Shown(), kBlue);
+}
+
+TEST_F(Buttons, PressedIsBlackAndOnePixelSmaller)
+{
+    button->SendMessage(WM_NCHITTEST, 0, 0);
+    iCDC canvas(nullptr, 80, 30);
+
+    DrawRequest(canvas, 0);
+    EXPECT_EQ(button->pressed, 0);
+    EXPECT_EQ(canvas.GetPixel(6, 15), kRed);
+    EXPECT_EQ(canvas.GetPixel(0, 15), kBlack);  // outline on the edge
+    EXPECT_EQ(canvas.GetPixel(79, 15), kBlack);
+
+    DrawRequest(canvas, ODS_SELECTED);
+    EXPECT_EQ(button->pressed, 1);
+    EXPECT_EQ(canvas.GetPixel(6, 15), kBlack);
+    EXPECT_EQ(canvas.GetPixel(0, 15), kWhite);
+    EXPECT_EQ(canvas.GetPixel(1, 15), kBlack);
+    EXPECT_EQ(canvas.GetPixel(79, 15), kWhite);
+    EXPECT_EQ(canvas.GetPixel(40, 0), kWhite);
+    EXPECT_EQ(canvas.GetPixel(40, 29), kWhite);
+    bool whiteText = false;
+    for (int x = 10; x < 70 && !whiteText; ++x)
+        for (int y = 5; y < 25 && !whiteText; ++y) whiteText = canvas.GetPixel(x, y) == kWhite;
+    EXPECT_TRUE(whiteText);
+
+    // Pressed shows only while hot: away from the button it is plain blue again.
+    button->hot = 0;
+    DrawRequest(canvas, ODS_SELECTED);
+    EXPECT_EQ(canvas.GetPixel(6, 15), kBlue);
+}
+
+TEST_F(Buttons, ClickCallsTheCallbackAndReachesTheParent)
+{
+    button->SendMessage(BM_CLICK);
+    EXPECT_EQ(frame->commands, 1);
+    EXPECT_EQ(frame->clicks, 0);
+
+    button->SetOnClick(frame, &RecordingFrame::OnClick);
+    button->SendMessage(BM_CLICK);
+    EXPECT_EQ(frame->clicks, 1);
+    EXPECT_EQ(frame->clickedBy, button);
+    EXPECT_EQ(frame->commands, 2);
+
+    // A handler without a target does nothing.
+    button->SetOnClick(static_cast<RecordingFrame*>(nullptr), &RecordingFrame::OnClick);
+    button->SendMessage(BM_CLICK);
+    EXPECT_EQ(frame->clicks, 1);
+    EXPECT_EQ(frame->commands, 3);
+}
+
+TEST_F(Buttons, ButtonsAreOwnedByTheirFrame)
+{
+    EXPECT_EQ(frame->windows.count(button), 1u);
+    iPushButton* plain = new iPushButton(frame, CRect(20, 60, 100, 90), WS_VISIBLE, "OK", IDOK);
+    EXPECT_EQ(frame->windows.size(), 2u);
+    delete plain;
+    EXPECT_EQ(frame->windows.size(), 1u);
+}
+
+TEST_F(Buttons, ExitCommandClosesTheFrameWithoutACallback)
+{
+    auto* exitButton = new CoolPushButton(frame, CRect(20, 100, 100, 130), WS_VISIBLE, "Exit", ID_APP_EXIT);
+    ASSERT_NE(exitButton->m_hWnd, nullptr);
+    exitButton->SendMessage(BM_CLICK);
+    testing_support::Pump(0);
+    EXPECT_FALSE(::IsWindow(frameHwnd));
+}
+
+struct TipOwner {
+    void OnNeedText(iToolTipCtrl::NeedText* request)
+    {
+        ++calls;
+        code = request->header->code;
+        *request->result = 7;
+    }
+    int calls = 0;
+    UINT code = 0;
+};
+
+TEST(iToolTipCtrl, ReflectedTextRequestReachesCallbackAndParent)
+{
+    EXPECT_EQ(iToolTipCtrl::MaxTipWidth(), 640);
+    RecordingFrame* frame = new RecordingFrame;
+    HWND frameHwnd = frame->m_hWnd;
+    iToolTipCtrl tip(frame, WS_POPUP | TTS_BALLOON | TTS_NOPREFIX);
+    ASSERT_NE(tip.m_hWnd, nullptr);
+    char cls[32] = "";
+    ::GetClassNameA(tip.m_hWnd, cls, sizeof cls);
+    EXPECT_STREQ(cls, TOOLTIPS_CLASSA);
+
+    NMTTDISPINFOA info{};
+    info.hdr.hwndFrom = tip.m_hWnd;
+    info.hdr.idFrom = 5;
+    info.hdr.code = TTN_NEEDTEXTA;
+    ::SendMessageA(frameHwnd, WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(frame->tipRequests, 1); // nothing set: only the parent sees it
+
+    TipOwner owner;
+    tip.SetOnNeedText(&owner, &TipOwner::OnNeedText);
+    ::SendMessageA(frameHwnd, WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(owner.calls, 1);
+    EXPECT_EQ(owner.code, static_cast<UINT>(TTN_NEEDTEXTA));
+    EXPECT_EQ(frame->tipRequests, 2);
+    tip.DestroyWindow();
+    ::DestroyWindow(frameHwnd);
+}
+
+} // namespace

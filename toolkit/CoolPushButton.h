@@ -1,0 +1,27 @@
+// An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed.
+#pragma once
+#include "CDC.h"
+#include "iButton.h"
+
+class CoolPushButton : public iPushButton {
+public:
+    CoolPushButton(CWnd* parent, const RECT& rect, DWORD style, LPCSTR text, UINT id);
+
+    void DrawItem(LPDRAWITEMSTRUCT item) override;
+    void Draw(CDC* dc);
+    // The fill colour of the current state.
+    COLORREF FillColor() const;
+
+    UINT_PTR timer = 0;
+    int hot = 0;
+    int pressed = 0;
+
+    static const UINT_PTR HoverTimer = 1;
+    static const UINT HoverPeriod = 50;
+
+protected:
+    BOOL OnEraseBkgnd(CDC* dc);
+    LRESULT OnNcHitTest(CPoint point);
+    void OnTimer(UINT_PTR id);
+    DECLARE_MESSAGE_MAP()
+};
