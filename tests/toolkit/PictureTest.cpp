@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -144,6 +145,42 @@ TEST(iPicture, StretchedDrawFillsItsRectangleExactly)
     EXPECT_EQ(canvas.Painted(), target);
     EXPECT_EQ(canvas.At(10, 5), kRed);
     EXPECT_EQ(canvas.At(109, 24), kBlue);
+}
+
+// The program's own art, read from the source tree through Wine's drive for the root.
+std::vector<unsigned char> ArtFile(const char* name)
+{
+    std::string path = std::string("Z:") + __FILE__;
+    path = path.substr(0, path.find("tests")) + "resources/" + name;
+    std::vector<unsigned char> bytes;
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    DWORD size = ::GetFileSize(file, nullptr), read = 0;
+    bytes.resize(size);
+    if (!::ReadFile(file, bytes.data(), size, &read, nullptr) || read != size) bytes.clear();
+    ::CloseHandle(file);
+    return bytes;
+}
+
+TEST(iPicture, TheProgramsJpegAndBmpArtDecodeAtTheirSizes)
+{
+    auto jpeg = ArtFile("whitehouse.jpg");
+    auto flag = ArtFile("flag.bmp");
+    if (jpeg.empty() || flag.empty()) GTEST_SKIP() << "art not in the tree";
+    iPicture background(nullptr, "none");
+    ASSERT_EQ(background.LoadFromMemory(Block(jpeg), static_cast<DWORD>(jpeg.size())), 1);
+    Canvas scene(700, 520);
+    EXPECT_TRUE(background.Draw(scene.dc));
+    CRect painted = scene.Painted();
+    EXPECT_LE(painted.right, 640);
+    EXPECT_LE(painted.bottom, 480);
+    EXPECT_GT(painted.right, 600);
+    EXPECT_GT(painted.bottom, 440);
+
+    iPicture picture(nullptr, "none");
+    ASSERT_EQ(picture.LoadFromMemory(Block(flag), static_cast<DWORD>(flag.size())), 1);
+    EXPECT_EQ(picture.GetWidth(), 794);
+    EXPECT_EQ(picture.GetHeight(), 582);
 }
 
 TEST(iCDC, CopyLandsAtTheAreaCorner)
