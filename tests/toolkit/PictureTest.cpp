@@ -183,6 +183,46 @@ TEST(iPicture, TheProgramsJpegAndBmpArtDecodeAtTheirSizes)
     EXPECT_EQ(picture.GetHeight(), 582);
 }
 
+// A copy of this program with a raw-data picture added, loaded as data.
+struct ModuleWithPicture {
+    char path[MAX_PATH] = "";
+    HMODULE module = nullptr;
+    ModuleWithPicture(LPCSTR name, const std::vector<unsigned char>& bytes)
+    {
+        char self[MAX_PATH] = "", dir[MAX_PATH] = "";
+        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+        ::GetTempPathA(MAX_PATH, dir);
+        ::GetTempFileNameA(dir, "pic", 0, path);
+        if (!::CopyFileA(self, path, FALSE)) return;
+        HANDLE update = ::BeginUpdateResourceA(path, FALSE);
+        if (!update) return;
+        ::UpdateResourceA(update, RT_RCDATA, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                          const_cast<unsigned char*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+        if (!::EndUpdateResourceA(update, FALSE)) return;
+        module = ::LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }
+    ~ModuleWithPicture()
+    {
+        if (module) ::FreeLibrary(module);
+        ::DeleteFileA(path);
+    }
+};
+
+TEST(iPicture, LoadsARawResourceByNameWithoutRegardToCase)
+{
+    ModuleWithPicture file("FLAG", TwoBandBmp(30, 22));
+    if (!file.module) GTEST_SKIP() << "resources cannot be added here";
+    iPicture flag(file.module, "Flag");
+    ASSERT_TRUE(flag.IsLoaded());
+    Canvas canvas(40, 40);
+    EXPECT_TRUE(flag.Draw(canvas.dc, CPoint(2, 3)));
+    EXPECT_EQ(canvas.Painted(), CRect(2, 3, 32, 25));
+
+    // Raw data only: the same name under another type is not found.
+    iPicture wrongType(file.module, "Flag", RT_BITMAP);
+    EXPECT_FALSE(wrongType.IsLoaded());
+}
+
 TEST(iCDC, CopyLandsAtTheAreaCorner)
 {
     Canvas target(200, 120);
