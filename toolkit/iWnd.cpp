@@ -1,12 +1,15 @@
 #include "iWnd.h"
 #include "CDialog.h"
 #include "iDialog.h"
+#include "iDialogUnitsParent.h"
 
 void MapToParentUnits(CWnd* parent, RECT& rect)
 {
     if (!parent || !parent->m_hWnd) return;
     bool convert = false;
+    // The first kind that matches decides.
     if (auto* dialog = dynamic_cast<iDialog*>(parent)) convert = dialog->UsesDialogUnits();
+    else if (auto* page = dynamic_cast<iDialogUnitsParent*>(parent)) convert = page->UsesDialogUnits();
     else if (dynamic_cast<CDialog*>(parent)) convert = true;
     if (convert) parent->MapDialogRect(&rect);
 }

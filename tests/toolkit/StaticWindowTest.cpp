@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "WindowTestSupport.h"
 #include "iDialog.h"
+#include "iDialogUnitsParent.h"
 #include "iFrameWnd.h"
 #include "iStaticEx.h"
 #include <gtest/gtest.h>
@@ -88,6 +89,32 @@ TEST(ControlCreation, PixelsOnAFrameAndDialogUnitsOnDialogs)
     units.dialogUnits = 0;
     auto* b = new iStatic(&units, layout, WS_VISIBLE, "pixels");
     EXPECT_EQ(RectInParent(b->m_hWnd), layout);
+}
+
+// A dialog-like page whose own flag decides, before the plain dialog rule.
+struct PixelPage : CDialog, iDialogUnitsParent {
+    bool UsesDialogUnits() const override { return units; }
+    bool units = false;
+};
+
+TEST(ControlCreation, DialogLikeParentsDecideByTheirFlag)
+{
+    const CRect layout(10, 20, 60, 34);
+    CDialogTemplate tmpl(WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 200, 100, "page", 0, 8, "MS Sans Serif");
+    PixelPage page;
+    ASSERT_TRUE(page.CreateIndirect(tmpl.Get(), nullptr));
+    {
+        iStatic inPixels(&page, layout, WS_VISIBLE, "pixels");
+        EXPECT_EQ(RectInParent(inPixels.m_hWnd), layout);
+    }
+    page.units = true;
+    CRect expected = layout;
+    ::MapDialogRect(page.m_hWnd, &expected);
+    {
+        iStatic inUnits(&page, layout, WS_VISIBLE, "units");
+        EXPECT_EQ(RectInParent(inUnits.m_hWnd), expected);
+    }
+    page.DestroyWindow();
 }
 
 struct Counted : iStatic {
