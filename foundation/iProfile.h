@@ -15,19 +15,19 @@ public:
     enum { ValueSize = 2048, PathSize = 256, IntegerSize = 32, DoubleSize = 64, FormatSize = 1024 };
 
     // Mode 0 takes the process-wide default; a null extension means ".INI".
-    explicit iProfile(int mode = 0, LPCSTR name = nullptr, LPCSTR extension = nullptr);
+    explicit iProfile(int storageMode = 0, LPCSTR name = nullptr, LPCSTR extension = nullptr);
     virtual ~iProfile();
     iProfile(const iProfile&) = default;
     iProfile& operator=(const iProfile&) = default;
 
-    static void SetDefaultMode(int mode);
+    static void SetDefaultMode(int newMode);
     static int DefaultMode();
     // Takes the default from [Default] Mode= of the program's own .INI; warns and repairs a bad one.
     static void ReadDefaultMode();
 
-    static void MakeFileName(int mode, iString& out, LPCSTR name, LPCSTR extension);
+    static void MakeFileName(int storageMode, iString& out, LPCSTR name, LPCSTR extension);
     // The same rule for a given program path; null stands for a path that cannot be obtained.
-    static void MakeFileName(LPCSTR programPath, int mode, iString& out, LPCSTR name, LPCSTR extension);
+    static void MakeFileName(LPCSTR programPath, int storageMode, iString& out, LPCSTR name, LPCSTR extension);
 
     void SetSection(LPCSTR newSection) { section = newSection; }
     LPCSTR Section() const { return section; }

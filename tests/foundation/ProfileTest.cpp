@@ -1,5 +1,6 @@
 // The profile store on real initialisation files in the prefix's temp folder.
 #include "iProfile.h"
+#include "iProfileEx.h"
 #include "LibraryString.h"
 #include "TestSupport.h"
 #include <gtest/gtest.h>
@@ -294,6 +295,85 @@ TEST_F(ProfileFile, WritesCreateTheFileAndReadOnlyRefuses)
     std::string dir = TempFile("VotarooNoSuchDir\\");
     iProfile nowhere(ProfilePath, (dir + "x.ini").c_str());
     EXPECT_FALSE(nowhere.PutString("S", "K", "V"));
+}
+
+// The number reader alone, on the texts a layout file may hold.
+TEST(ProfileNumbers, PointTexts)
+{
+    CPoint pt(-99, -99);
+    LONG* const point[] = {&pt.x, &pt.y};
+    EXPECT_TRUE(ReadProfileNumbers("10 20", point, 2));
+    EXPECT_EQ(pt, CPoint(10, 20));
+    EXPECT_TRUE(ReadProfileNumbers("  -5   7", point, 2));
+    EXPECT_EQ(pt, CPoint(-5, 7));
+    EXPECT_TRUE(ReadProfileNumbers("+3 4;", point, 2));
+    EXPECT_EQ(pt, CPoint(3, 4));
+
+    pt = CPoint(-99, -99);
+    EXPECT_FALSE(ReadProfileNumbers("10,20", point, 2));
+    EXPECT_EQ(pt, CPoint(10, -99));
+    pt = CPoint(-99, -99);
+    EXPECT_FALSE(ReadProfileNumbers("10", point, 2));
+    EXPECT_EQ(pt, CPoint(10, -99));
+    pt = CPoint(-99, -99);
+    EXPECT_FALSE(ReadProfileNumbers("10 -", point, 2));
+    EXPECT_FALSE(ReadProfileNumbers("10x 20", point, 2));
+    EXPECT_FALSE(ReadProfileNumbers("x", point, 2));
+    EXPECT_FALSE(ReadProfileNumbers("", point, 2));
+    EXPECT_EQ(pt, CPoint(10, -99));
+    EXPECT_TRUE(ReadProfileNumbers("99999999999 -99999999999", point, 2));
+    EXPECT_EQ(pt, CPoint(2147483647, -2147483647 - 1));
+}
+
+TEST(ProfileNumbers, RectangleIgnoresTrailingText)
+{
+    CRect rc;
+    LONG* const rect[] = {&rc.left, &rc.top, &rc.right, &rc.bottom};
+    EXPECT_TRUE(ReadProfileNumbers("1 2 3 4 extra", rect, 4));
+    EXPECT_EQ(rc.left, 1);
+    EXPECT_EQ(rc.top, 2);
+    EXPECT_EQ(rc.right, 3);
+    EXPECT_EQ(rc.bottom, 4);
+    EXPECT_FALSE(ReadProfileNumbers("1 2 3", rect, 4));
+}
+
+TEST_F(ProfileFile, PointsSizesAndRectanglesOnFile)
+{
+    iProfileEx p(ProfilePath, path.c_str(), "");
+    p.SetSection("Shapes");
+    EXPECT_TRUE(p.Put("Where", CPoint(10, 20)));
+    EXPECT_TRUE(p.Put("Big", CSize(-3, 4)));
+    EXPECT_TRUE(p.Put("Area", CRect(0, 0, 640, 480)));
+    iString text;
+    p.GetString("Where", text);
+    EXPECT_STREQ(text, "10 20");
+    p.GetString("Area", text);
+    EXPECT_STREQ(text, "0 0 640 480");
+
+    CPoint pt;
+    CSize sz;
+    CRect rc;
+    EXPECT_EQ(p.Get("Where", pt), 5);
+    EXPECT_EQ(pt, CPoint(10, 20));
+    EXPECT_EQ(p.Get("Big", sz), 4);
+    EXPECT_EQ(sz, CSize(-3, 4));
+    EXPECT_EQ(p.Get("Area", rc), 11);
+    EXPECT_EQ(rc.Width(), 640);
+    EXPECT_EQ(rc.Height(), 480);
+
+    p.PutString(nullptr, "Bad", "10,20");
+    pt = CPoint(1, 2);
+    EXPECT_EQ(p.Get("Bad", pt), 0);
+    EXPECT_EQ(pt, CPoint(10, 2));
+    pt = CPoint(1, 2);
+    EXPECT_EQ(p.Get("Missing", pt), 0);
+    EXPECT_EQ(pt, CPoint(1, 2));
+
+    // The base forms stay reachable through the derived class.
+    EXPECT_TRUE(p.Put("Count", 3));
+    int count = 0;
+    EXPECT_EQ(p.Get("Count", count), 1);
+    EXPECT_EQ(count, 3);
 }
 
 } // namespace
