@@ -376,4 +376,80 @@ TEST_F(ProfileFile, PointsSizesAndRectanglesOnFile)
     EXPECT_EQ(count, 3);
 }
 
+// The program's own .INI decides the default; a bad or missing entry warns once and is repaired.
+class ProfileModeFile : public ProfileDefault {
+protected:
+    void SetUp() override
+    {
+        ProfileDefault::SetUp();
+        file = ProgramDirectory() + "foundation_tests.INI";
+        RemoveProfile(file);
+    }
+    void TearDown() override
+    {
+        RemoveProfile(file);
+        ProfileDefault::TearDown();
+    }
+    std::string Stored()
+    {
+        char value[64] = "";
+        ::GetPrivateProfileStringA("Default", "Mode", "", value, sizeof value, file.c_str());
+        return value;
+    }
+    std::string Expected(int reason)
+    {
+        return std::string(LibraryString(reason)) + "\n" + LibraryString(93) + "\n[" + file + "]";
+    }
+    std::string file;
+};
+
+TEST_F(ProfileModeFile, MissingKeyWarnsAndWritesPrivate)
+{
+    iProfile::SetDefaultMode(ProfilePublic);
+    {
+        testing_support::ModalAnswerer answer;
+        iProfile::ReadDefaultMode();
+        ASSERT_EQ(answer.seen().size(), 1u);
+        EXPECT_EQ(answer.seen()[0].caption, ".INI File");
+        EXPECT_EQ(answer.seen()[0].text, Expected(91));
+    }
+    EXPECT_EQ(iProfile::DefaultMode(), ProfilePrivate);
+    EXPECT_EQ(Stored(), "Private");
+
+    // The repaired file is read quietly next time.
+    iProfile::SetDefaultMode(ProfileProtected);
+    testing_support::ModalAnswerer answer;
+    iProfile::ReadDefaultMode();
+    EXPECT_TRUE(answer.seen().empty());
+    EXPECT_EQ(iProfile::DefaultMode(), ProfilePrivate);
+}
+
+TEST_F(ProfileModeFile, NamesAreTakenWithoutRegardToCase)
+{
+    testing_support::ModalAnswerer answer;
+    ::WritePrivateProfileStringA("Default", "Mode", "protected", file.c_str());
+    iProfile::ReadDefaultMode();
+    EXPECT_EQ(iProfile::DefaultMode(), ProfileProtected);
+    ::WritePrivateProfileStringA("Default", "Mode", "PUBLIC", file.c_str());
+    iProfile::ReadDefaultMode();
+    EXPECT_EQ(iProfile::DefaultMode(), ProfilePublic);
+    ::WritePrivateProfileStringA("Default", "Mode", "Private", file.c_str());
+    iProfile::ReadDefaultMode();
+    EXPECT_EQ(iProfile::DefaultMode(), ProfilePrivate);
+    EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(ProfileModeFile, UnknownValueWarnsAndIsReplaced)
+{
+    ::WritePrivateProfileStringA("Default", "Mode", "Shared", file.c_str());
+    iProfile::SetDefaultMode(ProfilePublic);
+    testing_support::ModalAnswerer answer;
+    iProfile::ReadDefaultMode();
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, ".INI File");
+    EXPECT_EQ(answer.seen()[0].text, Expected(92));
+    EXPECT_EQ(iProfile::DefaultMode(), ProfilePrivate);
+    EXPECT_EQ(Stored(), "Private");
+}
+
 } // namespace
