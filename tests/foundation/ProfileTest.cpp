@@ -452,4 +452,27 @@ TEST_F(ProfileModeFile, UnknownValueWarnsAndIsReplaced)
     EXPECT_EQ(Stored(), "Private");
 }
 
+TEST(ProfileStorage, PublicUsesTheSharedProfileAndProtectedTheWindowsDirectory)
+{
+    iProfile shared(ProfilePublic, "ignored");
+    EXPECT_STREQ(shared.FileName(), "");
+    ASSERT_TRUE(shared.PutString("VotarooProfileTest", "Key", "shared"));
+    char check[32] = "";
+    ::GetProfileStringA("VotarooProfileTest", "Key", "", check, sizeof check);
+    EXPECT_STREQ(check, "shared");
+    iString text;
+    EXPECT_EQ(shared.GetString("VotarooProfileTest", "Key", text), 6);
+    EXPECT_STREQ(text, "shared");
+    ::WriteProfileStringA("VotarooProfileTest", nullptr, nullptr);
+
+    iProfile bare(ProfileProtected, "VotarooProtectedTest");
+    EXPECT_STREQ(bare.FileName(), "VotarooProtectedTest.INI");
+    ASSERT_TRUE(bare.PutString("S", "K", "bare"));
+    char windows[MAX_PATH];
+    ::GetWindowsDirectoryA(windows, sizeof windows);
+    std::string where = std::string(windows) + "\\VotarooProtectedTest.INI";
+    EXPECT_NE(::GetFileAttributesA(where.c_str()), INVALID_FILE_ATTRIBUTES);
+    RemoveProfile(where);
+}
+
 } // namespace
