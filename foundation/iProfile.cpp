@@ -86,7 +86,7 @@ void iProfile::MakeFileName(LPCSTR programPath, int newMode, iString& out, LPCST
                     return;
                 }
             } else {
-                // Only the file part: a directory called X.EXE must not be cut.
+                // Only the file name counts: a directory called X.EXE must not be cut.
                 iString file = full.Mid(slash + 1);
                 int dot = FindLastNoCase(file, ProgramExtension);
                 if (dot >= 0) {
