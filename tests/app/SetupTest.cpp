@@ -1,0 +1,84 @@
+#include "Setup.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+TEST(SetupDescription, ConstructionWritesTheDefaults)
+{
+    Settings settings{0, 0, 0};
+    ::Setup setup(settings);
+    EXPECT_EQ(settings.operation, 3);
+    EXPECT_EQ(settings.size, 5);
+    EXPECT_EQ(settings.high, 17);
+
+    settings = {0, 10, 9};
+    setup.Reset();
+    EXPECT_EQ(settings.operation, 3);
+    EXPECT_EQ(settings.size, 5);
+    EXPECT_EQ(settings.high, 17);
+    settings = {15, 6, 12};
+    setup.Clear();
+    EXPECT_EQ(settings.operation, 3);
+    EXPECT_EQ(settings.size, 5);
+    EXPECT_EQ(settings.high, 17);
+}
+
+TEST(SetupDescription, MembersInOrderWithNamesAndLabels)
+{
+    Settings settings{};
+    ::Setup setup(settings);
+    ASSERT_EQ(setup.Count(), 3);
+    EXPECT_EQ(setup.GetMember(0), &setup.m_operation);
+    EXPECT_EQ(setup.GetMember(1), &setup.m_size);
+    EXPECT_EQ(setup.GetMember(2), &setup.m_high);
+    EXPECT_STREQ(setup.Caption(), "Setup");
+    EXPECT_EQ(std::string(setup.FullName()), "Setup");
+    EXPECT_STREQ(setup.m_size.Name(), "Size");
+    EXPECT_STREQ(setup.m_size.Label(), "Number of each");
+    EXPECT_STREQ(setup.m_high.Name(), "High");
+    EXPECT_STREQ(setup.m_high.Label(), "Highest card");
+    EXPECT_EQ(setup.GetMember("Operation"), &setup.m_operation);
+    EXPECT_EQ(std::string(setup.m_high.FullName()), "Setup.High");
+}
+
+TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
+{
+    Settings settings{};
+    ::Setup setup(settings);
+    const char* const operations[] = {"Addition (+)", "Substraction (-)", "Multiplication (*)", "Division (/)"};
+    ASSERT_EQ(setup.m_operation.Items().Map()->Count(), 4);
+    for (int bit = 0; bit < 4; ++bit)
+        EXPECT_STREQ(setup.m_operation.Items().Text(bit), operations[bit]);
+
+    const char* const sizes[] = {" 5", " 6", " 7", " 8", " 9", "10"};
+    ASSERT_EQ(setup.m_size.Items().Map()->Count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        settings.size = 5 + i;
+        EXPECT_EQ(std::string(setup.m_size.GetText()), sizes[i]);
+    }
+
+    const char* const highs[] = {" 8", " 9", "10", "11", "12", "13", "14", "15", "16"};
+    ASSERT_EQ(setup.m_high.Items().Map()->Count(), 9);
+    for (int i = 0; i < 9; ++i) {
+        settings.high = 9 + i;
+        EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
+    }
+}
+
+TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
+{
+    Settings settings{};
+    ::Setup setup(settings);
+    EXPECT_EQ(std::string(setup.m_operation.GetText()), "Addition (+) & Substraction (-)");
+    EXPECT_TRUE(setup.m_operation.IsChecked(0));
+    EXPECT_TRUE(setup.m_operation.IsChecked(1));
+    EXPECT_FALSE(setup.m_operation.IsChecked(2));
+    EXPECT_FALSE(setup.m_operation.IsChecked(3));
+    EXPECT_EQ(std::string(setup.m_size.GetText()), " 5");
+    EXPECT_EQ(std::string(setup.m_high.GetText()), "16");
+    EXPECT_TRUE(setup.m_high.SetText(" 8"));
+    EXPECT_EQ(settings.high, 9);
+}
+
+} // namespace
