@@ -12,8 +12,6 @@ const int ClientHeight = 480;
 const DWORD FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const int CardWidth = 136;
 const int CardHeight = 200;
-const int FlagWidth = 30;
-const int FlagHeight = 22;
 
 struct ButtonPlace {
     const char* text;
@@ -33,7 +31,7 @@ const char isMatchName[] = "MainFrameWnd::IsMatch";
 const char closeName[] = "MainFrameWnd::DoGameClose";
 }
 
-BEGIN_MESSAGE_MAP(MainFrameWnd, CFrameWnd)
+BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_KEYDOWN()
@@ -41,24 +39,21 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, CFrameWnd)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-MainFrameWnd::MainFrameWnd() : m_deck(5, CardKinds)
+MainFrameWnd::MainFrameWnd()
+    : iFrameWnd(nullptr, WindowRectForClient(0, 0, ClientWidth, ClientHeight, FrameStyle, FALSE), FrameStyle,
+                "Votaroo!"),
+      m_deck(5, CardKinds)
 {
-    CRect outer(0, 0, ClientWidth, ClientHeight);
-    ::AdjustWindowRect(&outer, FrameStyle, FALSE);
-    Create(nullptr, "Votaroo!", FrameStyle, outer);
     CenterWindow();
 
     {
-        CClientDC dc(this);
-        m_canvas = new CDC;
-        m_canvas->CreateCompatibleDC(&dc);
-        m_canvasBitmap = new CBitmap;
-        m_canvasBitmap->CreateCompatibleBitmap(dc, ClientWidth, ClientHeight);
-        m_canvasOldBitmap = m_canvas->SelectObject(m_canvasBitmap);
+        iClientDC dc(this);
+        m_canvas = new iCDC(&dc, CRect(0, 0, ClientWidth, ClientHeight));
     }
-    m_cardFont = new CFont;
-    m_cardFont->CreateFont(-56, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+    // A picture missing from the module stays empty and paints nothing.
+    m_background = new iPicture(AfxGetResourceHandle(), "White House");
+    for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
+    m_flag = new iPicture(AfxGetResourceHandle(), "Flag");
 
     m_votes = new CStatic;
     m_votes->Create("Votes", WS_VISIBLE | SS_RIGHT, CRect(50, 45, 110, 65), this);
@@ -79,12 +74,13 @@ MainFrameWnd::~MainFrameWnd()
         button = nullptr;
     }
     delete m_votes;
-    delete m_cardFont;
-    if (m_canvas) {
-        if (m_canvasOldBitmap) m_canvas->SelectObject(m_canvasOldBitmap);
-        delete m_canvas;
+    delete m_flag;
+    for (iPicture*& card : m_cards) {
+        delete card;
+        card = nullptr;
     }
-    delete m_canvasBitmap;
+    delete m_background;
+    delete m_canvas;
     m_stacks[0].clear();
     m_stacks[1].clear();
 }
@@ -155,7 +151,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_flagPos = 2;
     m_answered = 0;
 
-    CClientDC dc(this);
+    iClientDC dc(this);
     DrawScene(&dc);
     for (int n = 0; n < 2; ++n) {
         m_currentCard = m_deck.Draw();
@@ -226,7 +222,7 @@ void MainFrameWnd::DoGameSetup()
     const int right = m_stacks[1].empty() ? -1 : m_stacks[1].back().code;
     m_isWinner = left >= 0 && right >= 0 && IsMatch(left, right, m_currentCard);
     GAME_TRACE("%s ismatch? %s", "MainFrameWnd::DoGameSetup", m_isWinner ? "YES" : "NO");
-    CClientDC dc(this);
+    iClientDC dc(this);
     DealCard(&dc);
     ++m_regularDeals;
 }
@@ -266,7 +262,7 @@ void MainFrameWnd::DoGameClose()
     if (m_deck.Remaining() == 0) {
         Refill();
     } else if (m_flagPos != oldFlag) {
-        CClientDC dc(this);
+        iClientDC dc(this);
         DrawScene(&dc);
     }
     m_answered = 0;
@@ -285,7 +281,7 @@ void MainFrameWnd::Refill()
         stack.clear();
         stack.push_back(top);
     }
-    CClientDC dc(this);
+    iClientDC dc(this);
     DrawScene(&dc);
     ::MessageBeep(0);
 }
@@ -330,12 +326,12 @@ BOOL MainFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         DoGameStart(m_buttons[0]);
         return TRUE;
     }
-    return CFrameWnd::OnCommand(wParam, lParam);
+    return iFrameWnd::OnCommand(wParam, lParam);
 }
 
 void MainFrameWnd::OnPaint()
 {
-    CPaintDC dc(this);
+    iPaintDC dc(this);
     DrawScene(&dc);
 }
 
@@ -347,11 +343,10 @@ BOOL MainFrameWnd::OnEraseBkgnd(CDC*)
 void MainFrameWnd::DrawScene(CDC* target)
 {
     if (!m_canvas || !target) return;
-    m_canvas->FillSolidRect(0, 0, ClientWidth, ClientHeight, RGB(0, 128, 0));
+    if (m_background && m_background->IsLoaded()) m_background->Draw(*m_canvas);
     for (int side = 0; side < 2; ++side)
         for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
-    const int flagTop = 110 - 8 * m_flagPos;
-    m_canvas->FillSolidRect(312, flagTop, FlagWidth, FlagHeight, RGB(255, 0, 0));
+    if (m_flag && m_flag->IsLoaded()) m_flag->Draw(*m_canvas, CPoint(312, 110 - 8 * m_flagPos));
     // The frame does not clip its children, so keep the copy off the visible ones.
     const int saved = ::SaveDC(*target);
     CWnd* children[1 + ButtonCount] = { m_votes };
@@ -363,7 +358,7 @@ void MainFrameWnd::DrawScene(CDC* target)
         ScreenToClient(&place);
         ::ExcludeClipRect(*target, place.left, place.top, place.right, place.bottom);
     }
-    target->BitBlt(0, 0, ClientWidth, ClientHeight, m_canvas, 0, 0, SRCCOPY);
+    m_canvas->CopyTo(target, SRCCOPY);
     ::RestoreDC(*target, saved);
 }
 
@@ -375,9 +370,7 @@ void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)
     const int left = (side == 0 ? 152 : 328) + dx;
     const int top = client.Height() - 220 + dy;
     dc->RoundRect(left, top, left + CardWidth, top + CardHeight, 20, 20);
-    CRect face(left + 12, top + 12, left + CardWidth - 12, top + CardHeight - 12);
-    CScopedSelect font(*dc, m_cardFont ? m_cardFont->GetSafeHandle() : nullptr);
-    const int oldMode = dc->SetBkMode(TRANSPARENT);
-    dc->DrawText(CardNames[code], -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    dc->SetBkMode(oldMode);
+    const CRect face(left + 12, top + 12, left + CardWidth - 12, top + CardHeight - 12);
+    iPicture* picture = m_cards[code];
+    if (picture && picture->IsLoaded()) picture->Draw(*dc, face);
 }

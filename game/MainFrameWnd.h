@@ -2,15 +2,16 @@
 #pragma once
 #include "CButton.h"
 #include "CDC.h"
-#include "CFrameWnd.h"
-#include "CGdiObject.h"
 #include "CStatic.h"
 #include "Deck.h"
+#include "iDC.h"
+#include "iFrameWnd.h"
+#include "iPicture.h"
 #include "Settings.h"
 #include <ctime>
 #include <vector>
 
-class MainFrameWnd : public CFrameWnd {
+class MainFrameWnd : public iFrameWnd {
 public:
     enum { DealTimer = 1, RemarkTimer = 2 };
     enum { ButtonCount = 6 };
@@ -45,7 +46,7 @@ public:
     int RegularDeals() const { return m_regularDeals; }
     int DealCount() const { return m_dealCount; }
     bool IsWinner() const { return m_isWinner; }
-    CDC* Canvas() const { return m_canvas; }
+    iCDC* Canvas() const { return m_canvas; }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
@@ -62,10 +63,10 @@ private:
     void Refill();
 
     Settings m_settings;
-    CDC* m_canvas = nullptr;
-    CBitmap* m_canvasBitmap = nullptr;
-    HGDIOBJ m_canvasOldBitmap = nullptr;
-    CFont* m_cardFont = nullptr;
+    iCDC* m_canvas = nullptr;
+    iPicture* m_background = nullptr;
+    iPicture* m_cards[CardKinds] = {};
+    iPicture* m_flag = nullptr;
     CStatic* m_votes = nullptr;
     CButton* m_buttons[ButtonCount] = {};
 

@@ -87,12 +87,12 @@ TEST_F(GameCourse, IdleWindowBeforeTheFirstGame)
     EXPECT_FALSE(wnd->GameRunning());
     EXPECT_EQ(wnd->FlagPos(), 2);
 
-    // The flag at position 2 has its top at y 94; no card on the stacks.
+    // No card on the stacks: the pictureless scene leaves the card places as they were.
+    wnd->Canvas()->FillSolidRect(0, 0, 640, 480, RGB(1, 2, 3));
     ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
     ::UpdateWindow(wnd->m_hWnd);
-    EXPECT_EQ(wnd->Canvas()->GetPixel(315, 96), RGB(255, 0, 0));
-    EXPECT_EQ(wnd->Canvas()->GetPixel(315, 92), RGB(0, 128, 0));
-    EXPECT_EQ(wnd->Canvas()->GetPixel(160, 300), RGB(0, 128, 0));
+    EXPECT_EQ(wnd->Canvas()->GetPixel(160, 300), RGB(1, 2, 3));
+    EXPECT_EQ(wnd->Canvas()->GetPixel(336, 300), RGB(1, 2, 3));
 }
 
 TEST_F(GameCourse, OpeningCardsAndAnswersBeforeTheFirstRegularDeal)
