@@ -78,16 +78,6 @@ public:
     // Own name preceded by every parent's name, joined by the separator ("." when null).
     iString FullName(LPCSTR separator = nullptr) const;
 
-    int32_t m_position = -1;
-    int32_t m_presentation = 0x20;
-    int32_t m_flags = 3;
-    int32_t m_attribute1 = 0;
-    int32_t m_attribute2 = 0;
-    int32_t m_access = -1;
-    int32_t m_attribute3 = -1;
-    int32_t m_attribute4 = 8190;
-    int32_t m_reserved[3] = {0, 0, 0};
-
 protected:
     // Results of GetText go through the shared ring so callers need not own them.
     static LPCSTR Hand(const char* text);
@@ -97,11 +87,24 @@ private:
     friend class Collection;
     void Adopt(Collection* parent);
 
+    // Fields in their record order.
     Collection* m_parent = nullptr;
+public:
+    int32_t m_position = -1;
+private:
     char* m_name = nullptr;
     char* m_label = nullptr;
     char* m_text3 = nullptr;
     char* m_text4 = nullptr;
+public:
+    int32_t m_presentation = 0x20;
+    int32_t m_flags = 3;
+    int32_t m_attribute1 = 0;
+    int32_t m_attribute2 = 0;
+    int32_t m_access = -1;
+    int32_t m_attribute3 = -1;
+    int32_t m_attribute4 = 8190;
+    int32_t m_reserved[3] = {0, 0, 0};
 };
 
 } // namespace iType
