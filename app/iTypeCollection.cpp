@@ -22,22 +22,22 @@ Collection::~Collection()
 
 void Collection::Add(Base* member)
 {
-    void* grown = std::realloc(m_members, sizeof(Base*) * static_cast<size_t>(m_count_members + 1));
+    void* grown = std::realloc(m_members, sizeof(Base*) * static_cast<size_t>(m_memberCount + 1));
     if (!grown)
         return;
     m_members = static_cast<Base**>(grown);
-    m_members[m_count_members++] = member;
+    m_members[m_memberCount++] = member;
 }
 
 void Collection::Reset()
 {
-    for (int i = 0; i < m_count_members; ++i)
+    for (int i = 0; i < m_memberCount; ++i)
         m_members[i]->Reset();
 }
 
 void Collection::Clear()
 {
-    for (int i = 0; i < m_count_members; ++i)
+    for (int i = 0; i < m_memberCount; ++i)
         m_members[i]->Clear();
 }
 
@@ -45,7 +45,7 @@ LPCSTR Collection::GetText()
 {
     iString text;
     bool first = true;
-    for (int i = 0; i < m_count_members; ++i) {
+    for (int i = 0; i < m_memberCount; ++i) {
         if (!(m_members[i]->m_flags & 1))
             continue;
         if (!first && m_separator)
@@ -62,7 +62,7 @@ void Collection::Assign(const Base& other)
     auto* source = dynamic_cast<const Collection*>(&other);
     if (!source || source == this)
         return;
-    for (int i = 0; i < m_count_members && i < source->m_count_members; ++i)
+    for (int i = 0; i < m_memberCount && i < source->m_memberCount; ++i)
         m_members[i]->Assign(*source->m_members[i]);
 }
 
@@ -70,7 +70,7 @@ Base* Collection::Create() const { return new Collection(nullptr, Name(), Label(
 
 bool Collection::IsValid() const
 {
-    for (int i = 0; i < m_count_members; ++i)
+    for (int i = 0; i < m_memberCount; ++i)
         if (!m_members[i]->IsValid())
             return false;
     return true;
@@ -81,7 +81,7 @@ int Collection::Compare(const Base& other) const
     auto* source = dynamic_cast<const Collection*>(&other);
     if (!source)
         return 1;
-    for (int i = 0; i < m_count_members && i < source->m_count_members; ++i)
+    for (int i = 0; i < m_memberCount && i < source->m_memberCount; ++i)
         if (int order = m_members[i]->Compare(*source->m_members[i]))
             return order;
     return 0;
@@ -90,7 +90,7 @@ int Collection::Compare(const Base& other) const
 bool Collection::Each(bool (Base::*slot)())
 {
     bool all = true;
-    for (int i = 0; i < m_count_members && all; ++i)
+    for (int i = 0; i < m_memberCount && all; ++i)
         all = (m_members[i]->*slot)();
     return all;
 }
@@ -104,7 +104,7 @@ Base* Collection::GetMember(LPCSTR name) const
 {
     if (!name)
         return nullptr;
-    for (int i = 0; i < m_count_members; ++i)
+    for (int i = 0; i < m_memberCount; ++i)
         if (m_members[i]->Name() && std::strcmp(m_members[i]->Name(), name) == 0)
             return m_members[i];
     return nullptr;
@@ -114,7 +114,7 @@ Base* Collection::GetMember(const iString& name) const { return GetMember(static
 
 Base* Collection::GetMember(int index) const
 {
-    return index >= 0 && index < m_count_members ? m_members[index] : nullptr;
+    return index >= 0 && index < m_memberCount ? m_members[index] : nullptr;
 }
 
 Base* Collection::GetMemberAt(int index) const { return GetMember(index); }

@@ -34,7 +34,7 @@ public:
     virtual Base* At(int index) const;                       // 24
     virtual Base* Item(int index) const;                     // 25
 
-    int32_t Count() const { return m_count_members; }
+    int32_t Count() const { return m_memberCount; }
     void SetSeparator(LPCSTR separator) { SetOwned(m_separator, separator); }
     LPCSTR Separator() const { return m_separator; }
 
@@ -44,7 +44,7 @@ private:
     // Runs one of the limit slots on every member while all succeed.
     bool Each(bool (Base::*slot)());
 
-    int32_t m_count_members = 0;
+    int32_t m_memberCount = 0;
     Base** m_members = nullptr;
     char* m_separator = nullptr;
 };

@@ -70,6 +70,8 @@ private:
 template <typename T = int32_t>
 class TCheck : public _TCheck {
     static_assert(std::is_integral<T>::value, "a check set is an integer bit mask");
+    // Values travel as long, so wider masks would lose their high bits.
+    static_assert(sizeof(T) <= sizeof(long), "a check set holds at most 32 bits");
 
 public:
     TCheck(Collection* parent, void* address, int32_t bytes, LPCSTR name, LPCSTR label)
@@ -136,6 +138,8 @@ private:
 
 template <typename T = int32_t>
 class TCombo : public _TCombo {
+    static_assert(sizeof(T) <= sizeof(long), "keys travel as long");
+
 public:
     TCombo(Collection* parent, void* address, int32_t bytes, LPCSTR name, LPCSTR label)
         : _TCombo(parent, address, bytes, name, label)
