@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "iDialog.h"
 #include <gtest/gtest.h>
+#include <cstdlib>
 
 
 namespace {
@@ -74,6 +75,43 @@ TEST(iDialog, DroppedWithoutItsLoopStillEnablesTheParent)
         EXPECT_FALSE(IsWindowEnabled(owner.frame->m_hWnd));
     }
     EXPECT_TRUE(IsWindowEnabled(owner.frame->m_hWnd));
+}
+
+} // namespace
+
+namespace {
+
+// A dialog that asks for pixel placement and holds an edit box as its first control.
+class PixelDialog : public iDialog {
+public:
+    explicit PixelDialog(CWnd* parent) : iDialog(parent, CRect(0, 0, 300, 150), kStyle, "Pixels")
+    {
+        dialogUnits = 0;
+        edit = new CWnd;
+        edit->CreateEx(WS_EX_CLIENTEDGE, "EDIT", "some text", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 200, 30),
+                       this, 100);
+        OnInitDialog(); // again, now that the flag is off and the control exists
+    }
+    ~PixelDialog() override { delete edit; }
+    CWnd* edit;
+};
+
+TEST(iDialog, PixelPlacementCentresOnTheParentAndSelectsTheEditText)
+{
+    Owner owner;
+    PixelDialog dlg(owner.frame);
+    CRect r, parent;
+    dlg.GetWindowRect(&r);
+    owner.frame->GetWindowRect(&parent);
+    EXPECT_EQ(r.Width(), 300);
+    EXPECT_EQ(r.Height(), 150);
+    EXPECT_LE(std::abs(r.CenterPoint().x - parent.CenterPoint().x), 1);
+    EXPECT_LE(std::abs(r.CenterPoint().y - parent.CenterPoint().y), 1);
+    EXPECT_EQ(::GetFocus(), dlg.edit->m_hWnd);
+    DWORD start = 0, end = 0;
+    dlg.edit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 9u);
 }
 
 } // namespace
