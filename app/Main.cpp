@@ -1,6 +1,7 @@
 // The application object: fixes where settings live, then opens the game window.
 #include "CWinApp.h"
 #include "MainFrameWnd.h"
+#include "iProfile.h"
 #include "iRegistry.h"
 
 class Main : public CWinApp {
@@ -15,6 +16,7 @@ Main::Main() : CWinApp(nullptr)
 {
     // Both are process-wide and must hold before any window or profile exists.
     iRegistry::SetKeyPath("Software", "Tarvel", "Main");
+    iProfile::SetDefaultMode(ProfilePrivate);
 }
 
 BOOL Main::InitInstance()
