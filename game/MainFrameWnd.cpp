@@ -1,6 +1,8 @@
 #include "MainFrameWnd.h"
 #include "GameClock.h"
+#include "Sound.h"
 #include "Trace.h"
+#include <mmsystem.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,6 +47,7 @@ MainFrameWnd::MainFrameWnd()
       m_deck(5, CardKinds)
 {
     CenterWindow();
+    PlayWave("Begin");
 
     {
         iClientDC dc(this);
@@ -54,6 +57,8 @@ MainFrameWnd::MainFrameWnd()
     m_background = new iPicture(AfxGetResourceHandle(), "White House");
     for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
     m_flag = new iPicture(AfxGetResourceHandle(), "Flag");
+    m_balloon = new iToolTipCtrl(this, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
+    m_remarkTimer = 0;
 
     m_votes = new CStatic;
     m_votes->Create("Votes", WS_VISIBLE | SS_RIGHT, CRect(50, 45, 110, 65), this);
@@ -65,6 +70,19 @@ MainFrameWnd::MainFrameWnd()
     }
 
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
+
+    // The one tool of the balloon, tracked by hand; its text changes with every remark.
+    m_balloonTool.cbSize = TTTOOLINFOA_V2_SIZE;
+    m_balloonTool.uFlags = TTF_TRACK | TTF_TRANSPARENT;
+    m_balloonTool.hwnd = m_hWnd;
+    m_balloonTool.uId = 0;
+    m_balloonTool.rect = CRect(0, 0, ClientWidth, ClientHeight);
+    m_balloonTool.hinst = nullptr;
+    m_balloonTool.lpszText = const_cast<char*>("This is the tooltip text!");
+    if (m_balloon->m_hWnd) {
+        m_balloon->AddTool(&m_balloonTool);
+        m_balloon->SetMaxTipWidth(iToolTipCtrl::MaxTipWidth());
+    }
 }
 
 MainFrameWnd::~MainFrameWnd()
@@ -74,6 +92,9 @@ MainFrameWnd::~MainFrameWnd()
         button = nullptr;
     }
     delete m_votes;
+    if (m_balloon && m_balloon->m_hWnd) m_balloon->DestroyWindow();
+    delete m_balloon;
+    m_balloon = nullptr;
     delete m_flag;
     for (iPicture*& card : m_cards) {
         delete card;
@@ -168,6 +189,10 @@ void MainFrameWnd::DoGameStart(CWnd*)
 
 void MainFrameWnd::OnTimer(UINT_PTR id)
 {
+    if (id == RemarkTimer) {
+        HideRemark();
+        return;
+    }
     if (id != DealTimer) {
         Default();
         return;
@@ -238,16 +263,23 @@ void MainFrameWnd::DoGameClose()
         GAME_TRACE("%s CORRECT", closeName);
         if (m_flagPos < 8) ++m_flagPos;
         m_totalVotes += votes;
+        PlayWave("Scoring");
+        ShowRemark(CorrectRemarks);
     } else if (m_isWinner) {
         GAME_TRACE("%s MISSED", closeName);
         --m_flagPos;
+        PlayWave("Missing");
+        ShowRemark(MissedRemarks);
     } else if (m_answered) {
         GAME_TRACE("%s WRONG", closeName);
         m_flagPos -= 2;
+        PlayWave("Mistaken");
+        ShowRemark(WrongRemarks);
     }
 
     if (m_flagPos < 0) {
         KillTimer(DealTimer);
+        PlayWave("End");
         CString title;
         GetWindowText(title);
         MessageBox("Game over!", title, MB_OK);
@@ -284,6 +316,61 @@ void MainFrameWnd::Refill()
     iClientDC dc(this);
     DrawScene(&dc);
     ::MessageBeep(0);
+}
+
+void MainFrameWnd::PlayWave(const char* name)
+{
+    GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
+}
+
+void MainFrameWnd::ShowRemark(const RemarkSet& list)
+{
+    if (m_remarkTimer != 0) return; // the remark showing keeps its two seconds
+    if (!m_balloon || list.count <= 0 || list.width <= 0 || list.height <= 0) return;
+    CPoint at;
+    at.x = list.x + std::rand() % list.width;
+    at.y = list.y + std::rand() % list.height;
+    ClientToScreen(&at);
+    const int index = std::rand() % list.count;
+    m_balloonTool.lpszText = const_cast<char*>(list.texts[index]);
+    m_balloon->SetToolInfo(&m_balloonTool);
+    m_balloon->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    m_balloon->SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_balloonTool));
+    m_balloon->ShowWindow(SW_SHOWNA);
+    m_remarkTimer = SetTimer(RemarkTimer, 2000);
+}
+
+void MainFrameWnd::HideRemark()
+{
+    if (m_remarkTimer == 0) return;
+    KillTimer(RemarkTimer);
+    if (m_balloon) m_balloon->SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_balloonTool));
+    m_remarkTimer = 0;
+}
+
+LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        if (m_balloon && m_balloon->m_hWnd) {
+            MSG relay = {};
+            relay.hwnd = m_hWnd;
+            relay.message = message;
+            relay.wParam = wParam;
+            relay.lParam = lParam;
+            m_balloon->RelayEvent(&relay);
+        }
+        break;
+    default:
+        break;
+    }
+    return iFrameWnd::WindowProc(message, wParam, lParam);
 }
 
 void MainFrameWnd::DoGamePace()

@@ -4,9 +4,12 @@
 #include "CDC.h"
 #include "CStatic.h"
 #include "Deck.h"
+#include "RemarkSet.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
+#include "iToolTipCtrl.h"
+#include <commctrl.h>
 #include "Settings.h"
 #include <ctime>
 #include <vector>
@@ -34,6 +37,12 @@ public:
     void DrawScene(CDC* target);
     void DrawCard(CDC* dc, int side, int code, int dx, int dy);
 
+    // Plays a sound of this module asynchronously; a new one cuts the last short.
+    void PlayWave(const char* name);
+    // A random remark of the list in the balloon for two seconds, unless one shows.
+    void ShowRemark(const RemarkSet& list);
+    void HideRemark();
+
     // The record the game reads; changed between games.
     Settings& GameSettings() { return m_settings; }
     const Deck& GameDeck() const { return m_deck; }
@@ -47,8 +56,13 @@ public:
     int DealCount() const { return m_dealCount; }
     bool IsWinner() const { return m_isWinner; }
     iCDC* Canvas() const { return m_canvas; }
+    iToolTipCtrl* Balloon() const { return m_balloon; }
+    bool RemarkShowing() const { return m_remarkTimer != 0; }
+    const char* RemarkText() const { return m_balloonTool.lpszText; }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Mouse messages reach the balloon before the message map.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void OnPaint();
@@ -67,6 +81,9 @@ private:
     iPicture* m_background = nullptr;
     iPicture* m_cards[CardKinds] = {};
     iPicture* m_flag = nullptr;
+    iToolTipCtrl* m_balloon = nullptr;
+    TTTOOLINFOA m_balloonTool = {};
+    UINT_PTR m_remarkTimer = 0;
     CStatic* m_votes = nullptr;
     CButton* m_buttons[ButtonCount] = {};
 

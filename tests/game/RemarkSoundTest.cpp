@@ -1,0 +1,196 @@
+// Outcome sounds and the remark balloon: which sound plays, when a remark shows, and what reaches the balloon.
+#include "GameWindowFixture.h"
+#include "Sound.h"
+#include <mmsystem.h>
+#include <cstring>
+
+namespace game_testing {
+namespace {
+
+struct PlayedSound {
+    std::string name;
+    HMODULE module;
+    DWORD flags;
+};
+std::vector<PlayedSound> played;
+
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE module, DWORD flags)
+{
+    played.push_back(PlayedSound{ sound ? sound : "", module, flags });
+    return TRUE;
+}
+
+// Watches what the window sends its balloon on this thread.
+struct BalloonMessages {
+    HWND balloon = nullptr;
+    int activations = 0;
+    int deactivations = 0;
+    std::vector<UINT> relayed;
+    LPARAM lastPosition = 0;
+};
+BalloonMessages seen;
+
+LRESULT CALLBACK WatchBalloon(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call && seen.balloon && call->hwnd == seen.balloon) {
+        if (call->message == TTM_TRACKACTIVATE) (call->wParam ? seen.activations : seen.deactivations)++;
+        if (call->message == TTM_TRACKPOSITION) seen.lastPosition = call->lParam;
+        if (call->message == TTM_RELAYEVENT && call->lParam)
+            seen.relayed.push_back(reinterpret_cast<const MSG*>(call->lParam)->message);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool InList(const RemarkSet& list, const char* text)
+{
+    for (int i = 0; i < list.count; ++i)
+        if (list.texts[i] == text) return true;
+    return false;
+}
+
+class RemarksAndSounds : public GameWindowTest {
+protected:
+    void SetUp() override
+    {
+        played.clear();
+        seen = BalloonMessages();
+        GamePlaySound = &RecordSound;
+        GameWindowTest::SetUp();
+        ASSERT_NE(wnd->Balloon(), nullptr);
+        seen.balloon = wnd->Balloon()->m_hWnd;
+        hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchBalloon, nullptr, ::GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+    }
+    void TearDown() override
+    {
+        if (hook) ::UnhookWindowsHookEx(hook);
+        GameWindowTest::TearDown();
+        GamePlaySound = &::PlaySoundA;
+    }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const PlayedSound& s : played) names.push_back(s.name);
+        return names;
+    }
+    // Lets cards that are no winners go by until a winner lies on the table.
+    void TickToWinner()
+    {
+        for (int n = 0; n < 500 && !wnd->IsWinner(); ++n) Tick();
+        ASSERT_TRUE(wnd->IsWinner());
+    }
+    void TickToLoser()
+    {
+        for (int n = 0; n < 500 && wnd->IsWinner(); ++n) PlayOne();
+        ASSERT_FALSE(wnd->IsWinner());
+    }
+    void HideByTimer() { ::SendMessageA(wnd->m_hWnd, WM_TIMER, MainFrameWnd::RemarkTimer, 0); }
+
+    HHOOK hook = nullptr;
+};
+
+TEST_F(RemarksAndSounds, OpeningSoundFromThisModule)
+{
+    ASSERT_EQ(Names(), std::vector<std::string>{ "Begin" });
+    EXPECT_EQ(played[0].module, ::GetModuleHandleA(nullptr));
+    EXPECT_EQ(played[0].flags, static_cast<DWORD>(SND_RESOURCE | SND_ASYNC));
+    EXPECT_FALSE(wnd->RemarkShowing());
+    EXPECT_FALSE(::IsWindowVisible(seen.balloon));
+}
+
+TEST_F(RemarksAndSounds, QuickSecondScoreSoundsButKeepsTheFirstRemark)
+{
+    Start(7);
+    Tick();
+    TickToWinner();
+    played.clear();
+    Space();
+    ASSERT_EQ(Names(), std::vector<std::string>{ "Scoring" });
+    ASSERT_TRUE(wnd->RemarkShowing());
+    EXPECT_EQ(seen.activations, 1);
+    EXPECT_TRUE(::IsWindowVisible(seen.balloon));
+    const char* first = wnd->RemarkText();
+    EXPECT_TRUE(InList(CorrectRemarks, first));
+    // Anchored in the upper middle of the client area.
+    POINT at = { static_cast<short>(LOWORD(seen.lastPosition)), static_cast<short>(HIWORD(seen.lastPosition)) };
+    wnd->ScreenToClient(&at);
+    EXPECT_GE(at.x, 214);
+    EXPECT_LT(at.x, 214 + 240);
+    EXPECT_GE(at.y, 0);
+    EXPECT_LT(at.y, 240);
+
+    // The timer has not run: the next correct answer comes well within two seconds.
+    TickToWinner();
+    Space();
+    EXPECT_EQ(Names(), (std::vector<std::string>{ "Scoring", "Scoring" }));
+    EXPECT_EQ(seen.activations, 1);
+    EXPECT_EQ(wnd->RemarkText(), first);
+
+    // Once the remark timer has run, the balloon goes and the next remark may show.
+    HideByTimer();
+    EXPECT_FALSE(wnd->RemarkShowing());
+    EXPECT_EQ(seen.deactivations, 1);
+    HideByTimer(); // a second hide has nothing left to do
+    EXPECT_EQ(seen.deactivations, 1);
+}
+
+TEST_F(RemarksAndSounds, GameEndingMissPlaysMissingThenEndAndStillTaunts)
+{
+    testing_support::ModalAnswerer answer;
+    Start(11);
+    Tick();
+    // Bring the flag down to the foot of the staff without passing it.
+    for (int n = 0; n < 500 && wnd->FlagPos() > 0; ++n) {
+        played.clear();
+        const bool wrong = !wnd->IsWinner() && wnd->FlagPos() >= 2;
+        if (wrong) Space();
+        else Tick();
+        if (wrong) {
+            EXPECT_EQ(Names(), std::vector<std::string>{ "Mistaken" });
+            EXPECT_TRUE(InList(WrongRemarks, wnd->RemarkText()));
+        }
+        HideByTimer();
+    }
+    ASSERT_EQ(wnd->FlagPos(), 0);
+    ASSERT_TRUE(wnd->GameRunning());
+    seen.activations = 0;
+
+    TickToWinner();
+    played.clear();
+    Tick(); // the winner goes by unanswered
+    ASSERT_FALSE(wnd->GameRunning());
+    EXPECT_EQ(Names(), (std::vector<std::string>{ "Missing", "End" }));
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].text, "Game over!");
+    EXPECT_TRUE(wnd->RemarkShowing());
+    EXPECT_EQ(seen.activations, 1);
+    EXPECT_TRUE(InList(MissedRemarks, wnd->RemarkText()));
+}
+
+TEST_F(RemarksAndSounds, UnansweredLoserIsSilent)
+{
+    Start(5);
+    Tick();
+    TickToLoser();
+    HideByTimer(); // an earlier answer's remark goes first
+    seen.activations = 0;
+    played.clear();
+    Tick();
+    EXPECT_TRUE(played.empty());
+    EXPECT_EQ(seen.activations, 0);
+    EXPECT_FALSE(wnd->RemarkShowing());
+}
+
+TEST_F(RemarksAndSounds, MouseButtonsAndMovesReachTheBalloon)
+{
+    for (UINT message : { WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONUP,
+                          WM_LBUTTONDBLCLK })
+        ::SendMessageA(wnd->m_hWnd, message, 0, MAKELPARAM(10, 10));
+    // Double clicks are not relayed.
+    EXPECT_EQ(seen.relayed, (std::vector<UINT>{ WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN,
+                                                 WM_MBUTTONUP, WM_LBUTTONUP }));
+}
+
+} // namespace
+} // namespace game_testing
