@@ -29,6 +29,9 @@ const ButtonPlace buttonPlaces[MainFrameWnd::ButtonCount] = {
     { "Exit", { 540, 430, 620, 460 }, ID_APP_EXIT },
 };
 
+// The tool description of the oldest common controls the balloon needs.
+static_assert(sizeof(void*) != 4 || TTTOOLINFOA_V2_SIZE == 44, "balloon tool size");
+
 const char isMatchName[] = "MainFrameWnd::IsMatch";
 const char closeName[] = "MainFrameWnd::DoGameClose";
 }
@@ -60,14 +63,17 @@ MainFrameWnd::MainFrameWnd()
     m_balloon = new iToolTipCtrl(this, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
     m_remarkTimer = 0;
 
-    m_votes = new CStatic;
-    m_votes->Create("Votes", WS_VISIBLE | SS_RIGHT, CRect(50, 45, 110, 65), this);
+    // Children of the frame: its window set deletes them with it.
+    m_votes = new iStaticEx(this, CRect(50, 45, 110, 65), WS_VISIBLE, "Votes");
+    for (int i = 0; i < ButtonCount; ++i)
+        m_buttons[i] = new CoolPushButton(this, buttonPlaces[i].rect, WS_VISIBLE, buttonPlaces[i].text,
+                                          buttonPlaces[i].id);
 
-    for (int i = 0; i < ButtonCount; ++i) {
-        m_buttons[i] = new CButton;
-        m_buttons[i]->Create(buttonPlaces[i].text, WS_VISIBLE | BS_PUSHBUTTON, buttonPlaces[i].rect, this,
-                             buttonPlaces[i].id);
-    }
+    m_votes->SetTextColor(RGB(0, 0, 255));
+    m_votes->SetFont(-18, "MS Serif");
+    m_votes->SetFormat(DT_RIGHT);
+    // Exit needs no handler: its command closes the application.
+    m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
 
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
 
@@ -87,11 +93,6 @@ MainFrameWnd::MainFrameWnd()
 
 MainFrameWnd::~MainFrameWnd()
 {
-    for (CButton*& button : m_buttons) {
-        delete button;
-        button = nullptr;
-    }
-    delete m_votes;
     if (m_balloon && m_balloon->m_hWnd) m_balloon->DestroyWindow();
     delete m_balloon;
     m_balloon = nullptr;
@@ -402,18 +403,8 @@ void MainFrameWnd::DoGamePace()
 
 void MainFrameWnd::ShowButtons(bool show)
 {
-    for (CButton* button : m_buttons)
+    for (CoolPushButton* button : m_buttons)
         if (button) button->ShowWindow(show ? SW_SHOW : SW_HIDE);
-}
-
-BOOL MainFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    // The first five buttons share one id, so the click is told apart by its window.
-    if (HIWORD(wParam) == BN_CLICKED && m_buttons[0] && reinterpret_cast<HWND>(lParam) == m_buttons[0]->m_hWnd) {
-        DoGameStart(m_buttons[0]);
-        return TRUE;
-    }
-    return iFrameWnd::OnCommand(wParam, lParam);
 }
 
 void MainFrameWnd::OnPaint()

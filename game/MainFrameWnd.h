@@ -1,13 +1,13 @@
 // The main game window: the playing surface, the deal and the judgement of every card.
 #pragma once
-#include "CButton.h"
+#include "CoolPushButton.h"
 #include "CDC.h"
-#include "CStatic.h"
 #include "Deck.h"
 #include "RemarkSet.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
+#include "iStaticEx.h"
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
 #include "Settings.h"
@@ -60,7 +60,6 @@ public:
     bool RemarkShowing() const { return m_remarkTimer != 0; }
     const char* RemarkText() const { return m_balloonTool.lpszText; }
 
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -84,8 +83,8 @@ private:
     iToolTipCtrl* m_balloon = nullptr;
     TTTOOLINFOA m_balloonTool = {};
     UINT_PTR m_remarkTimer = 0;
-    CStatic* m_votes = nullptr;
-    CButton* m_buttons[ButtonCount] = {};
+    iStaticEx* m_votes = nullptr;
+    CoolPushButton* m_buttons[ButtonCount] = {};
 
     Deck m_deck;
     int32_t m_currentCard = -1;
