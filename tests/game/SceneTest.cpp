@@ -100,6 +100,30 @@ TEST_F(Scene, FlagMovesOnTheCanvasWhenItsPlaceChanges)
     EXPECT_EQ(WindowPixel(48, 47), Marker);
 }
 
+TEST_F(Scene, VotesShowBlueAndRightAligned)
+{
+    Start(52);
+    Tick();
+    for (int n = 0; n < 500 && wnd->IsWinner(); ++n) Tick();
+    Tick(); // a judgement without a correct answer: the display reads "0"
+    ASSERT_EQ(VotesText(), "0");
+    ::UpdateWindow(wnd->m_hWnd);
+    testing_support::Pump(50);
+    int blue = 0;
+    int leftmost = 640;
+    for (int y = 45; y < 65; ++y)
+        for (int x = 50; x < 110; ++x) {
+            const COLORREF c = WindowPixel(x, y);
+            if (GetBValue(c) > 200 && GetRValue(c) < 80 && GetGValue(c) < 80) {
+                ++blue;
+                if (x < leftmost) leftmost = x;
+            }
+        }
+    EXPECT_GT(blue, 5);
+    // One digit at the right end of a 60-pixel display; centred it would start near 75.
+    EXPECT_GT(leftmost, 90);
+}
+
 } // namespace
 } // namespace game_testing
 
