@@ -3,6 +3,7 @@
 #include "Sound.h"
 #include "Trace.h"
 #include <mmsystem.h>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,7 +31,7 @@ const ButtonPlace buttonPlaces[MainFrameWnd::ButtonCount] = {
 };
 
 // The tool description of the oldest common controls the balloon needs.
-static_assert(sizeof(void*) != 4 || TTTOOLINFOA_V2_SIZE == 44, "balloon tool size");
+static_assert(sizeof(void*) != 4 || offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44, "balloon tool size");
 
 const char isMatchName[] = "MainFrameWnd::IsMatch";
 const char closeName[] = "MainFrameWnd::DoGameClose";
