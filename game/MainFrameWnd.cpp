@@ -1,4 +1,6 @@
 #include "MainFrameWnd.h"
+#include "AboutDialog.h"
+#include "HelpDialog.h"
 #include "GameClock.h"
 #include "Sound.h"
 #include "Trace.h"
@@ -75,6 +77,9 @@ MainFrameWnd::MainFrameWnd()
     m_votes->SetFormat(DT_RIGHT);
     // Exit needs no handler: its command closes the application.
     m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
+    m_buttons[2]->SetOnClick(this, &MainFrameWnd::OnAbout);
+    m_buttons[3]->SetOnClick(this, &MainFrameWnd::OnUpload);
+    m_buttons[4]->SetOnClick(this, &MainFrameWnd::OnHelp);
 
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
 
@@ -159,6 +164,23 @@ void MainFrameWnd::DealCard(CDC* dc)
     stack.push_back(DealtCard{ m_currentCard, dx, dy });
     DrawCard(dc, side, m_currentCard, dx, dy);
     ++m_dealCount;
+}
+
+void MainFrameWnd::OnAbout(CWnd*)
+{
+    AboutDialog* dialog = new AboutDialog(this, "Votaroo!", 1, 0, 0);
+    dialog->DoModal();
+    delete dialog;
+}
+
+// Uploading shows the same About dialog.
+void MainFrameWnd::OnUpload(CWnd* button) { OnAbout(button); }
+
+void MainFrameWnd::OnHelp(CWnd*)
+{
+    HelpDialog* dialog = new HelpDialog(this, "Votaroo!");
+    dialog->DoModal();
+    delete dialog;
 }
 
 void MainFrameWnd::DoGameStart(CWnd*)

@@ -28,6 +28,9 @@ public:
     void DealCard(CDC* dc);
 
     void DoGameStart(CWnd* button);
+    void OnAbout(CWnd* button);
+    void OnUpload(CWnd* button);
+    void OnHelp(CWnd* button);
     void DoGameMatch();
     void DoGameSetup();
     void DoGameClose();

@@ -136,8 +136,13 @@ TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
     for (const char* text : { "Setup", "About", "Upload", "Help" }) {
         ::SendMessageA(Button(text), BM_CLICK, 0, 0);
         EXPECT_FALSE(wnd->GameRunning()) << text;
+        EXPECT_TRUE(::IsWindowEnabled(wnd->m_hWnd)) << text; // given back when the dialog closed
     }
-    EXPECT_TRUE(answer.seen().empty());
+    // Upload shows the same About dialog as About.
+    std::vector<std::string> captions;
+    for (const auto& seen : answer.seen()) captions.push_back(seen.caption);
+    std::vector<std::string> expected = { "About Votaroo!", "About Votaroo!", "Help Votaroo!" };
+    EXPECT_EQ(captions, expected);
     EXPECT_EQ(::GetDlgCtrlID(Button("Exit")), ID_APP_EXIT);
     HWND h = wnd->m_hWnd;
     ::SendMessageA(Button("Exit"), BM_CLICK, 0, 0);
