@@ -162,11 +162,11 @@ rate=22050
 # phrase OUT WAVE:SECONDS:HZ[+HZ...][:EFFECTS] ...   (WAVE "rest" is a silence)
 # Long notes die away over their last 40 %, short ones stop crisply.
 phrase() {
-  local out=$1 tmp parts=() k=0 spec wave dur freqs effects tones f fadeout
+  local out=$1 tmp parts=() k=0 note wave dur freqs effects tones f fadeout
   shift
   tmp=$(mktemp -d)
-  for spec in "$@"; do
-    IFS=: read -r wave dur freqs effects <<<"$spec"
+  for note in "$@"; do
+    IFS=: read -r wave dur freqs effects <<<"$note"
     fadeout=$(awk -v d="$dur" 'BEGIN { print (d >= 0.3) ? d * 0.4 : 0.03 }')
     f=$tmp/$(printf %03d $k).wav
     k=$((k + 1))
