@@ -84,18 +84,22 @@ bool XStatic::MakeFont()
     return true;
 }
 
+void XStatic::SendTipText()
+{
+    if (!tip.m_hWnd) return;
+    TTTOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = m_hWnd;
+    ti.uId = 1;
+    ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
+    tip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
 void XStatic::SetTipText(LPCSTR text)
 {
     tipText = text;
     tipTextFixed = 1;
-    if (tip.m_hWnd) {
-        TTTOOLINFOA ti{};
-        ti.cbSize = TTTOOLINFOA_V2_SIZE;
-        ti.hwnd = m_hWnd;
-        ti.uId = 1;
-        ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
-        tip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    SendTipText();
 }
 
 void XStatic::UpdateTipText()
@@ -105,14 +109,7 @@ void XStatic::UpdateTipText()
         if (IsTextStatic()) GetWindowText(tipText);
         else tipText.Empty();
     }
-    if (tip.m_hWnd) {
-        TTTOOLINFOA ti{};
-        ti.cbSize = TTTOOLINFOA_V2_SIZE;
-        ti.hwnd = m_hWnd;
-        ti.uId = 1;
-        ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
-        tip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    SendTipText();
 }
 
 HBRUSH XStatic::CtlColor(CDC* dc, UINT)

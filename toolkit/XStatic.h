@@ -44,6 +44,8 @@ protected:
     void OnDestroy();
     BOOL OnEraseBkgnd(CDC* dc);
     void SetToolRect(const RECT& r);
+    // Hands tipText to the tool.
+    void SendTipText();
     CRect RectInParent() const;
 
 private:

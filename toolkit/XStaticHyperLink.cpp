@@ -45,14 +45,7 @@ void XStaticHyperLink::UpdateTipText()
             if (IsTextStatic()) GetWindowText(tipText);
         }
     }
-    if (tip.m_hWnd) {
-        TTTOOLINFOA ti{};
-        ti.cbSize = TTTOOLINFOA_V2_SIZE;
-        ti.hwnd = m_hWnd;
-        ti.uId = 1;
-        ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
-        tip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    SendTipText();
 }
 
 HBRUSH XStaticHyperLink::CtlColor(CDC* dc, UINT ctlColor)
