@@ -1,9 +1,11 @@
-// The player's choices, read directly by the game.
+// The game settings: operation mask, copies of each card, highest card as a card code.
 #pragma once
 #include <cstdint>
 
+enum { OpAdd = 1, OpSubtract = 2, OpMultiply = 4, OpDivide = 8 };
+
 struct Settings {
-    int32_t operation; // bit 0 +, bit 1 -, bit 2 *, bit 3 /
-    int32_t size;      // copies of each card, 5 to 10
-    int32_t high;      // highest card code, 9 to 17
+    int32_t operations = OpAdd | OpSubtract;
+    int32_t copies = 5;
+    int32_t highestCard = 17;
 };

@@ -2,9 +2,9 @@
 
 Setup::Setup(Settings& settings)
     : iType::Collection(nullptr, &settings, static_cast<int32_t>(sizeof settings), "Setup", "Setup"),
-      m_operation(this, &settings.operation, static_cast<int32_t>(sizeof settings.operation), "Operation", "Operation"),
-      m_size(this, &settings.size, static_cast<int32_t>(sizeof settings.size), "Size", "Number of each"),
-      m_high(this, &settings.high, static_cast<int32_t>(sizeof settings.high), "High", "Highest card")
+      m_operation(this, &settings.operations, static_cast<int32_t>(sizeof settings.operations), "Operation", "Operation"),
+      m_size(this, &settings.copies, static_cast<int32_t>(sizeof settings.copies), "Size", "Number of each"),
+      m_high(this, &settings.highestCard, static_cast<int32_t>(sizeof settings.highestCard), "High", "Highest card")
 {
     m_operation.SetDefault(3);
     m_operation.SetClearValue(3);

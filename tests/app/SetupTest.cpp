@@ -8,20 +8,20 @@ TEST(SetupDescription, ConstructionWritesTheDefaults)
 {
     Settings settings{0, 0, 0};
     ::Setup setup(settings);
-    EXPECT_EQ(settings.operation, 3);
-    EXPECT_EQ(settings.size, 5);
-    EXPECT_EQ(settings.high, 17);
+    EXPECT_EQ(settings.operations, 3);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 17);
 
     settings = {0, 10, 9};
     setup.Reset();
-    EXPECT_EQ(settings.operation, 3);
-    EXPECT_EQ(settings.size, 5);
-    EXPECT_EQ(settings.high, 17);
+    EXPECT_EQ(settings.operations, 3);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 17);
     settings = {15, 6, 12};
     setup.Clear();
-    EXPECT_EQ(settings.operation, 3);
-    EXPECT_EQ(settings.size, 5);
-    EXPECT_EQ(settings.high, 17);
+    EXPECT_EQ(settings.operations, 3);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 17);
 }
 
 TEST(SetupDescription, MembersInOrderWithNamesAndLabels)
@@ -54,14 +54,14 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
     const char* const sizes[] = {" 5", " 6", " 7", " 8", " 9", "10"};
     ASSERT_EQ(setup.m_size.Items().Map()->Count(), 6);
     for (int i = 0; i < 6; ++i) {
-        settings.size = 5 + i;
+        settings.copies = 5 + i;
         EXPECT_EQ(std::string(setup.m_size.GetText()), sizes[i]);
     }
 
     const char* const highs[] = {" 8", " 9", "10", "11", "12", "13", "14", "15", "16"};
     ASSERT_EQ(setup.m_high.Items().Map()->Count(), 9);
     for (int i = 0; i < 9; ++i) {
-        settings.high = 9 + i;
+        settings.highestCard = 9 + i;
         EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
     }
 }
@@ -78,7 +78,7 @@ TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
     EXPECT_EQ(std::string(setup.m_size.GetText()), " 5");
     EXPECT_EQ(std::string(setup.m_high.GetText()), "16");
     EXPECT_TRUE(setup.m_high.SetText(" 8"));
-    EXPECT_EQ(settings.high, 9);
+    EXPECT_EQ(settings.highestCard, 9);
 }
 
 } // namespace
