@@ -128,6 +128,8 @@ public:
     bool Decrement() override { return false; }
 
     virtual long GetValue() const = 0;                      // 18
+    // Stores a key as the field's value; the dialog writes its choice this way.
+    void SetValue(long value) { PutValue(value); }
 
 protected:
     virtual void PutValue(long value) = 0;

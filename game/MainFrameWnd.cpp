@@ -1,4 +1,5 @@
 #include "MainFrameWnd.h"
+#include "iCollectionDialog.h"
 #include "AboutDialog.h"
 #include "HelpDialog.h"
 #include "GameClock.h"
@@ -54,6 +55,7 @@ MainFrameWnd::MainFrameWnd()
 {
     CenterWindow();
     PlayWave("Begin");
+    m_setup = new Setup(m_settings);
 
     {
         iClientDC dc(this);
@@ -77,6 +79,7 @@ MainFrameWnd::MainFrameWnd()
     m_votes->SetFormat(DT_RIGHT);
     // Exit needs no handler: its command closes the application.
     m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
+    m_buttons[1]->SetOnClick(this, &MainFrameWnd::OnSetup);
     m_buttons[2]->SetOnClick(this, &MainFrameWnd::OnAbout);
     m_buttons[3]->SetOnClick(this, &MainFrameWnd::OnUpload);
     m_buttons[4]->SetOnClick(this, &MainFrameWnd::OnHelp);
@@ -109,6 +112,8 @@ MainFrameWnd::~MainFrameWnd()
     }
     delete m_background;
     delete m_canvas;
+    delete m_setup;
+    m_setup = nullptr;
     m_stacks[0].clear();
     m_stacks[1].clear();
 }
@@ -164,6 +169,16 @@ void MainFrameWnd::DealCard(CDC* dc)
     stack.push_back(DealtCard{ m_currentCard, dx, dy });
     DrawCard(dc, side, m_currentCard, dx, dy);
     ++m_dealCount;
+}
+
+void MainFrameWnd::OnSetup(CWnd*)
+{
+    // The dialog writes the record on OK; the handler leaves the outcome to it.
+    iCollectionDialog* dialog = new iCollectionDialog(
+        this, CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, "Setup", -1,
+        m_setup);
+    dialog->DoModal();
+    delete dialog;
 }
 
 void MainFrameWnd::OnAbout(CWnd*)

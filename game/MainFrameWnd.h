@@ -11,6 +11,7 @@
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
 #include "Settings.h"
+#include "Setup.h"
 #include <ctime>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     void DealCard(CDC* dc);
 
     void DoGameStart(CWnd* button);
+    void OnSetup(CWnd* button);
     void OnAbout(CWnd* button);
     void OnUpload(CWnd* button);
     void OnHelp(CWnd* button);
@@ -48,6 +50,7 @@ public:
 
     // The record the game reads; changed between games.
     Settings& GameSettings() { return m_settings; }
+    Setup* GameSetup() const { return m_setup; }
     const Deck& GameDeck() const { return m_deck; }
     const std::vector<DealtCard>& Stack(int side) const { return m_stacks[side & 1]; }
     bool GameRunning() const { return m_startTime != 0; }
@@ -79,6 +82,7 @@ private:
     void Refill();
 
     Settings m_settings;
+    Setup* m_setup = nullptr;
     iCDC* m_canvas = nullptr;
     iPicture* m_background = nullptr;
     iPicture* m_cards[CardKinds] = {};

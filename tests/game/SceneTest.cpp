@@ -141,7 +141,7 @@ TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
     // Upload shows the same About dialog as About.
     std::vector<std::string> captions;
     for (const auto& seen : answer.seen()) captions.push_back(seen.caption);
-    std::vector<std::string> expected = { "About Votaroo!", "About Votaroo!", "Help Votaroo!" };
+    std::vector<std::string> expected = { "Setup", "About Votaroo!", "About Votaroo!", "Help Votaroo!" };
     EXPECT_EQ(captions, expected);
     EXPECT_EQ(::GetDlgCtrlID(Button("Exit")), ID_APP_EXIT);
     HWND h = wnd->m_hWnd;

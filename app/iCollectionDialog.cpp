@@ -1,0 +1,59 @@
+#include "iCollectionDialog.h"
+#include <new>
+
+iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int id,
+                                     iType::Collection* shown)
+    : iDialog(parent, r, dialogStyle, caption, id), collection(shown)
+{
+    dialogUnits = 0;
+    const iString section = collection ? collection->FullName() : iString("");
+    profile = new (std::nothrow) iTypeDialogProfile(section);
+    builder = new iCollectionDialogBuilder(this, collection, collection ? collection->Name() : nullptr,
+                                           collection ? collection->Label() : nullptr, profile, 0,
+                                           iCollectionDialogBuilder::CollectionMode);
+
+    const LONG w = r.right - r.left;
+    RECT labels = {5, 5, 115, 5};
+    RECT controls = {120, 5, w - 95, 5};
+    int rowStep = 25;
+    if (profile)
+        profile->GetLayoutRects(labels, controls, rowStep);
+    if (rowStep < 1)
+        rowStep = 1;
+
+    builder->Build(7, labels, controls, rowStep, false);
+
+    RECT ok = {w - 90, 5, w - 10, 27};
+    RECT cancel = {w - 90, 30, w - 10, 52};
+    if (profile) {
+        profile->Get("OK", ok);
+        profile->Get("Cancel", cancel);
+    }
+    okButton = new iPushButton(this, ok, WS_VISIBLE | WS_TABSTOP, "&OK", IDOK);
+    cancelButton = new iPushButton(this, cancel, WS_VISIBLE | WS_TABSTOP, "&Cancel", IDCANCEL);
+
+    // A short collection still needs room for both buttons.
+    LONG h = controls.bottom;
+    if (h <= 2 * rowStep)
+        h += rowStep;
+    rect.bottom = rect.top + h + 40;
+    if (profile && profile->saving)
+        profile->PutRect("Rect", rect);
+
+    // Now sized to the content, centred on the parent and filled from the record.
+    OnInitDialog();
+}
+
+iCollectionDialog::~iCollectionDialog()
+{
+    delete builder;
+    builder = nullptr;
+    delete profile;
+    profile = nullptr;
+}
+
+void iCollectionDialog::DoDataExchange(CDataExchange* dx)
+{
+    if (builder)
+        builder->DoDataExchange(dx);
+}
