@@ -1,0 +1,161 @@
+#!/bin/bash
+# Works the real program under Wine with xdotool as a person would, checking what they see.
+# usage: play.sh votaroo.exe outdir
+
+exe=$(readlink -f "$1")
+out=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tools/env.sh"
+votaroo_start_display
+votaroo_prefix
+mkdir -p "$out"
+rm -f "$out"/*.png
+trace="$WINEPREFIX/drive_c/TMP/TRACE.QRV"
+rm -f "$trace"
+
+fail() { echo "FAIL: $*"; import -window root "$out/failure.png" 2>/dev/null; exit 1; }
+step() { echo "-- $*"; }
+
+"$root/tools/wine-run.sh" "$exe" >"$out/wine.log" 2>&1 &
+game=$!
+trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+
+# Windows of a title, newest last.
+windows() { xdotool search --name "^$1\$" 2>/dev/null; }
+wait_for() { # title seconds
+  local i
+  for i in $(seq $(($2 * 10))); do [ -n "$(windows "$1")" ] && return 0; sleep 0.1; done
+  return 1
+}
+wait_gone() { # title seconds
+  local i
+  for i in $(seq $(($2 * 10))); do [ -z "$(windows "$1")" ] && return 0; sleep 0.1; done
+  return 1
+}
+
+step "the window appears"
+wait_for 'Votaroo!' 30 || fail "no game window"
+main=$(windows 'Votaroo!' | head -1)
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+# Without a window manager Wine draws the frame itself: equal borders, the caption on top.
+border=$(((WIDTH - 640) / 2))
+cx=$((X + border))
+cy=$((Y + HEIGHT - 480 - border))
+[ "$border" -ge 0 ] && [ "$border" -le 8 ] || fail "unexpected frame ${WIDTH}x${HEIGHT}"
+
+shot() { # name: the client area of the game window
+  import -window root -crop 640x480+$cx+$cy +repage "$out/$1.png" || fail "screenshot $1"
+}
+rgb() { # name x y -> "r g b"
+  convert "$out/$1.png" -format '%[fx:int(255*p{'$2','$3'}.r)] %[fx:int(255*p{'$2','$3'}.g)] %[fx:int(255*p{'$2','$3'}.b)]' info:
+}
+close_to() { # "r g b" "r g b" tolerance
+  local a=($1) b=($2) i
+  for i in 0 1 2; do
+    local d=$((a[i] - b[i]))
+    [ ${d#-} -le $3 ] || return 1
+  done
+}
+# Pixels in a rectangle of a shot that are clearly blue.
+blue_count() { # name w h x y
+  convert "$out/$1.png" -crop "$2x$3+$4+$5" +repage txt:- |
+    awk -F'[(),]' 'NR > 1 && $5 + 0 > 150 && $3 + 0 < 100 && $4 + 0 < 100 { n++ } END { print n + 0 }'
+}
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
+park() { xdotool mousemove $((cx + 5)) $((cy + 470)); }
+convert "$root/resources/whitehouse.jpg" "$out/background.png"
+buttons_shown() { # name
+  local top
+  for top in 20 60 100 140 180 430; do
+    [ "$(blue_count "$1" 60 10 550 $((top + 10)))" -gt 300 ] || return 1
+  done
+}
+
+step "the scene before the first game"
+park
+sleep 0.5
+shot idle
+for p in "20 420" "300 470" "600 300" "100 250"; do
+  close_to "$(rgb idle $p)" "$(rgb background $p)" 40 || fail "background at $p: $(rgb idle $p)"
+done
+# The flag at position 2 hangs at y 94: its red stripes there, not at position 0's place.
+close_to "$(rgb idle 332 115)" "200 16 46" 40 || fail "flag not at y 94: $(rgb idle 332 115)"
+close_to "$(rgb idle 332 95)" "200 16 46" 40 || fail "flag top not at y 94"
+[ "$(blue_count idle 60 20 50 45)" -gt 15 ] || fail "no blue \"Votes\" text"
+buttons_shown idle || fail "the six buttons are not all showing"
+[ "$(blue_count idle 60 5 550 55)" -lt 10 ] || fail "something between Start and Setup"
+
+step "Start deals two cards"
+click 580 35
+park
+dealt=0
+for i in $(seq 80); do
+  sleep 0.1
+  shot play
+  left=$(rgb play 220 360)
+  right=$(rgb play 396 360)
+  if ! close_to "$left" "$(rgb background 220 360)" 30 && ! close_to "$right" "$(rgb background 396 360)" 30; then
+    dealt=1
+    break
+  fi
+done
+[ $dealt = 1 ] || fail "two cards did not show"
+! buttons_shown play || fail "buttons still showing during the game"
+sleep 0.3
+shot in-play
+
+step "the space bar until the game is over"
+over=0
+for i in $(seq 120); do
+  xdotool key space
+  sleep 0.25
+  if [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ]; then over=1; break; fi
+done
+[ $over = 1 ] || fail "no \"Game over!\" box"
+sleep 0.5
+import -window root "$out/game-over.png"
+box=$(windows 'Votaroo!' | grep -v "^$main\$" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
+[ "$BOX_WIDTH" -lt 600 ] || fail "the second window is not a box"
+xdotool key Return
+for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
+[ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
+park
+sleep 0.5
+shot after
+buttons_shown after || fail "buttons not back after the game"
+
+step "the trace log"
+[ -f "$trace" ] || fail "no trace file"
+grep -q "MainFrameWnd::DoGameSetup" "$trace" || fail "no deal lines in the trace"
+grep -q "MainFrameWnd::DoGameClose" "$trace" || fail "no judgement lines in the trace"
+grep -q "MainFrameWnd::IsMatch" "$trace" || fail "no match lines in the trace"
+
+dialog() { # x y title width
+  click "$1" "$2"
+  wait_for "$3" 10 || fail "\"$3\" did not open"
+  sleep 0.5
+  local d
+  d=$(windows "$3" | head -1)
+  import -window root "$out/dialog-$(echo "$3" | tr -cd 'A-Za-z').png"
+  if [ -n "$4" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$d" | sed 's/^/D_/')"
+    [ "$D_WIDTH" = "$4" ] || fail "\"$3\" is $D_WIDTH wide"
+  fi
+  xdotool key Escape
+  wait_gone "$3" 10 || fail "\"$3\" did not close"
+  park
+  sleep 0.3
+}
+step "Setup, Help and About open and close"
+dialog 580 75 Setup 400
+dialog 580 195 'Help Votaroo!' ''
+dialog 580 115 'About Votaroo!' ''
+
+step "Exit ends the program"
+click 580 445
+for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+kill -0 $game 2>/dev/null && fail "still running after Exit"
+wait $game
+echo "PASS"
