@@ -18,4 +18,6 @@ CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
+// Resources come from this module instead of the program's own; null goes back to the program.
+void AfxSetResourceHandle(HINSTANCE resources);
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK);

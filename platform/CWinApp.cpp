@@ -10,7 +10,11 @@ CWinApp* g_app = nullptr;
 CWinApp* AfxGetApp() { return g_app; }
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 HINSTANCE AfxGetInstanceHandle() { return g_app && g_app->m_hInstance ? g_app->m_hInstance : GetModuleHandleA(nullptr); }
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+namespace {
+HINSTANCE g_resources = nullptr;
+}
+HINSTANCE AfxGetResourceHandle() { return g_resources ? g_resources : AfxGetInstanceHandle(); }
+void AfxSetResourceHandle(HINSTANCE resources) { g_resources = resources; }
 
 int AfxMessageBox(LPCSTR text, UINT type)
 {

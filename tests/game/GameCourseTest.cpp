@@ -43,15 +43,6 @@ protected:
             EXPECT_EQ(::IsWindowVisible(b) != FALSE, visible) << text;
         }
     }
-    // Plays without losing the flag until the condition holds; false when it never did.
-    template <class Condition> bool PlayUntil(Condition done, int limit = 3000)
-    {
-        for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
-            if (done()) return true;
-            PlayOne();
-        }
-        return done();
-    }
     // Ends the game from where it stands, and checks the end.
     void CheckGameOver(GameOverBox& box, int dealsBefore, const std::string& votesBefore)
     {
@@ -374,6 +365,39 @@ TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
     }
     EXPECT_TRUE(ended);
     ExpectButtonsVisible(true);
+}
+
+} // namespace
+namespace {
+
+// The Setup button opens the generated dialog on the window's own record.
+TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
+{
+    EXPECT_EQ(wnd->GameSettings().operations, 3);
+    EXPECT_EQ(wnd->GameSettings().copies, 5);
+    EXPECT_EQ(wnd->GameSettings().highestCard, 17);
+    // The dialog is activated while it is still being built: choose once its loop runs.
+    testing_support::ModalAnswerer answer([](HWND dialog) {
+        ::SetTimer(dialog, 77, 10, [](HWND d, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(d, id);
+            HWND copies = ::FindWindowExA(d, nullptr, "ComboBox", nullptr);
+            HWND high = ::FindWindowExA(d, copies, "ComboBox", nullptr);
+            ::SendMessageA(copies, CB_SETCURSEL, 5, 0); // "10"
+            ::SendMessageA(high, CB_SETCURSEL, 0, 0);   // " 8"
+            ::SendMessageA(::GetDlgItem(d, 1002), BM_SETCHECK, BST_CHECKED, 0);
+            ::PostMessageA(d, WM_COMMAND, IDOK, 0);
+        });
+    });
+    ::SendMessageA(Button("Setup"), BM_CLICK, 0, 0);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "Setup");
+    EXPECT_EQ(wnd->GameSettings().operations, 7);
+    EXPECT_EQ(wnd->GameSettings().copies, 10);
+    EXPECT_EQ(wnd->GameSettings().highestCard, 9);
+    Start(3);
+    // The wild card and the values 0 to 8, ten copies each.
+    EXPECT_EQ(wnd->GameDeck().Kinds(), 10);
+    EXPECT_EQ(wnd->GameDeck().Copies(), 10);
 }
 
 } // namespace

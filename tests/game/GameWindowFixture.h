@@ -44,6 +44,15 @@ protected:
         if (wnd->IsWinner()) Space();
         else Tick();
     }
+    // Plays without losing the flag until the condition holds; false when it never did.
+    template <class Condition> bool PlayUntil(Condition done, int limit = 3000)
+    {
+        for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
+            if (done()) return true;
+            PlayOne();
+        }
+        return done();
+    }
     HWND Button(const char* text) const { return ::FindWindowExA(wnd->m_hWnd, nullptr, "Button", text); }
     std::string VotesText() const;
 

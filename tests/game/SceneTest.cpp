@@ -153,3 +153,59 @@ TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
 
 } // namespace
 } // namespace game_testing
+
+namespace game_testing {
+namespace {
+
+// The real pictures, borrowed from the built program.
+class PictureScene : public GameWindowTest {
+protected:
+    void SetUp() override
+    {
+        char path[MAX_PATH] = "";
+        ::GetModuleFileNameA(nullptr, path, sizeof path);
+        std::string program = path;
+        program = program.substr(0, program.find_last_of('\\')) + "\\..\\votaroo.exe";
+        m_program = ::LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(m_program, nullptr) << program;
+        AfxSetResourceHandle(m_program);
+        GameWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        GameWindowTest::TearDown();
+        AfxSetResourceHandle(nullptr);
+        if (m_program) ::FreeLibrary(m_program);
+    }
+    // The flag's lowest stripe and its top row are red where the flag hangs.
+    bool FlagAt(int y)
+    {
+        auto red = [](COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 90; };
+        return red(wnd->Canvas()->GetPixel(332, y + 21)) && red(wnd->Canvas()->GetPixel(332, y + 1));
+    }
+    HMODULE m_program = nullptr;
+};
+
+TEST_F(PictureScene, FlagHangsEightPixelsHigherPerPosition)
+{
+    Start(61);
+    Tick();
+    EXPECT_TRUE(FlagAt(94));
+    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8; }));
+    EXPECT_TRUE(FlagAt(46));
+    EXPECT_FALSE(FlagAt(94));
+    // Down to the foot without ending the game: wrong answers from 2 or more, misses below.
+    for (int n = 0; n < 5000 && wnd->FlagPos() > 0; ++n) {
+        if (wnd->IsWinner() || wnd->FlagPos() < 2) Tick();
+        else Space();
+    }
+    ASSERT_EQ(wnd->FlagPos(), 0);
+    ASSERT_TRUE(wnd->GameRunning());
+    EXPECT_TRUE(FlagAt(110));
+    EXPECT_FALSE(FlagAt(46));
+    // The background is the photograph, not a plain fill.
+    EXPECT_NE(wnd->Canvas()->GetPixel(20, 420), wnd->Canvas()->GetPixel(20, 20));
+}
+
+} // namespace
+} // namespace game_testing
