@@ -97,6 +97,8 @@ MainFrameWnd::MainFrameWnd()
     if (m_balloon->m_hWnd) {
         m_balloon->AddTool(&m_balloonTool);
         m_balloon->SetMaxTipWidth(iToolTipCtrl::MaxTipWidth());
+        // Off between remarks: under Wine relayed mouse moves would pop the tracking tool up.
+        m_balloon->Activate(FALSE);
     }
 }
 
@@ -373,6 +375,7 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     const int index = std::rand() % list.count;
     m_balloonTool.lpszText = const_cast<char*>(list.texts[index]);
     m_balloon->SetToolInfo(&m_balloonTool);
+    m_balloon->Activate(TRUE);
     m_balloon->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     m_balloon->SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_balloonTool));
     m_balloon->ShowWindow(SW_SHOWNA);
@@ -383,7 +386,10 @@ void MainFrameWnd::HideRemark()
 {
     if (m_remarkTimer == 0) return;
     KillTimer(RemarkTimer);
-    if (m_balloon) m_balloon->SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_balloonTool));
+    if (m_balloon) {
+        m_balloon->SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_balloonTool));
+        m_balloon->Activate(FALSE);
+    }
     m_remarkTimer = 0;
 }
 

@@ -72,7 +72,22 @@ buttons_shown() { # name
   done
 }
 
+# Any unnamed window of the program on screen: the remark balloon.
+balloon_showing() {
+  local id
+  for id in $(xwininfo -root -children | awk '/\(has no name\): \("votaroo.exe"/ { print $1 }'); do
+    xwininfo -id "$id" | grep -q "IsViewable" && return 0
+  done
+  return 1
+}
+
 step "the scene before the first game"
+# A mouse resting on the window between remarks shows no balloon.
+xdotool mousemove $((cx + 300)) $((cy + 200))
+sleep 0.2
+xdotool mousemove $((cx + 305)) $((cy + 205))
+sleep 1.5
+balloon_showing && fail "a balloon popped up without a remark"
 park
 sleep 0.5
 shot idle
@@ -107,12 +122,21 @@ shot in-play
 
 step "the space bar until the game is over"
 over=0
+remarked=0
 for i in $(seq 120); do
   xdotool key space
   sleep 0.25
+  if [ $remarked = 0 ] && balloon_showing; then
+    # Answers are remarked on in a balloon above the game window.
+    xwininfo -root -children | grep '"votaroo.exe"' | head -1 | grep -q "has no name" ||
+      fail "the remark balloon is behind the game window"
+    import -window root "$out/remark.png"
+    remarked=1
+  fi
   if [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ]; then over=1; break; fi
 done
 [ $over = 1 ] || fail "no \"Game over!\" box"
+[ $remarked = 1 ] || fail "no remark balloon during the game"
 sleep 0.5
 import -window root "$out/game-over.png"
 box=$(windows 'Votaroo!' | grep -v "^$main\$" | head -1)
