@@ -370,6 +370,17 @@ TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
 } // namespace
 namespace {
 
+void CALLBACK ChooseInSetup(HWND d, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(d, id);
+    HWND copies = ::FindWindowExA(d, nullptr, "ComboBox", nullptr);
+    HWND high = ::FindWindowExA(d, copies, "ComboBox", nullptr);
+    ::SendMessageA(copies, CB_SETCURSEL, 5, 0); // "10"
+    ::SendMessageA(high, CB_SETCURSEL, 0, 0);   // " 8"
+    ::SendMessageA(::GetDlgItem(d, 1002), BM_SETCHECK, BST_CHECKED, 0);
+    ::PostMessageA(d, WM_COMMAND, IDOK, 0);
+}
+
 // The Setup button opens the generated dialog on the window's own record.
 TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
 {
@@ -377,17 +388,7 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     EXPECT_EQ(wnd->GameSettings().copies, 5);
     EXPECT_EQ(wnd->GameSettings().highestCard, 17);
     // The dialog is activated while it is still being built: choose once its loop runs.
-    testing_support::ModalAnswerer answer([](HWND dialog) {
-        ::SetTimer(dialog, 77, 10, [](HWND d, UINT, UINT_PTR id, DWORD) {
-            ::KillTimer(d, id);
-            HWND copies = ::FindWindowExA(d, nullptr, "ComboBox", nullptr);
-            HWND high = ::FindWindowExA(d, copies, "ComboBox", nullptr);
-            ::SendMessageA(copies, CB_SETCURSEL, 5, 0); // "10"
-            ::SendMessageA(high, CB_SETCURSEL, 0, 0);   // " 8"
-            ::SendMessageA(::GetDlgItem(d, 1002), BM_SETCHECK, BST_CHECKED, 0);
-            ::PostMessageA(d, WM_COMMAND, IDOK, 0);
-        });
-    });
+    testing_support::ModalAnswerer answer([](HWND dialog) { ::SetTimer(dialog, 77, 10, ChooseInSetup); });
     ::SendMessageA(Button("Setup"), BM_CLICK, 0, 0);
     ASSERT_EQ(answer.seen().size(), 1u);
     EXPECT_EQ(answer.seen()[0].caption, "Setup");
