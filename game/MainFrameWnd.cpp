@@ -46,7 +46,38 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_KEYDOWN()
     ON_WM_LBUTTONDOWN()
     ON_WM_TIMER()
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
+
+// Marks a modal box or dialog of the window; a close asked for meanwhile follows it.
+class MainFrameWnd::ModalScope {
+public:
+    explicit ModalScope(MainFrameWnd* owner) : m_owner(owner) { ++m_owner->m_modal; }
+    ~ModalScope()
+    {
+        if (--m_owner->m_modal == 0 && m_owner->m_closePending) {
+            m_owner->m_closePending = false;
+            m_owner->PostMessage(WM_CLOSE);
+        }
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    MainFrameWnd* m_owner;
+};
+
+void MainFrameWnd::OnClose()
+{
+    if (m_modal == 0) {
+        iFrameWnd::OnClose();
+        return;
+    }
+    // Close the box or dialog first; the window follows once it has returned.
+    m_closePending = true;
+    HWND popup = ::GetLastActivePopup(m_hWnd);
+    if (popup && popup != m_hWnd) ::PostMessageA(popup, WM_CLOSE, 0, 0);
+}
 
 MainFrameWnd::MainFrameWnd()
     : iFrameWnd(nullptr, WindowRectForClient(0, 0, ClientWidth, ClientHeight, FrameStyle, FALSE), FrameStyle,
@@ -176,6 +207,7 @@ void MainFrameWnd::DealCard(CDC* dc)
 void MainFrameWnd::OnSetup(CWnd*)
 {
     // The dialog writes the record on OK; the handler leaves the outcome to it.
+    ModalScope modal(this);
     iCollectionDialog* dialog = new iCollectionDialog(
         this, CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, "Setup", -1,
         m_setup);
@@ -185,6 +217,7 @@ void MainFrameWnd::OnSetup(CWnd*)
 
 void MainFrameWnd::OnAbout(CWnd*)
 {
+    ModalScope modal(this);
     AboutDialog* dialog = new AboutDialog(this, "Votaroo!", 1, 0, 0);
     dialog->DoModal();
     delete dialog;
@@ -195,6 +228,7 @@ void MainFrameWnd::OnUpload(CWnd* button) { OnAbout(button); }
 
 void MainFrameWnd::OnHelp(CWnd*)
 {
+    ModalScope modal(this);
     HelpDialog* dialog = new HelpDialog(this, "Votaroo!");
     dialog->DoModal();
     delete dialog;
@@ -323,7 +357,10 @@ void MainFrameWnd::DoGameClose()
         PlayWave("End");
         CString title;
         GetWindowText(title);
-        MessageBox("Game over!", title, MB_OK);
+        {
+            ModalScope modal(this);
+            MessageBox("Game over!", title, MB_OK);
+        }
         m_startTime = 0;
         ShowButtons(true);
         return;

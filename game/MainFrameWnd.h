@@ -75,9 +75,13 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnLButtonDown(UINT flags, CPoint point);
+    // While a box or dialog of the window is up the close waits for it, so the code that
+    // opened it never runs on in a deleted window.
+    void OnClose();
     DECLARE_MESSAGE_MAP()
 
 private:
+    class ModalScope;
     void ShowButtons(bool show);
     void Refill();
 
@@ -108,4 +112,6 @@ private:
     int32_t m_totalVotes = 0;
     int32_t m_flagPos = 2;
     int32_t m_answered = 0;
+    int32_t m_modal = 0;
+    bool m_closePending = false;
 };
