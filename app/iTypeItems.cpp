@@ -47,7 +47,10 @@ LPCSTR _TCheck::GetText()
     unsigned long field = static_cast<unsigned long>(GetValue());
     if (!m_items.Map()) {
         char digits[40];
-        std::snprintf(digits, sizeof digits, "0x%0*lX", GetCount() / 4,
+        // The field holds at most 32 bits, so at most 8 digits; saying so keeps the width bounded.
+        const int count = GetCount();
+        const int width = count > 0 && count < 32 ? count / 4 : 8;
+        std::snprintf(digits, sizeof digits, "0x%0*lX", width,
                       GetCount() >= 32 ? field & 0xFFFFFFFFul : field & ((1ul << GetCount()) - 1));
         return Hand(digits);
     }

@@ -1,6 +1,7 @@
 #include "iProfile.h"
 #include "LibraryString.h"
 #include "Message.h"
+#include "ProfileText.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -157,12 +158,8 @@ int iProfile::ReadSigned(LPCSTR sectionName, LPCSTR key, long& value, int base)
     iString text;
     int n = GetString(sectionName, key, text);
     if (n <= 0) return n;
-    if (base == 10 || base < 2 || base > 36) {
-        value = std::strtol(text, nullptr, 10);
-    } else {
-        // Other bases hold the 32-bit pattern, so read it unsigned or -1 would saturate.
-        value = static_cast<long>(std::strtoul(text, nullptr, base));
-    }
+    // Other bases hold the 32-bit pattern, read unsigned, or -1 would saturate.
+    value = ProfileTextToLong(text, base);
     return n;
 }
 
@@ -171,9 +168,8 @@ int iProfile::ReadUnsigned(LPCSTR sectionName, LPCSTR key, unsigned long& value,
     iString text;
     int n = GetString(sectionName, key, text);
     if (n <= 0) return n;
-    if (base < 2 || base > 36) base = 10;
     // Unsigned conversion, so values above 2147483647 come back whole.
-    value = std::strtoul(text, nullptr, base);
+    value = ProfileTextToUnsigned(text, base);
     return n;
 }
 

@@ -1,42 +1,4 @@
 #include "iProfileEx.h"
-#include <cstdint>
-
-namespace {
-bool EndsNumber(char ch)
-{
-    return ch == '\0' || ch == ' ' || ch == ',' || ch == ';' || ch == '\r' || ch == '\n' || ch == '\t' ||
-           ch == '\f';
-}
-} // namespace
-
-bool ReadProfileNumbers(LPCSTR text, LONG* const targets[], int count)
-{
-    if (!text) return false;
-    const char* p = text;
-    for (int i = 0; i < count; ++i) {
-        while (*p == ' ') ++p;
-        if (*p == '\0') return false;
-        int64_t sign = 1;
-        if (*p == '+' || *p == '-') {
-            if (*p == '-') sign = -1;
-            ++p;
-            if (*p == '\0') return false;
-        }
-        if (*p < '0' || *p > '9') return false;
-        int64_t magnitude = 0;
-        while (*p >= '0' && *p <= '9') {
-            // Saturate rather than overflow on absurdly long digit runs.
-            if (magnitude <= INT64_C(0x100000000)) magnitude = magnitude * 10 + (*p - '0');
-            ++p;
-        }
-        if (!EndsNumber(*p)) return false;
-        int64_t number = sign * magnitude;
-        if (number > INT32_MAX) number = INT32_MAX;
-        if (number < INT32_MIN) number = INT32_MIN;
-        *targets[i] = static_cast<LONG>(number);
-    }
-    return true;
-}
 
 iProfileEx::~iProfileEx() = default;
 

@@ -1,13 +1,8 @@
 // A profile that also keeps points, sizes and rectangles as lists of decimal integers.
 #pragma once
 #include "iProfile.h"
+#include "ProfileText.h"
 #include "Types.h"
-
-// Reads count integers from text into the targets, each stored as soon as it is read.
-// Numbers are separated by spaces; a number may end at the text's end or at a space, ",", ";",
-// CR, LF, tab or form feed. False at the first malformed or missing number; text after the last
-// number is ignored. Values beyond 32 bits saturate.
-bool ReadProfileNumbers(LPCSTR text, LONG* const targets[], int count);
 
 class iProfileEx : public iProfile {
 public:

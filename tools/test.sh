@@ -1,5 +1,5 @@
 #!/bin/bash
-# Builds both presets and runs every test under Wine.
+# Builds both Windows presets and runs every test under Wine, then the host build's tests and fuzz runs.
 set -e
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -17,4 +17,10 @@ if votaroo_can_run32; then
 else
   echo "mingw32: built; this kernel cannot run 32-bit programs, so its tests were not run here"
 fi
+# The window-less code natively, with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then each fuzz target for about 30 seconds.
+[ -f build/host/CMakeCache.txt ] || cmake --preset host >/dev/null
+cmake --build --preset host -j"$(nproc)"
+ctest --test-dir build/host --output-on-failure --timeout 300 || status=1
+bash tools/fuzz.sh 30 || status=1
 exit $status

@@ -95,6 +95,36 @@ TEST_F(Items, SetTextStoresTheKeyOfTheItem)
     EXPECT_EQ(record.key, -4);
 }
 
+// Text read back from a file or a dialog may match nothing; the field must then keep its value.
+TEST_F(Items, SetTextKeepsTheFieldWhenNothingMatches)
+{
+    record.mask = 9;
+    record.key = 9;
+    EXPECT_TRUE(check.SetText("Addition (+)"));
+    EXPECT_TRUE(combo.SetText("anything"));
+    EXPECT_EQ(record.mask, 9);
+    EXPECT_EQ(record.key, 9);
+
+    AddOperations();
+    combo.AddItem(7, "same");
+    combo.AddItem(-3, "same");
+    combo.AddItem(0, "");
+    EXPECT_TRUE(check.SetText(nullptr));
+    EXPECT_TRUE(combo.SetText(nullptr));
+    EXPECT_TRUE(check.SetText("Addition (+) & Division (/)"));
+    EXPECT_EQ(record.mask, 9);
+    EXPECT_EQ(record.key, 9);
+
+    // Of two items with the text the smaller key wins, also below zero; the empty text is a text.
+    EXPECT_TRUE(combo.SetText("same"));
+    EXPECT_EQ(record.key, -3);
+    EXPECT_TRUE(combo.SetText(""));
+    EXPECT_EQ(record.key, 0);
+    check.AddItem(4, "Division (/)");
+    EXPECT_TRUE(check.SetText("Division (/)"));
+    EXPECT_EQ(record.mask, 3);
+}
+
 TEST_F(Items, ChoiceListTexts)
 {
     EXPECT_EQ(std::string(combo.GetText()), "*No String Map!*");

@@ -297,46 +297,6 @@ TEST_F(ProfileFile, WritesCreateTheFileAndReadOnlyRefuses)
     EXPECT_FALSE(nowhere.PutString("S", "K", "V"));
 }
 
-// The number reader alone, on the texts a layout file may hold.
-TEST(ProfileNumbers, PointTexts)
-{
-    CPoint pt(-99, -99);
-    LONG* const point[] = {&pt.x, &pt.y};
-    EXPECT_TRUE(ReadProfileNumbers("10 20", point, 2));
-    EXPECT_EQ(pt, CPoint(10, 20));
-    EXPECT_TRUE(ReadProfileNumbers("  -5   7", point, 2));
-    EXPECT_EQ(pt, CPoint(-5, 7));
-    EXPECT_TRUE(ReadProfileNumbers("+3 4;", point, 2));
-    EXPECT_EQ(pt, CPoint(3, 4));
-
-    pt = CPoint(-99, -99);
-    EXPECT_FALSE(ReadProfileNumbers("10,20", point, 2));
-    EXPECT_EQ(pt, CPoint(10, -99));
-    pt = CPoint(-99, -99);
-    EXPECT_FALSE(ReadProfileNumbers("10", point, 2));
-    EXPECT_EQ(pt, CPoint(10, -99));
-    pt = CPoint(-99, -99);
-    EXPECT_FALSE(ReadProfileNumbers("10 -", point, 2));
-    EXPECT_FALSE(ReadProfileNumbers("10x 20", point, 2));
-    EXPECT_FALSE(ReadProfileNumbers("x", point, 2));
-    EXPECT_FALSE(ReadProfileNumbers("", point, 2));
-    EXPECT_EQ(pt, CPoint(10, -99));
-    EXPECT_TRUE(ReadProfileNumbers("99999999999 -99999999999", point, 2));
-    EXPECT_EQ(pt, CPoint(2147483647, -2147483647 - 1));
-}
-
-TEST(ProfileNumbers, RectangleIgnoresTrailingText)
-{
-    CRect rc;
-    LONG* const rect[] = {&rc.left, &rc.top, &rc.right, &rc.bottom};
-    EXPECT_TRUE(ReadProfileNumbers("1 2 3 4 extra", rect, 4));
-    EXPECT_EQ(rc.left, 1);
-    EXPECT_EQ(rc.top, 2);
-    EXPECT_EQ(rc.right, 3);
-    EXPECT_EQ(rc.bottom, 4);
-    EXPECT_FALSE(ReadProfileNumbers("1 2 3", rect, 4));
-}
-
 TEST_F(ProfileFile, PointsSizesAndRectanglesOnFile)
 {
     iProfileEx p(ProfilePath, path.c_str(), "");
