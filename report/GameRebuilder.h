@@ -59,7 +59,6 @@ private:
     bool m_afterOver = false;
     bool m_provisional = false;
     Deal m_provisionalDeal;
-    int m_provisionalTop[2] = { -1, -1 };
 };
 
 } // namespace report

@@ -97,37 +97,6 @@ TEST(ReadTraceLog, ALineOfTheLongestLengthIsStillRead)
     EXPECT_EQ(r->total.correct, 1u);
 }
 
-TEST(ReadTraceLog, MissingFileIsAnErrorNamingIt)
-{
-    LearningRecord* r = new LearningRecord;
-    std::string error;
-    const std::string path = TempPath("no-such-dir-votaroo\\TRACE.QRV");
-    EXPECT_FALSE(ReadTraceLog(path, *r, error));
-    EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_EQ(r->lines, 0u);
-    delete r;
-}
-
-TEST(ReadTraceLog, AFolderIsNoLog)
-{
-    LearningRecord* r = new LearningRecord;
-    std::string error;
-    const std::string dir = TempPath("votaroo-report-folder");
-    ::CreateDirectoryA(dir.c_str(), nullptr);
-    EXPECT_FALSE(ReadTraceLog(dir, *r, error));
-    EXPECT_FALSE(error.empty());
-    ::RemoveDirectoryA(dir.c_str());
-    delete r;
-}
-
-TEST(ReadTraceLog, EmptyFileHasNoGames)
-{
-    TestLog log;
-    auto r = log.Read();
-    EXPECT_EQ(r->lines, 0u);
-    EXPECT_EQ(r->games, 0u);
-}
-
 TEST(ParseTraceLine, TheGamesFormatsAndNearMisses)
 {
     const struct {

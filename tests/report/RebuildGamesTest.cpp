@@ -155,21 +155,6 @@ TEST(RebuildGames, GameOverThenTheLastCardThenANewGame)
     EXPECT_EQ(r->total.winners, 4u); // the card after the game over is no winner of anyone's
 }
 
-TEST(RebuildGames, AWrongAnswerAtFlagOneEndsTheGame)
-{
-    TestLog log;
-    log.Deal(6, 2, 3, true, "+-*/");
-    log.Missed();            // flag 1
-    log.Deal(3, 2, 9, false, "+-*/");
-    log.Wrong();             // flag -1
-    log.Deal(3, 9, 0, false, "+-*/"); // the last card
-    auto r = log.Read();
-    ASSERT_EQ(r->games, 1u);
-    EXPECT_TRUE(r->recentGames[0].over);
-    EXPECT_EQ(r->afterGameOver, 1u);
-    EXPECT_EQ(r->total.dealt, 2u);
-}
-
 // A game that ends with the deck's last card deals nothing after its box: the next deal is the
 // new game's, even when its opening cards happen to be the old top cards.
 TEST(RebuildGames, NewGameRightAfterGameOverWhenNoLastCardCame)
@@ -189,7 +174,7 @@ TEST(RebuildGames, NewGameRightAfterGameOverWhenNoLastCardCame)
     EXPECT_EQ(r->recentGames[1].flag, 0);
 }
 
-TEST(RebuildGames, UnansweredFirstCardOfANewGameIsTellFromItsFollower)
+TEST(RebuildGames, UnansweredFirstCardOfANewGameIsToldByItsFollower)
 {
     TestLog log;
     log.Deal(6, 2, 9, false, "+-*/");

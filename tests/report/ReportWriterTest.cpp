@@ -40,14 +40,6 @@ TEST(ReportWriter, FactsReadFromTheLargerCard)
     EXPECT_EQ(FactText(f, true), "12 &divide; 4 = 3");
 }
 
-TEST(ReportWriter, PercentRoundsAndShowsNothingOfNothing)
-{
-    EXPECT_EQ(Percent(0, 0), "-");
-    EXPECT_EQ(Percent(2, 3), "67%");
-    EXPECT_EQ(Percent(1, 8), "13%");
-    EXPECT_EQ(Percent(5, 5), "100%");
-}
-
 std::string PageOf(const LearningRecord& r, const std::string& path = "C:\\TMP\\TRACE.QRV")
 {
     std::ostringstream out;
