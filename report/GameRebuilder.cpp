@@ -1,0 +1,298 @@
+#include "GameRebuilder.h"
+#include <algorithm>
+
+namespace report {
+namespace {
+
+const int StartFlag = 2;
+const int TopFlag = 8;
+
+// Does the operation the log names really make the card a winner?
+bool Holds(Operation op, int x, int y, int z)
+{
+    switch (op) {
+    case Addition: return x + y == z;
+    case Subtraction: return x - y == z || y - x == z;
+    case Multiplication: return x * y == z;
+    case Division:
+        return (y != 0 && x >= y && x % y == 0 && x / y == z) || (x != 0 && y >= x && y % x == 0 && y / x == z);
+    default: return false;
+    }
+}
+
+} // namespace
+
+void GameRebuilder::Line(const char* text, size_t length)
+{
+    ++m_line;
+    ++m_record.lines;
+    TraceEvent e;
+    if (!ParseTraceLine(text, length, e)) {
+        ++m_record.foreignLines;
+        return;
+    }
+    Event(e);
+}
+
+void GameRebuilder::Event(const TraceEvent& e)
+{
+    if (e.kind != TraceKind::StackCard) m_inRefill = false;
+    const bool partOfJudgement =
+        e.kind == TraceKind::Values || e.kind == TraceKind::Tried || e.kind == TraceKind::NoMatch || e.kind == TraceKind::Verdict;
+    // Nothing comes between a judgement's first line and its verdict; one cut short fits no deal.
+    if (m_judging && !partOfJudgement) {
+        m_record.strayLines += m_pendingLines;
+        m_judging = false;
+    }
+
+    switch (e.kind) {
+    case TraceKind::Judge: {
+        if (m_judging) m_record.strayLines += m_pendingLines;
+        m_judging = true;
+        m_valuesSeen = false;
+        m_pendingLines = 1;
+        m_pending = Deal();
+        m_pending.left = e.left;
+        m_pending.right = e.right;
+        m_pending.card = e.card;
+        m_pending.line = m_line;
+        // A wild card anywhere wins at once: the game traces nothing more before the verdict.
+        if (e.left == 0 || e.right == 0 || e.card == 0) m_pending.operation = WildCard;
+        break;
+    }
+    case TraceKind::Values:
+    case TraceKind::Tried:
+    case TraceKind::NoMatch: {
+        bool fits = m_judging && m_pending.operation != WildCard;
+        if (e.kind == TraceKind::Values)
+            fits = fits && !m_valuesSeen && e.left == m_pending.left - 1 && e.right == m_pending.right - 1 &&
+                   e.card == m_pending.card - 1;
+        else
+            fits = fits && m_valuesSeen;
+        if (!fits) {
+            ++m_record.strayLines;
+            break;
+        }
+        ++m_pendingLines;
+        if (e.kind == TraceKind::Values) m_valuesSeen = true;
+        if (e.kind == TraceKind::Tried) m_pending.operation = e.operation;
+        if (e.kind == TraceKind::NoMatch) m_pending.operation = NoOperation;
+        break;
+    }
+    case TraceKind::Verdict: {
+        if (!m_judging) {
+            ++m_record.strayLines;
+            break;
+        }
+        m_judging = false;
+        Deal deal = m_pending;
+        deal.winner = e.winner;
+        bool sound;
+        if (deal.operation == WildCard) sound = deal.winner;
+        else if (deal.winner) sound = m_valuesSeen && Holds(deal.operation, deal.left - 1, deal.right - 1, deal.card - 1);
+        else sound = m_valuesSeen;
+        if (!sound) {
+            m_record.strayLines += m_pendingLines + 1;
+            break;
+        }
+        OnDeal(deal);
+        break;
+    }
+    case TraceKind::Answer:
+        // Whether an answer counted shows in the judgement line that follows it.
+        break;
+    case TraceKind::Judgement:
+        OnJudgement(e.outcome);
+        break;
+    case TraceKind::StackCard:
+        OnStackCard(e);
+        break;
+    case TraceKind::Foreign:
+        break;
+    }
+}
+
+void GameRebuilder::OnDeal(const Deal& deal)
+{
+    if (m_provisional) {
+        // A new game's first card, left unanswered, is followed by a deal that continues from it.
+        const bool gameDeal = !m_provisionalDeal.winner && deal.left == m_provisionalDeal.card &&
+                              deal.right == m_provisionalDeal.right;
+        SettleProvisional(gameDeal);
+    }
+    if (m_inGame) {
+        if (m_cardOpen) {
+            // Only a card that is no winner, left unanswered, is judged without a line.
+            if (!m_open.winner && Continues(deal)) {
+                Judge(false, Correct);
+            } else {
+                ++m_record.unjudgedCards;
+                EndGame(false);
+            }
+        } else if (!Continues(deal)) {
+            EndGame(false);
+        }
+    }
+    if (m_inGame) {
+        Land(deal);
+        m_open = deal;
+        m_cardOpen = true;
+        return;
+    }
+    if (m_afterOver) {
+        m_afterOver = false;
+        if (Continues(deal)) {
+            m_provisional = true;
+            m_provisionalDeal = deal;
+            return;
+        }
+    }
+    StartGame(deal);
+}
+
+void GameRebuilder::OnJudgement(Outcome outcome)
+{
+    if (m_provisional) {
+        // Only a game's own card is judged: the deal was a new game's first.
+        const bool fits = outcome == Wrong ? !m_provisionalDeal.winner : m_provisionalDeal.winner;
+        if (!fits) {
+            ++m_record.strayLines;
+            return;
+        }
+        SettleProvisional(true);
+    }
+    if (!m_inGame || !m_cardOpen) {
+        ++m_record.strayLines;
+        return;
+    }
+    const bool fits = outcome == Wrong ? !m_open.winner : m_open.winner;
+    if (!fits) {
+        ++m_record.strayLines;
+        return;
+    }
+    Judge(true, outcome);
+}
+
+void GameRebuilder::OnStackCard(const TraceEvent& e)
+{
+    // One refill lists the left stack, then the right, each from position 1.
+    const bool newRefill = !m_inRefill || (e.position == 1 && e.side <= m_lastStackSide);
+    m_inRefill = true;
+    m_lastStackSide = e.side;
+    if (!newRefill) return;
+    // A refill follows an evaluation that did not end the game.
+    if (m_provisional) {
+        if (m_provisionalDeal.winner) {
+            ++m_record.strayLines;
+            return;
+        }
+        SettleProvisional(true);
+    }
+    if (!m_inGame) {
+        ++m_record.refillsOutside;
+        return;
+    }
+    if (m_cardOpen) {
+        if (m_open.winner) {
+            ++m_record.strayLines; // a winner is always judged by a line before the refill
+            return;
+        }
+        Judge(false, Correct);
+    }
+    ++m_game.tally.refills;
+}
+
+void GameRebuilder::StartGame(const Deal& first)
+{
+    m_inGame = true;
+    m_afterOver = false;
+    m_game = GameSummary();
+    m_game.number = ++m_record.games;
+    m_game.firstLine = first.line;
+    m_game.flag = StartFlag;
+    // The two opening cards lie left and right; the first regular deal goes left.
+    m_top[0] = first.left;
+    m_top[1] = first.right;
+    m_nextSide = 0;
+    Land(first);
+    m_open = first;
+    m_cardOpen = true;
+}
+
+void GameRebuilder::Land(const Deal& deal)
+{
+    m_top[m_nextSide] = deal.card;
+    m_nextSide ^= 1;
+}
+
+void GameRebuilder::Judge(bool judged, Outcome outcome)
+{
+    m_cardOpen = false;
+    Tally& t = m_game.tally;
+    ++t.dealt;
+    if (m_open.winner) {
+        // A winner always has its line: judged is true here.
+        const bool spotted = outcome == Correct;
+        ++t.winners;
+        const int a = std::max(m_open.left, m_open.right) - 1;
+        const int b = std::min(m_open.left, m_open.right) - 1;
+        WinnerTally* tallies[3] = { &m_record.byOperation[m_open.operation], nullptr, nullptr };
+        if (m_open.operation != WildCard) {
+            tallies[1] = &m_record.pairs[a][b];
+            tallies[2] = &m_record.facts[m_open.operation][a][b];
+        }
+        for (WinnerTally* w : tallies) {
+            if (!w) continue;
+            ++w->seen;
+            ++(spotted ? w->spotted : w->missed);
+        }
+        if (spotted) {
+            ++t.correct;
+            m_game.flag = std::min(TopFlag, m_game.flag + 1);
+        } else {
+            ++t.missed;
+            m_game.flag -= 1;
+        }
+    } else if (judged && outcome == Wrong) {
+        ++t.wrong;
+        m_game.flag -= 2;
+    }
+    if (m_game.flag < 0) {
+        EndGame(true);
+        m_afterOver = true;
+    }
+}
+
+void GameRebuilder::EndGame(bool over)
+{
+    m_game.over = over;
+    if (over) ++m_record.gamesOver;
+    m_record.total.Add(m_game.tally);
+    m_record.recentGames.push_back(m_game);
+    if (m_record.recentGames.size() > KeptGames) m_record.recentGames.pop_front();
+    m_inGame = false;
+    m_cardOpen = false;
+}
+
+void GameRebuilder::SettleProvisional(bool gameDeal)
+{
+    m_provisional = false;
+    if (gameDeal) StartGame(m_provisionalDeal);
+    else ++m_record.afterGameOver;
+}
+
+void GameRebuilder::Finish()
+{
+    if (m_judging) {
+        m_record.strayLines += m_pendingLines;
+        m_judging = false;
+    }
+    if (m_provisional) SettleProvisional(false);
+    if (m_inGame) {
+        if (m_cardOpen) ++m_record.unjudgedCards;
+        EndGame(false);
+    }
+    m_afterOver = false;
+}
+
+} // namespace report

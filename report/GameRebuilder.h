@@ -1,0 +1,64 @@
+// Rebuilds the games from the trace lines alone, one line at a time.
+#pragma once
+#include "LearningRecord.h"
+
+namespace report {
+
+// Each game starts its flag at 2 and ends when it falls below 0. The log has no line for
+// the start of a game: a deal that does not continue the stacks of the last one begins a
+// new game, and so does the first deal after a game over that is not the one card the game
+// deals after its "Game over!" box.
+class GameRebuilder {
+public:
+    explicit GameRebuilder(LearningRecord& record) : m_record(record) {}
+
+    // One line of the log, without its line end.
+    void Line(const char* text, size_t length);
+    // The log has ended: a game still running is kept as broken off.
+    void Finish();
+
+private:
+    struct Deal {
+        int left = -1, right = -1, card = -1;
+        bool winner = false;
+        Operation operation = NoOperation;
+        uint64_t line = 0;
+    };
+
+    void Event(const TraceEvent& e);
+    void OnDeal(const Deal& deal);
+    void OnJudgement(Outcome outcome);
+    void OnStackCard(const TraceEvent& e);
+    void StartGame(const Deal& first);
+    void Land(const Deal& deal);
+    bool Continues(const Deal& deal) const { return deal.left == m_top[0] && deal.right == m_top[1]; }
+    void Judge(bool judged, Outcome outcome);
+    void EndGame(bool over);
+    void SettleProvisional(bool gameDeal);
+
+    LearningRecord& m_record;
+    uint64_t m_line = 0;
+
+    // The judgement being traced, from its cards to its verdict.
+    bool m_judging = false;
+    bool m_valuesSeen = false;
+    uint64_t m_pendingLines = 0;
+    Deal m_pending;
+
+    // The game being followed.
+    bool m_inGame = false;
+    GameSummary m_game;
+    bool m_cardOpen = false; // a dealt card waits for its judgement
+    Deal m_open;
+    int m_top[2] = { -1, -1 };
+    int m_nextSide = 0;
+    bool m_inRefill = false;
+    int m_lastStackSide = 0;
+
+    // After a game over: the next deal is either the game's last card or a new game's first.
+    bool m_afterOver = false;
+    bool m_provisional = false;
+    Deal m_provisionalDeal;
+};
+
+} // namespace report

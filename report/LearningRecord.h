@@ -1,0 +1,71 @@
+// What the games of a trace log add up to: per game, in total, by operation and by fact.
+#pragma once
+#include "TraceEvent.h"
+#include <cstdint>
+#include <deque>
+
+namespace report {
+
+struct Tally {
+    uint64_t dealt = 0;   // cards dealt and judged
+    uint64_t winners = 0; // of them, winners
+    uint64_t correct = 0; // winners answered
+    uint64_t missed = 0;  // winners let go by
+    uint64_t wrong = 0;   // answers on cards that were no winner
+    uint64_t refills = 0;
+
+    void Add(const Tally& other);
+    // Share of winners spotted, 0 to 1; 0 when there were none.
+    double Spotted() const { return winners ? static_cast<double>(correct) / static_cast<double>(winners) : 0.0; }
+};
+
+struct GameSummary {
+    uint64_t number = 0;    // 1 for the first game of the log
+    uint64_t firstLine = 0; // line of the log where its first regular deal is
+    Tally tally;
+    bool over = false;      // ended with the flag below the staff; false when the log breaks off
+    int flag = 2;           // flag position at its end
+};
+
+struct WinnerTally {
+    uint64_t seen = 0;
+    uint64_t spotted = 0;
+    uint64_t missed = 0;
+};
+
+const int ValueCount = HighestValue + 1;
+// The games kept one by one; older ones count in the totals only.
+const size_t KeptGames = 100;
+
+struct LearningRecord {
+    uint64_t lines = 0;        // every line read
+    uint64_t foreignLines = 0; // lines the game does not write
+    uint64_t strayLines = 0;   // game lines that fit no game (out of order or contradicting)
+    uint64_t games = 0;
+    uint64_t gamesOver = 0;
+    uint64_t unjudgedCards = 0;  // last card of a game that breaks off
+    uint64_t afterGameOver = 0;  // the one card dealt after "Game over!", never judged
+    uint64_t refillsOutside = 0; // refills with no game running
+    Tally total;
+    std::deque<GameSummary> recentGames; // the last KeptGames games, oldest first
+    WinnerTally byOperation[OperationCount];
+    // Winners with two numbers showing, by the pair of values: [larger][smaller].
+    WinnerTally pairs[ValueCount][ValueCount];
+    // Arithmetic facts, by operation and the two showing values: [op][larger][smaller].
+    WinnerTally facts[WildCard][ValueCount][ValueCount];
+
+    const WinnerTally& Pair(int a, int b) const { return a >= b ? pairs[a][b] : pairs[b][a]; }
+};
+
+// A fact as written for people: "7 + 5 = 12", "12 - 5 = 7", "6 x 2 = 12", "12 / 2 = 6".
+struct Fact {
+    Operation operation = Addition;
+    int larger = 0, smaller = 0;
+    WinnerTally tally;
+    int Result() const;
+};
+
+// The facts missed most often, most misses first; on a tie the larger share missed, then operation and value order.
+std::deque<Fact> MostMissed(const LearningRecord& record, size_t count);
+
+} // namespace report

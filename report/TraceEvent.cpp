@@ -1,0 +1,211 @@
+#include "TraceEvent.h"
+#include <cstring>
+
+namespace report {
+namespace {
+
+// A cursor over the message that consumes what it expects, or fails.
+class Cursor {
+public:
+    Cursor(const char* text, size_t length) : m_at(text), m_end(text + length) {}
+
+    bool Literal(const char* literal)
+    {
+        const size_t n = std::strlen(literal);
+        if (static_cast<size_t>(m_end - m_at) < n || std::memcmp(m_at, literal, n) != 0) return false;
+        m_at += n;
+        return true;
+    }
+    bool AtEnd() const { return m_at == m_end; }
+    void SkipBlanks()
+    {
+        while (m_at < m_end && *m_at == ' ') ++m_at;
+    }
+    // A decimal number of at most six digits, with an optional minus sign.
+    bool Number(int& value)
+    {
+        bool negative = false;
+        if (m_at < m_end && *m_at == '-') {
+            negative = true;
+            ++m_at;
+        }
+        int digits = 0;
+        int v = 0;
+        while (m_at < m_end && *m_at >= '0' && *m_at <= '9' && digits < 7) {
+            v = v * 10 + (*m_at - '0');
+            ++m_at;
+            ++digits;
+        }
+        if (digits == 0 || digits > 6) return false;
+        value = negative ? -v : v;
+        return true;
+    }
+    // Upper-case hexadecimal, as the game prints its operation mask.
+    bool Hex(unsigned long& value)
+    {
+        int digits = 0;
+        unsigned long v = 0;
+        while (m_at < m_end && digits < 9) {
+            const char c = *m_at;
+            int d;
+            if (c >= '0' && c <= '9') d = c - '0';
+            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            else break;
+            v = v * 16 + static_cast<unsigned long>(d);
+            ++m_at;
+            ++digits;
+        }
+        if (digits == 0 || digits > 8) return false;
+        value = v;
+        return true;
+    }
+    // A card name: "KAZ", or the value as two digits; gives its card code.
+    bool CardName(int& code)
+    {
+        if (Literal("KAZ")) {
+            code = 0;
+            return true;
+        }
+        if (m_end - m_at < 2 || m_at[0] < '0' || m_at[0] > '9' || m_at[1] < '0' || m_at[1] > '9') return false;
+        const int value = (m_at[0] - '0') * 10 + (m_at[1] - '0');
+        if (value > HighestValue) return false;
+        m_at += 2;
+        code = value + 1;
+        return true;
+    }
+
+private:
+    const char* m_at;
+    const char* m_end;
+};
+
+bool ValidCode(int code) { return code >= 0 && code < CardCodes; }
+
+// "%s %s %s (%d, %d, %d)": names and codes must agree.
+bool ParseJudge(Cursor c, TraceEvent& e)
+{
+    int names[3], codes[3];
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && !c.Literal(" ")) return false;
+        if (!c.CardName(names[i])) return false;
+    }
+    if (!c.Literal(" (")) return false;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && !c.Literal(", ")) return false;
+        if (!c.Number(codes[i]) || codes[i] != names[i]) return false;
+    }
+    if (!c.Literal(")") || !c.AtEnd()) return false;
+    e.kind = TraceKind::Judge;
+    e.left = codes[0];
+    e.right = codes[1];
+    e.card = codes[2];
+    return true;
+}
+
+// "%d %d %d (%04lX)": three card values and the operation mask.
+bool ParseValues(Cursor c, TraceEvent& e)
+{
+    int v[3];
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && !c.Literal(" ")) return false;
+        if (!c.Number(v[i]) || v[i] < 0 || v[i] > HighestValue) return false;
+    }
+    unsigned long ops = 0;
+    if (!c.Literal(" (") || !c.Hex(ops) || !c.Literal(")") || !c.AtEnd()) return false;
+    e.kind = TraceKind::Values;
+    e.left = v[0];
+    e.right = v[1];
+    e.card = v[2];
+    e.ops = ops;
+    return true;
+}
+
+bool ParseMessage(const char* text, size_t length, TraceEvent& e)
+{
+    Cursor c(text, length);
+    if (c.Literal("MainFrameWnd::IsMatch")) {
+        if (c.Literal(" : ")) return ParseJudge(c, e) || ParseValues(c, e);
+        static const struct {
+            const char* text;
+            Operation operation;
+        } tried[] = { { " +", Addition }, { " -", Subtraction }, { " *", Multiplication }, { " / 2", Division } };
+        for (const auto& t : tried) {
+            Cursor probe = c;
+            if (probe.Literal(t.text) && probe.AtEnd()) {
+                e.kind = TraceKind::Tried;
+                e.operation = t.operation;
+                return true;
+            }
+        }
+        if (c.Literal(" NO!") && c.AtEnd()) {
+            e.kind = TraceKind::NoMatch;
+            return true;
+        }
+        return false;
+    }
+    if (c.Literal("MainFrameWnd::DoGameSetup ismatch? ")) {
+        Cursor probe = c;
+        if (probe.Literal("YES") && probe.AtEnd()) e.winner = true;
+        else if (c.Literal("NO") && c.AtEnd()) e.winner = false;
+        else return false;
+        e.kind = TraceKind::Verdict;
+        return true;
+    }
+    if (c.Literal("MainFrameWnd::DoGameMatch")) {
+        if (!c.AtEnd()) return false;
+        e.kind = TraceKind::Answer;
+        return true;
+    }
+    if (c.Literal("MainFrameWnd::DoGameClose ")) {
+        static const struct {
+            const char* text;
+            Outcome outcome;
+        } outcomes[] = { { "CORRECT", Correct }, { "MISSED", Missed }, { "WRONG", Wrong } };
+        for (const auto& o : outcomes) {
+            Cursor probe = c;
+            if (probe.Literal(o.text) && probe.AtEnd()) {
+                e.kind = TraceKind::Judgement;
+                e.outcome = o.outcome;
+                return true;
+            }
+        }
+        return false;
+    }
+    // "Left  [ %2d ] = %s" and "Right [ %2d ] = %s"
+    int side;
+    if (c.Literal("Left  [ ")) side = 0;
+    else if (c.Literal("Right [ ")) side = 1;
+    else return false;
+    c.SkipBlanks();
+    int position = 0, code = -1;
+    if (!c.Number(position) || position < 1 || !c.Literal(" ] = ") || !c.CardName(code) || !c.AtEnd()) return false;
+    e.kind = TraceKind::StackCard;
+    e.side = side;
+    e.position = position;
+    e.code = code;
+    return true;
+}
+
+} // namespace
+
+bool ParseTraceLine(const char* text, size_t length, TraceEvent& event)
+{
+    event = TraceEvent();
+    // The location ends in "[line]"; the message follows the first " => " after it.
+    static const char separator[] = "] => ";
+    const size_t n = sizeof separator - 1;
+    size_t at = 0;
+    while (at + n <= length && std::memcmp(text + at, separator, n) != 0) ++at;
+    if (at + n > length) return false;
+    size_t open = at;
+    while (open > 0 && text[open - 1] >= '0' && text[open - 1] <= '9') --open;
+    if (open == at || open < 2 || text[open - 1] != '[' || text[open - 2] != ' ') return false;
+    TraceEvent parsed;
+    if (!ParseMessage(text + at + n, length - at - n, parsed)) return false;
+    if (parsed.kind == TraceKind::Judge && !(ValidCode(parsed.left) && ValidCode(parsed.right) && ValidCode(parsed.card)))
+        return false;
+    event = parsed;
+    return true;
+}
+
+} // namespace report

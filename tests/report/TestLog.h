@@ -1,0 +1,41 @@
+// Writes trace logs line by line in the game's own format, and reads them back.
+#pragma once
+#include "LearningRecord.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace report_testing {
+
+const int KAZ = -1; // the wild card, among values 0 to 16
+
+class TestLog {
+public:
+    // Any line as it stands.
+    void Raw(const std::string& line) { m_text += line + "\r\n"; }
+    // A game line: location, separator and message.
+    void Line(const std::string& message);
+
+    // One regular deal, judged against the two showing values. `tried` lists the operation
+    // signs traced before the verdict, e.g. "+-"; a wild card among the three traces none.
+    void Deal(int left, int right, int card, bool winner, const std::string& tried = "", unsigned ops = 15);
+    void Answer() { Line("MainFrameWnd::DoGameMatch"); }
+    void Correct() { Answer(), Line("MainFrameWnd::DoGameClose CORRECT"); }
+    void Wrong() { Answer(), Line("MainFrameWnd::DoGameClose WRONG"); }
+    void Missed() { Line("MainFrameWnd::DoGameClose MISSED"); }
+    // The refill lines: both stacks listed, bottom card first.
+    void Refill(const std::vector<int>& left, const std::vector<int>& right);
+
+    const std::string& Text() const { return m_text; }
+    // Writes the log to a file of its own and reads it with the report's reader.
+    std::unique_ptr<report::LearningRecord> Read() const;
+
+private:
+    std::string m_text;
+    int m_lineNo = 100;
+};
+
+std::string CardName(int value);
+std::string TempPath(const std::string& name);
+
+} // namespace report_testing
