@@ -1,9 +1,10 @@
 #!/bin/bash
 # Works the real program under Wine with xdotool as a person would, checking what they see.
-# usage: play.sh votaroo.exe outdir
+# usage: play.sh votaroo.exe outdir [votaroo-report.exe]
 
 exe=$(readlink -f "$1")
 out=$2
+report=${3:+$(readlink -f "$3")}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/env.sh"
 votaroo_start_display
@@ -155,6 +156,18 @@ step "the trace log"
 grep -q "MainFrameWnd::DoGameSetup" "$trace" || fail "no deal lines in the trace"
 grep -q "MainFrameWnd::DoGameClose" "$trace" || fail "no judgement lines in the trace"
 grep -q "MainFrameWnd::IsMatch" "$trace" || fail "no match lines in the trace"
+
+if [ -n "$report" ]; then
+  step "the learning report of this game"
+  "$root/tools/wine-run.sh" "$report" 'C:\TMP\TRACE.QRV' >"$out/report.txt" 2>/dev/null || fail "the report failed"
+  tr -d '\r' <"$out/report.txt" >"$out/report.clean"
+  grep -q "^Games: 1 (1 to game over)" "$out/report.clean" || fail "report: $(cat "$out/report.clean")"
+  verdicts=$(grep -c "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace")
+  counted=$(sed -n 's/.*correct: \([0-9]*\), missed: \([0-9]*\), wrong: \([0-9]*\).*/\1 \2 \3/p' "$out/report.clean")
+  set -- $counted
+  [ $(($1 + $2 + $3)) = "$verdicts" ] || fail "report counts $counted, the log has $verdicts verdicts"
+  [ -f "$WINEPREFIX/drive_c/TMP/TRACE-report.html" ] || fail "no HTML report beside the log"
+fi
 
 dialog() { # x y title width
   click "$1" "$2"
