@@ -501,4 +501,41 @@ TEST_F(SetupDialog, GarbageAndHugeCountsNeitherCrashNorStall)
     delete d;
 }
 
+TEST_F(SetupDialog, HostileLayoutFilesOpenAndCloseQuickly)
+{
+    std::vector<std::string> files;
+    std::string bytes = "[Setup]\n";
+    unsigned seed = 99;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        bytes += static_cast<char>(seed >> 16);
+    }
+    files.push_back(bytes);
+    std::string many = "[Setup]\nStatic=2000000000\nGroupBox=2000000000\n";
+    for (int i = 0; i < 10000; ++i)
+        many += "Key" + std::to_string(i) + "=" + std::to_string(i) + " 1 2 3, 0, x\n";
+    many += "Static_1999999999=10 10 100 12, 50000000, Last\n";
+    files.push_back(many);
+    files.push_back("[Setup]\nStatic=1\nStatic_0000=10 10 100 12, 50000000, " + std::string(70000, 'v') + "\n");
+    for (size_t f = 0; f < files.size(); ++f) {
+        LayoutFileScope file(files[f]);
+        ModalAnswerer answer([](HWND h) {
+            if (GetDlgItem(h, 0xFFFF)) PostMessageA(h, WM_COMMAND, IDOK, 0);
+        });
+        const DWORD start = GetTickCount();
+        iCollectionDialog* d = Open();
+        ASSERT_NE(d->m_hWnd, nullptr) << f;
+        if (f == 1) {
+            // Only the keys present are looked up, so the last of two billion is found at once.
+            EXPECT_NE(d->builder->FindControl("Static_1999999999"), nullptr);
+            EXPECT_EQ(Boxes(answer).size(), 0u);
+        }
+        PostMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(d->DoModal(), IDCANCEL);
+        delete d;
+        EXPECT_LT(GetTickCount() - start, 2000u) << "file " << f;
+        EXPECT_EQ(settings.operations, 3) << f;
+    }
+}
+
 } // namespace

@@ -256,6 +256,12 @@ TEST_F(ProfileFile, LongValuesAndCallerBuffers)
     EXPECT_EQ(p.GetString("Text", text), 2047);
     EXPECT_EQ(std::string(text), value.substr(0, 2047));
 
+    // A value far longer than any buffer is cut the same way.
+    std::string huge(70000, 'y');
+    ASSERT_TRUE(p.Put("Huge", huge.c_str()));
+    EXPECT_EQ(p.GetString("Huge", text), 2047);
+    EXPECT_EQ(std::string(text), huge.substr(0, 2047));
+
     char small[8] = "old";
     EXPECT_EQ(p.Get("Text", small), 2047);
     EXPECT_STREQ(small, "abcdefg");

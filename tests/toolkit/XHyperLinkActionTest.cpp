@@ -75,6 +75,26 @@ TEST_F(LinkAction, ShellResultsOf32OrLessAreFailuresWithTheirText)
     EXPECT_TRUE(a.Execute(false));
 }
 
+TEST_F(LinkAction, EveryShellFailureOfEveryKindIsToldAndLeavesTheFileAlone)
+{
+    ModalAnswerer answer(IDOK);
+    size_t boxes = 0;
+    for (int type : { XHyperLinkAction::Open, XHyperLinkAction::Print, XHyperLinkAction::Explore,
+                      XHyperLinkAction::EMail }) {
+        for (UINT_PTR code = 0; code <= 32; ++code) {
+            XHyperLinkAction a;
+            a.type = type;
+            a.file = "lesson.txt";
+            g_shellResult = code;
+            EXPECT_FALSE(a.Execute()) << type << " " << code;
+            EXPECT_EQ(a.lastError, static_cast<int>(code));
+            EXPECT_STREQ(a.file, "lesson.txt");
+            ASSERT_EQ(answer.seen().size(), ++boxes) << type << " " << code;
+            EXPECT_EQ(answer.seen().back().text, std::string(XHyperLinkAction::ErrorText(static_cast<int>(code), type)));
+        }
+    }
+}
+
 TEST_F(LinkAction, UnknownTypeAndRefusedMessage)
 {
     ModalAnswerer answer(IDOK);
