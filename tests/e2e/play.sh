@@ -195,4 +195,22 @@ click 580 445
 for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
 kill -0 $game 2>/dev/null && fail "still running after Exit"
 wait $game
+
+step "started from a folder whose path passes 255 characters"
+deep="$WINEPREFIX/drive_c/deep"
+for i in $(seq 12); do deep="$deep/folder_with_a_rather_long_name_$i"; done
+mkdir -p "$deep"
+cp "$exe" "$deep/votaroo.exe"
+(cd "$deep" && exec "$root/tools/wine-run.sh" ./votaroo.exe) >"$out/deep.log" 2>&1 &
+game=$!
+wait_for 'Votaroo!' 30 || fail "no game window from the deep folder"
+sleep 1
+main=$(windows 'Votaroo!' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+cx=$((X + border))
+cy=$((Y + HEIGHT - 480 - border))
+click 580 445
+for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+kill -0 $game 2>/dev/null && fail "the deep copy still runs after Exit"
+rm -rf "$WINEPREFIX/drive_c/deep"
 echo "PASS"
