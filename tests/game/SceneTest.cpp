@@ -157,15 +157,16 @@ TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
 namespace game_testing {
 namespace {
 
-// The real pictures, borrowed from the built program.
+// The real pictures, borrowed from the built program, or another module's.
 class PictureScene : public GameWindowTest {
 protected:
+    virtual const char* Module() const { return "\\..\\votaroo.exe"; }
     void SetUp() override
     {
         char path[MAX_PATH] = "";
         ::GetModuleFileNameA(nullptr, path, sizeof path);
         std::string program = path;
-        program = program.substr(0, program.find_last_of('\\')) + "\\..\\votaroo.exe";
+        program = program.substr(0, program.find_last_of('\\')) + Module();
         m_program = ::LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(m_program, nullptr) << program;
         AfxSetResourceHandle(m_program);
@@ -205,6 +206,30 @@ TEST_F(PictureScene, FlagHangsEightPixelsHigherPerPosition)
     EXPECT_FALSE(FlagAt(46));
     // The background is the photograph, not a plain fill.
     EXPECT_NE(wnd->Canvas()->GetPixel(20, 420), wnd->Canvas()->GetPixel(20, 20));
+}
+
+// Pictures cut short decode to nothing: the scene is painted without them.
+class BrokenArtScene : public PictureScene {
+protected:
+    const char* Module() const override { return "\\broken-art.dll"; }
+};
+
+TEST_F(BrokenArtScene, SceneWithoutDecodablePicturesStillShowsTheCards)
+{
+    Start(62);
+    for (int i = 0; i < 20; ++i) PlayOne();
+    ASSERT_TRUE(wnd->GameRunning());
+    EXPECT_FALSE(FlagAt(94));
+    ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(wnd->m_hWnd);
+    // Each top card still has its white face and black outline.
+    for (int side = 0; side < 2; ++side) {
+        const DealtCard& top = wnd->Stack(side).back();
+        const int x = (side == 0 ? 152 : 328) + top.dx;
+        const int y = 260 + top.dy;
+        EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y), RGB(0, 0, 0)) << side;
+        EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y + 6), RGB(255, 255, 255)) << side;
+    }
 }
 
 } // namespace
