@@ -23,6 +23,11 @@ BOOL Main::InitInstance()
 {
     Enable3dControlsStatic();
     auto* window = new MainFrameWnd;
+    if (!window->m_hWnd) {
+        // No window could be made (no display): end quietly rather than run without one.
+        delete window;
+        return FALSE;
+    }
     m_pMainWnd = window;
     window->ShowWindow(m_nCmdShow);
     return TRUE;

@@ -16,8 +16,11 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
     if (!className) className = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
                                                     reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
                                                     LoadIcon(nullptr, IDI_APPLICATION));
-    return CWnd::CreateEx(exStyle, className, windowName, style, rect.left, rect.top, w, h,
-                          parent ? parent->m_hWnd : nullptr, menu, param);
+    m_creating = true;
+    BOOL created = CWnd::CreateEx(exStyle, className, windowName, style, rect.left, rect.top, w, h,
+                                  parent ? parent->m_hWnd : nullptr, menu, param);
+    m_creating = false;
+    return created && m_hWnd;
 }
 
 void CFrameWnd::OnAppExit()

@@ -11,7 +11,12 @@ public:
     static const CRect rectDefault;
 
 protected:
-    void PostNcDestroy() override { delete this; }
+    // A window that fails while it is being created leaves the object to its creator.
+    void PostNcDestroy() override
+    {
+        if (!m_creating) delete this;
+    }
+    bool m_creating = false;
     void OnAppExit();
     DECLARE_MESSAGE_MAP()
 };

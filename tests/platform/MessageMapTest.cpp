@@ -160,3 +160,27 @@ TEST(Frame, AppExitClosesTheMainFrameAndEndsTheLoop)
 }
 
 } // namespace
+
+namespace {
+
+// A frame whose window refuses to be created.
+class RefusingFrame : public CFrameWnd {
+public:
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(RefusingFrame, CFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(Frame, FailedCreationLeavesTheObjectToItsCreator)
+{
+    // Without a display every window fails like this; the object must survive to be deleted once.
+    auto* frame = new RefusingFrame;
+    EXPECT_FALSE(frame->Create(nullptr, "refused", WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100)));
+    EXPECT_EQ(frame->m_hWnd, nullptr);
+    delete frame;
+}
+
+} // namespace
