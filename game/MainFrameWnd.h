@@ -4,6 +4,7 @@
 #include "CDC.h"
 #include "Deck.h"
 #include "RemarkSet.h"
+#include "SceneLayer.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
@@ -104,4 +105,7 @@ private:
     int32_t m_totalVotes = 0;
     int32_t m_flagPos = 2;
     int32_t m_answered = 0;
+
+    // Background and stacks kept composed between repaints; only with an opaque background.
+    SceneLayer* m_layer = nullptr;
 };
