@@ -138,14 +138,27 @@ void BenchDealStep()
     if (wnd->Interval() != 0 || !wnd->GameRunning()) std::fprintf(stderr, "the pace did not reach 0 ms\n");
 
     std::vector<double> ticks, answers, closes, setups, paces;
+    // The ticks again by what they had to do, to show where the time goes.
+    std::vector<double> quiet, sounded, remarked, refilled;
     const int warmup = 200;
     const int steps = 2500;
     for (int step = 0; step < warmup + steps && wnd->GameRunning(); ++step) {
         const bool answer = WantsAnswer(wnd, step);
+        const bool refill = wnd->GameDeck().Remaining() == 0;
+        const bool outcome = wnd->IsWinner();
+        const bool remarkBefore = wnd->RemarkShowing();
         const double start = Clock();
         answer ? Space(wnd) : Tick(wnd);
         const double took = Clock() - start;
-        if (step >= warmup) (answer ? answers : ticks).push_back(took);
+        if (step >= warmup) {
+            (answer ? answers : ticks).push_back(took);
+            if (!answer) {
+                if (refill) refilled.push_back(took);
+                else if (!remarkBefore && wnd->RemarkShowing()) remarked.push_back(took);
+                else if (outcome) sounded.push_back(took);
+                else quiet.push_back(took);
+            }
+        }
         WaitForNextTick(wnd->m_hWnd, start);
     }
 
@@ -178,6 +191,10 @@ void BenchDealStep()
     const double budget = 0.25 * TimerFloorMs;
     Row("deal step, a tick of the deal timer (interval 0 ms)", Summarise(ticks), budget, "2.5 ms (25% of 10 ms)");
     Row("deal step, an answer (space bar)", Summarise(answers), budget, "2.5 ms (25% of 10 ms)");
+    Row("&nbsp;&nbsp;ticks with no outcome", Summarise(quiet), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks with a missed card's sound, remark already showing", Summarise(sounded), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks that show the remark balloon", Summarise(remarked), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks that refill the deck (trace of both stacks)", Summarise(refilled), budget, "2.5 ms");
     Row("&nbsp;&nbsp;part: DoGameClose", Summarise(closes), budget, "2.5 ms");
     Row("&nbsp;&nbsp;part: DoGameSetup (trace lines, card painted)", Summarise(setups), budget, "2.5 ms");
     Row("&nbsp;&nbsp;part: DoGamePace", Summarise(paces), budget, "2.5 ms");
