@@ -2,7 +2,6 @@
 // Real pictures, sounds and trace file; only the clock is moved, to reach the fastest pace.
 #include "GameClock.h"
 #include "MainFrameWnd.h"
-#include "Sound.h"
 #include "Trace.h"
 #include "iDC.h"
 #include <windows.h>
@@ -321,7 +320,6 @@ int main(int argc, char** argv)
     ::OleInitialize(nullptr);
     ::CreateDirectoryA("C:\\TMP", nullptr);
     GameClock = &FakeClock;
-    if (std::getenv("BENCH_NOSOUND")) GamePlaySound = [](LPCSTR, HMODULE, DWORD) -> BOOL { return TRUE; };
     std::printf("| measurement | runs | median ms | p99 ms | budget | median / p99 of budget |\n");
     std::printf("|---|---:|---:|---:|---|---|\n");
     std::fflush(stdout);

@@ -35,7 +35,7 @@ done
 # The bare start of a Wine process that does nothing, for comparison.
 floor=$( { for i in 1 2 3 4 5; do s=$(date +%s%N); $wine "$build/bench/votaroo_bench.exe" --noop; e=$(date +%s%N); echo $(( (e - s) / 1000 )); done; } | sort -n | sed -n 3p)
 
-echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB; $($wine --version); Xvfb; load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f", $2 / 1048576}' /proc/meminfo) GiB; $($wine --version); Xvfb; load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 $wine "$build/bench/votaroo_bench.exe" --startup "Z:${work//\//\\}\\startup.txt" 2>/dev/null || status=$?
 echo "Bare Wine process start (a program that returns at once), median of 5: $(awk -v u="$floor" 'BEGIN { printf "%.0f ms", u / 1000 }')"
