@@ -144,6 +144,7 @@ MainFrameWnd::~MainFrameWnd()
         card = nullptr;
     }
     delete m_background;
+    delete m_layer;
     delete m_canvas;
     delete m_setup;
     m_setup = nullptr;
@@ -502,9 +503,27 @@ BOOL MainFrameWnd::OnEraseBkgnd(CDC*)
 void MainFrameWnd::DrawScene(CDC* target)
 {
     if (!m_canvas || !target) return;
-    if (m_background && m_background->IsLoaded()) m_background->Draw(*m_canvas);
-    for (int side = 0; side < 2; ++side)
-        for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
+    const CSize backgroundSize =
+        m_background && m_background->IsOpaque() ? m_background->NaturalSize(*m_canvas) : CSize(0, 0);
+    if (backgroundSize.cx >= ClientWidth && backgroundSize.cy >= ClientHeight) {
+        // The background hides what the canvas held, so the kept composition is the same picture.
+        if (!m_layer) m_layer = new SceneLayer(m_canvas, ClientWidth, ClientHeight);
+        CRect client;
+        GetClientRect(&client);
+        const int top = client.Height() - 220;
+        m_layer->Update(
+            m_stacks, client.Height(), [this](CDC* dc) { m_background->Draw(*dc); },
+            [this](CDC* dc, int side, const DealtCard& card) { DrawCard(dc, side, card.code, card.dx, card.dy); },
+            [top](int side, const DealtCard& card) {
+                const int left = (side == 0 ? 152 : 328) + card.dx;
+                return CRect(left, top + card.dy, left + CardWidth, top + card.dy + CardHeight);
+            });
+        m_layer->CopyTo(m_canvas);
+    } else {
+        if (m_background && m_background->IsLoaded()) m_background->Draw(*m_canvas);
+        for (int side = 0; side < 2; ++side)
+            for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
+    }
     if (m_flag && m_flag->IsLoaded()) m_flag->Draw(*m_canvas, CPoint(312, 110 - 8 * m_flagPos));
     // The frame does not clip its children, so keep the copy off the visible ones.
     const int saved = ::SaveDC(*target);

@@ -4,6 +4,7 @@
 #include "CDC.h"
 #include "Deck.h"
 #include "RemarkSet.h"
+#include "SceneLayer.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
@@ -114,4 +115,7 @@ private:
     int32_t m_answered = 0;
     int32_t m_modal = 0;
     bool m_closePending = false;
+
+    // Background and stacks kept composed between repaints; only with an opaque background.
+    SceneLayer* m_layer = nullptr;
 };

@@ -9,7 +9,22 @@ iPicture::iPicture(HMODULE module, LPCSTR name, LPCSTR type)
 
 iPicture::~iPicture()
 {
+    DropCopy();
     if (picture) picture->Release();
+}
+
+void iPicture::DropCopy() const
+{
+    if (copyDC) {
+        ::SelectObject(copyDC, copyPrevious);
+        ::DeleteDC(copyDC);
+    }
+    if (copyBitmap) ::DeleteObject(copyBitmap);
+    copyDC = nullptr;
+    copyBitmap = nullptr;
+    copyPrevious = nullptr;
+    copySize = SIZE{ 0, 0 };
+    copyMode = 0;
 }
 
 void iPicture::LoadFromResource(HMODULE module, LPCSTR name, LPCSTR type)
@@ -49,6 +64,7 @@ int iPicture::LoadFromMemory(HGLOBAL block, DWORD size)
         picture->Release();
         picture = nullptr;
     }
+    DropCopy();
     void* loaded = nullptr;
     HRESULT hr = ::OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, &loaded);
     stream->Release();
@@ -76,18 +92,66 @@ long iPicture::GetHeight() const
 
 bool iPicture::Render(HDC dc, int x, int y, int width, int height) const
 {
+    // Opaque bitmaps are rendered once per size and then copied; anything else every time.
+    if (width > 0 && height > 0 && ::GetMapMode(dc) == MM_TEXT && IsOpaque()) {
+        const int mode = ::GetStretchBltMode(dc);
+        if (!copyDC || copySize.cx != width || copySize.cy != height || copyMode != mode)
+            RenderOnce(dc, width, height);
+        if (copyDC) return ::BitBlt(dc, x, y, width, height, copyDC, 0, 0, SRCCOPY) != FALSE;
+    }
     long hw = GetWidth();
     long hh = GetHeight();
     // HIMETRIC y grows upwards, so the source is given bottom-up.
     return picture->Render(dc, x, y, width, height, 0, hh, hw, -hh, nullptr) == S_OK;
 }
 
+bool iPicture::RenderOnce(HDC dc, int width, int height) const
+{
+    DropCopy();
+    HDC memory = ::CreateCompatibleDC(dc);
+    HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, width, height) : nullptr;
+    if (!bitmap) {
+        if (memory) ::DeleteDC(memory);
+        return false;
+    }
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    // The same stretch mode as the target, so the copy holds the very pixels a render would leave.
+    ::SetStretchBltMode(memory, ::GetStretchBltMode(dc));
+    const long hw = GetWidth();
+    const long hh = GetHeight();
+    if (picture->Render(memory, 0, 0, width, height, 0, hh, hw, -hh, nullptr) != S_OK) {
+        ::SelectObject(memory, previous);
+        ::DeleteDC(memory);
+        ::DeleteObject(bitmap);
+        return false;
+    }
+    copyDC = memory;
+    copyBitmap = bitmap;
+    copyPrevious = previous;
+    copySize = SIZE{ width, height };
+    copyMode = ::GetStretchBltMode(dc);
+    return true;
+}
+
+bool iPicture::IsOpaque() const
+{
+    SHORT type = PICTYPE_UNINITIALIZED;
+    DWORD attributes = 0;
+    return picture && picture->get_Type(&type) == S_OK && type == PICTYPE_BITMAP &&
+           picture->get_Attributes(&attributes) == S_OK && !(attributes & PICTURE_TRANSPARENT);
+}
+
+CSize iPicture::NaturalSize(HDC dc) const
+{
+    return CSize(::MulDiv(GetWidth(), ::GetDeviceCaps(dc, LOGPIXELSX), 2540),
+                 ::MulDiv(GetHeight(), ::GetDeviceCaps(dc, LOGPIXELSY), 2540));
+}
+
 bool iPicture::DrawNatural(HDC dc, int x, int y) const
 {
     if (!picture) return false;
-    int width = ::MulDiv(GetWidth(), ::GetDeviceCaps(dc, LOGPIXELSX), 2540);
-    int height = ::MulDiv(GetHeight(), ::GetDeviceCaps(dc, LOGPIXELSY), 2540);
-    return Render(dc, x, y, width, height);
+    const CSize size = NaturalSize(dc);
+    return Render(dc, x, y, size.cx, size.cy);
 }
 
 bool iPicture::Draw(HDC dc) const { return DrawNatural(dc, 0, 0); }

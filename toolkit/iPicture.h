@@ -1,4 +1,5 @@
-// A BMP or JPEG picture stored as a raw resource, decoded once and drawn at its size or stretched.
+// A BMP or JPEG picture stored as a raw resource, decoded once and drawn at its size or stretched;
+// an opaque bitmap is rendered once per size and copied after that.
 #pragma once
 #include "Afx.h"
 #include "Types.h"
@@ -22,6 +23,11 @@ public:
     long GetWidth() const;
     long GetHeight() const;
 
+    // A bitmap without transparent parts: it paints every pixel of where it is drawn.
+    bool IsOpaque() const;
+    // Its size in pixels on the context when drawn at its natural size.
+    CSize NaturalSize(HDC dc) const;
+
     bool Draw(HDC dc) const;
     bool Draw(HDC dc, const POINT& at) const;
     bool Draw(HDC dc, const RECT& rect) const;
@@ -31,4 +37,14 @@ public:
 private:
     bool Render(HDC dc, int x, int y, int width, int height) const;
     bool DrawNatural(HDC dc, int x, int y) const;
+    // The platform's render call, which stretches slowly: it runs once per size into the copy.
+    bool RenderOnce(HDC dc, int width, int height) const;
+    void DropCopy() const;
+
+    // The picture as last rendered, at that size, in the format of the context it went to.
+    mutable HDC copyDC = nullptr;
+    mutable HBITMAP copyBitmap = nullptr;
+    mutable HGDIOBJ copyPrevious = nullptr;
+    mutable SIZE copySize = {};
+    mutable int copyMode = 0;
 };

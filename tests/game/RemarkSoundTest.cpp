@@ -66,7 +66,7 @@ protected:
     {
         if (hook) ::UnhookWindowsHookEx(hook);
         GameWindowTest::TearDown();
-        GamePlaySound = &::PlaySoundA;
+        GamePlaySound = &PlaySoundAside;
     }
     std::vector<std::string> Names() const
     {

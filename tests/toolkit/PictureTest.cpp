@@ -147,6 +147,77 @@ TEST(iPicture, StretchedDrawFillsItsRectangleExactly)
     EXPECT_EQ(canvas.At(109, 24), kBlue);
 }
 
+// A 24-bit BMP whose every pixel differs from its neighbours, so a stretch shows in every pixel.
+std::vector<unsigned char> PatternBmp(int width, int height)
+{
+    std::vector<unsigned char> bytes = TwoBandBmp(width, height);
+    const int stride = (width * 3 + 3) & ~3;
+    unsigned char* bits = bytes.data() + sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    for (int row = 0; row < height; ++row)
+        for (int x = 0; x < width; ++x) {
+            unsigned char* p = bits + row * stride + x * 3;
+            p[0] = static_cast<unsigned char>(x * 37 + row * 11);
+            p[1] = static_cast<unsigned char>(x * 5 ^ row * 29);
+            p[2] = static_cast<unsigned char>((x + row) * 13);
+        }
+    return bytes;
+}
+
+// Pixels where the two contexts differ inside the rectangle.
+int Differences(HDC a, HDC b, const RECT& r)
+{
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += ::GetPixel(a, x, y) != ::GetPixel(b, x, y);
+    return n;
+}
+
+// Drawing copies a picture rendered once: every later draw must leave what the render call
+// itself leaves, at any place and after a change of size.
+TEST(iPicture, RepeatedDrawsLeaveThePixelsOfThePlatformsRender)
+{
+    iPicture picture(nullptr, "no such picture");
+    auto bytes = PatternBmp(107, 170);
+    ASSERT_EQ(picture.LoadFromMemory(Block(bytes), static_cast<DWORD>(bytes.size())), 1);
+    const long hw = picture.GetWidth();
+    const long hh = picture.GetHeight();
+    Canvas drawn(300, 300);
+    Canvas rendered(300, 300);
+    const RECT places[] = { { 10, 10, 122, 186 }, { 150, 60, 262, 236 }, { 20, 200, 132, 376 } };
+    for (const RECT& r : places) {
+        EXPECT_TRUE(picture.Draw(drawn.dc, r));
+        picture.picture->Render(rendered.dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, hh, hw, -hh,
+                                nullptr);
+    }
+    EXPECT_EQ(Differences(drawn.dc, rendered.dc, CRect(0, 0, 300, 300)), 0);
+
+    // Another size: natural, at a point.
+    EXPECT_TRUE(picture.Draw(drawn.dc, CPoint(180, 110)));
+    picture.picture->Render(rendered.dc, 180, 110, 107, 170, 0, hh, hw, -hh, nullptr);
+    EXPECT_EQ(Differences(drawn.dc, rendered.dc, CRect(0, 0, 300, 300)), 0);
+    // And back to the stretched size.
+    EXPECT_TRUE(picture.Draw(drawn.dc, places[0]));
+    picture.picture->Render(rendered.dc, 10, 10, 112, 176, 0, hh, hw, -hh, nullptr);
+    EXPECT_EQ(Differences(drawn.dc, rendered.dc, CRect(0, 0, 300, 300)), 0);
+}
+
+TEST(iPicture, ANewPictureReplacesWhatWasDrawnBefore)
+{
+    LoadedPicture picture(30, 22);
+    Canvas canvas(60, 60);
+    const CRect target(5, 5, 45, 35);
+    EXPECT_TRUE(picture.Draw(canvas.dc, target));
+    EXPECT_EQ(canvas.At(20, 8), kRed);
+    // Same size, other pixels: the earlier rendering must not come back.
+    auto bytes = PatternBmp(30, 22);
+    ASSERT_EQ(picture.LoadFromMemory(Block(bytes), static_cast<DWORD>(bytes.size())), 1);
+    Canvas fresh(60, 60);
+    EXPECT_TRUE(picture.Draw(canvas.dc, target));
+    picture.picture->Render(fresh.dc, 5, 5, 40, 30, 0, picture.GetHeight(), picture.GetWidth(), -picture.GetHeight(),
+                            nullptr);
+    EXPECT_EQ(Differences(canvas.dc, fresh.dc, target), 0);
+}
+
 // The program's own art, read from the source tree through Wine's drive for the root.
 std::vector<unsigned char> ArtFile(const char* name)
 {

@@ -1,0 +1,336 @@
+// Measures what a player feels: a deal step, a full repaint, start-up and one trace line.
+// Real pictures, sounds and trace file; only the clock is moved, to reach the fastest pace.
+#include "GameClock.h"
+#include "MainFrameWnd.h"
+#include "Trace.h"
+#include "iDC.h"
+#include <windows.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double TimerFloorMs = 10.0; // window timers fire no faster than this
+const double FrameMs = 16.7;
+const double StartupBudgetMs = 300.0;
+const char tracePath[] = "C:\\TMP\\TRACE.QRV";
+
+double Clock()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Stats {
+    size_t runs = 0;
+    double median = 0;
+    double p99 = 0;
+};
+
+Stats Summarise(std::vector<double> samples)
+{
+    Stats s;
+    s.runs = samples.size();
+    if (samples.empty()) return s;
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    s.median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+    s.p99 = samples[static_cast<size_t>(std::ceil(0.99 * static_cast<double>(n))) - 1];
+    return s;
+}
+
+int failures = 0;
+
+void Row(const char* what, const Stats& s, double budget, const char* budgetText)
+{
+    char ratio[64] = "—";
+    if (budget > 0) {
+        std::snprintf(ratio, sizeof ratio, "%.2f / %.2f", s.median / budget, s.p99 / budget);
+        if (s.p99 > budget) ++failures;
+    }
+    std::printf("| %s | %zu | %.3f | %.3f | %s | %s |\n", what, s.runs, s.median, s.p99, budgetText, ratio);
+}
+
+time_t fakeNow = 1000000;
+time_t FakeClock(time_t* out)
+{
+    if (out) *out = fakeNow;
+    return fakeNow;
+}
+
+// What the message loop does between steps, less the deal timer's ticks: the bench deals itself.
+void Pump(HWND game)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_TIMER && msg.hwnd == game && msg.wParam == MainFrameWnd::DealTimer) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    CWnd::DeleteTempMap();
+    AfxDeleteTempGdiObjects();
+}
+
+// Handles messages until the timer floor has passed since the step began, as a 0 ms deal
+// timer would let the loop do between two ticks.
+void WaitForNextTick(HWND game, double stepStart)
+{
+    for (;;) {
+        Pump(game);
+        const double left = stepStart + TimerFloorMs - Clock();
+        if (left <= 0) break;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left) + 1, QS_ALLINPUT);
+    }
+}
+
+MainFrameWnd* NewGame(int copies, int highestCard, int operations, unsigned seed)
+{
+    auto* wnd = new MainFrameWnd;
+    wnd->ShowWindow(SW_SHOW);
+    ::UpdateWindow(wnd->m_hWnd);
+    wnd->GameSettings().copies = copies;
+    wnd->GameSettings().highestCard = highestCard;
+    wnd->GameSettings().operations = operations;
+    std::srand(seed);
+    wnd->DoGameStart(nullptr);
+    Pump(wnd->m_hWnd);
+    return wnd;
+}
+
+void Tick(MainFrameWnd* wnd) { ::SendMessageA(wnd->m_hWnd, WM_TIMER, MainFrameWnd::DealTimer, 0); }
+void Space(MainFrameWnd* wnd) { ::SendMessageA(wnd->m_hWnd, WM_KEYDOWN, VK_SPACE, 1); }
+
+// Lets the minutes pass until the interval is 0 ms, answering every winner on the way.
+void ReachFastestPace(MainFrameWnd* wnd)
+{
+    Tick(wnd);
+    for (int n = 0; n < 200 && wnd->Interval() > 0; ++n) {
+        fakeNow += wnd->StepPeriod() + 1;
+        wnd->IsWinner() ? Space(wnd) : Tick(wnd);
+        Pump(wnd->m_hWnd);
+    }
+}
+
+// Keeps the flag on its staff: winners are answered while the flag is low, and let go
+// (missed) while it is high; now and then a wrong answer. Returns true for an answer.
+bool WantsAnswer(const MainFrameWnd* wnd, int step)
+{
+    if (wnd->IsWinner()) return wnd->FlagPos() <= 4;
+    return wnd->FlagPos() >= 7 && step % 5 == 0;
+}
+
+void BenchDealStep()
+{
+    MainFrameWnd* wnd = NewGame(10, 17, OpAdd | OpSubtract | OpMultiply | OpDivide, 7);
+    ReachFastestPace(wnd);
+    if (wnd->Interval() != 0 || !wnd->GameRunning()) std::fprintf(stderr, "the pace did not reach 0 ms\n");
+
+    std::vector<double> ticks, answers, closes, setups, paces;
+    // The ticks again by what they had to do, to show where the time goes.
+    std::vector<double> quiet, sounded, remarked, refilled;
+    const int warmup = 200;
+    const int steps = 2500;
+    for (int step = 0; step < warmup + steps && wnd->GameRunning(); ++step) {
+        const bool answer = WantsAnswer(wnd, step);
+        const bool refill = wnd->GameDeck().Remaining() == 0;
+        const bool outcome = wnd->IsWinner();
+        const bool remarkBefore = wnd->RemarkShowing();
+        const double start = Clock();
+        answer ? Space(wnd) : Tick(wnd);
+        const double took = Clock() - start;
+        if (step >= warmup) {
+            (answer ? answers : ticks).push_back(took);
+            if (!answer) {
+                if (refill) refilled.push_back(took);
+                else if (!remarkBefore && wnd->RemarkShowing()) remarked.push_back(took);
+                else if (outcome) sounded.push_back(took);
+                else quiet.push_back(took);
+            }
+        }
+        WaitForNextTick(wnd->m_hWnd, start);
+    }
+
+    // The three parts of a tick, timed one by one in the order the tick runs them.
+    for (int step = 0; step < warmup + steps / 2 && wnd->GameRunning(); ++step) {
+        if (WantsAnswer(wnd, 0) && wnd->IsWinner()) {
+            const double start = Clock();
+            Space(wnd);
+            WaitForNextTick(wnd->m_hWnd, start);
+            continue;
+        }
+        double t0 = Clock();
+        if (wnd->RegularDeals() != 0) wnd->DoGameClose();
+        double t1 = Clock();
+        wnd->DoGameSetup();
+        double t2 = Clock();
+        wnd->DoGamePace();
+        double t3 = Clock();
+        if (step >= warmup) {
+            closes.push_back(t1 - t0);
+            setups.push_back(t2 - t1);
+            paces.push_back(t3 - t2);
+        }
+        WaitForNextTick(wnd->m_hWnd, t0);
+    }
+    if (!wnd->GameRunning()) std::fprintf(stderr, "the game ended during the deal bench\n");
+    wnd->DestroyWindow();
+    Pump(nullptr);
+
+    const double budget = 0.25 * TimerFloorMs;
+    Row("deal step, a tick of the deal timer (interval 0 ms)", Summarise(ticks), budget, "2.5 ms (25% of 10 ms)");
+    Row("deal step, an answer (space bar)", Summarise(answers), budget, "2.5 ms (25% of 10 ms)");
+    Row("&nbsp;&nbsp;ticks with no outcome", Summarise(quiet), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks with a missed card's sound, remark already showing", Summarise(sounded), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks that show the remark balloon", Summarise(remarked), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;ticks that refill the deck (trace of both stacks)", Summarise(refilled), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;part: DoGameClose", Summarise(closes), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;part: DoGameSetup (trace lines, card painted)", Summarise(setups), budget, "2.5 ms");
+    Row("&nbsp;&nbsp;part: DoGamePace", Summarise(paces), budget, "2.5 ms");
+}
+
+void BenchScene()
+{
+    MainFrameWnd* wnd = NewGame(10, 17, OpAdd | OpSubtract, 11);
+    // 2 opening cards and 178 regular deals empty the 180-card deck; every winner is answered.
+    Tick(wnd);
+    while (wnd->GameRunning() && wnd->GameDeck().Remaining() > 0) {
+        wnd->IsWinner() ? Space(wnd) : Tick(wnd);
+        Pump(wnd->m_hWnd);
+    }
+    if (wnd->Stack(0).size() != 90 || wnd->Stack(1).size() != 90)
+        std::fprintf(stderr, "stacks of %zu and %zu cards, not 90 and 90\n", wnd->Stack(0).size(),
+                     wnd->Stack(1).size());
+
+    std::vector<double> scenes, paints;
+    const int warmup = 100;
+    const int runs = 1200;
+    {
+        iClientDC dc(wnd);
+        for (int n = 0; n < warmup + runs; ++n) {
+            const double start = Clock();
+            wnd->DrawScene(&dc);
+            const double took = Clock() - start;
+            if (n >= warmup) scenes.push_back(took);
+        }
+    }
+    for (int n = 0; n < warmup + runs; ++n) {
+        ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
+        const double start = Clock();
+        ::UpdateWindow(wnd->m_hWnd);
+        const double took = Clock() - start;
+        if (n >= warmup) paints.push_back(took);
+        Pump(wnd->m_hWnd);
+    }
+    wnd->DestroyWindow();
+    Pump(nullptr);
+
+    const double budget = 0.25 * FrameMs;
+    Row("DrawScene, full scene, 90 + 90 cards", Summarise(scenes), budget, "4.2 ms (25% of 16.7 ms)");
+    Row("repaint (WM_PAINT), same scene", Summarise(paints), budget, "4.2 ms (25% of 16.7 ms)");
+}
+
+// The bare file work of one line: open, seek to the end, write, close.
+void BareAppend(const char* bytes, DWORD length)
+{
+    HANDLE file = ::CreateFileA(tracePath, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    ::SetFilePointer(file, 0, nullptr, FILE_END);
+    DWORD written = 0;
+    ::WriteFile(file, bytes, length, &written, nullptr);
+    ::CloseHandle(file);
+}
+
+void BenchTrace()
+{
+    // A typical game line, and the very bytes it writes.
+    const char* file = "D:\\votaroo\\game\\MainFrameWnd.cpp";
+    const int line = 123;
+    char bytes[256];
+    const int length = std::snprintf(bytes, sizeof bytes, "%s [%d] => %s : %s %s %s (%d, %d, %d)\r\n", file, line,
+                                     "MainFrameWnd::IsMatch", "03", "05", "08", 4, 6, 9);
+    std::vector<double> traced, bare;
+    const int warmup = 200;
+    const int runs = 3000;
+    // Alternated, so both see the same file size and the same state of the machine.
+    for (int n = 0; n < warmup + runs; ++n) {
+        double t0 = Clock();
+        Trace(0, file, line, "%s : %s %s %s (%d, %d, %d)", "MainFrameWnd::IsMatch", "03", "05", "08", 4, 6, 9);
+        double t1 = Clock();
+        BareAppend(bytes, static_cast<DWORD>(length));
+        double t2 = Clock();
+        if (n >= warmup) {
+            traced.push_back(t1 - t0);
+            bare.push_back(t2 - t1);
+        }
+    }
+    const Stats b = Summarise(bare);
+    Row("open, seek, write, close of the same bytes", b, 0, "—");
+    const Stats t = Summarise(traced);
+    char budgetText[64];
+    std::snprintf(budgetText, sizeof budgetText, "1.5 × bare: %.3f / %.3f ms", 1.5 * b.median, 1.5 * b.p99);
+    std::printf("| one trace line | %zu | %.3f | %.3f | %s | %.2f / %.2f |\n", t.runs, t.median, t.p99, budgetText,
+                t.median / (1.5 * b.median), t.p99 / (1.5 * b.p99));
+    if (t.median > 1.5 * b.median || t.p99 > 1.5 * b.p99) ++failures;
+}
+
+// Lines of "in-program-ms process-ms" written by tools/bench.sh from the start-up probe.
+void StartupRows(const char* path)
+{
+    std::vector<double> inside, process;
+    if (FILE* in = std::fopen(path, "r")) {
+        double a = 0, b = 0;
+        while (std::fscanf(in, "%lf %lf", &a, &b) == 2) {
+            inside.push_back(a);
+            process.push_back(b);
+        }
+        std::fclose(in);
+    }
+    if (inside.empty()) {
+        std::fprintf(stderr, "no start-up figures in %s\n", path);
+        ++failures;
+        return;
+    }
+    Row("start-up: Main built to end of first WM_PAINT", Summarise(inside), StartupBudgetMs, "300 ms");
+    Row("start-up: whole process under Wine, launch to first paint", Summarise(process), 0, "— (Wine's own start)");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* startup = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--noop") == 0) return 0; // the bare cost of a Wine process
+        if (std::strcmp(argv[i], "--startup") == 0 && i + 1 < argc) startup = argv[++i];
+    }
+    // What the entry point sets up before the game window exists.
+    INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    ::OleInitialize(nullptr);
+    ::CreateDirectoryA("C:\\TMP", nullptr);
+    GameClock = &FakeClock;
+    std::printf("| measurement | runs | median ms | p99 ms | budget | median / p99 of budget |\n");
+    std::printf("|---|---:|---:|---:|---|---|\n");
+    std::fflush(stdout);
+    BenchDealStep();
+    std::fflush(stdout);
+    BenchScene();
+    std::fflush(stdout);
+    BenchTrace();
+    if (startup) StartupRows(startup);
+    GameClock = &::time;
+    ::OleUninitialize();
+    std::printf("\n%s\n", failures ? "Some figures miss their budget." : "Every figure is within its budget.");
+    return failures ? 1 : 0;
+}
