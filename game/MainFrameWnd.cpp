@@ -91,6 +91,8 @@ MainFrameWnd::MainFrameWnd()
     {
         iClientDC dc(this);
         m_canvas = new iCDC(&dc, CRect(0, 0, ClientWidth, ClientHeight));
+        // A new bitmap holds whatever memory it got; without a background that would show.
+        m_canvas->FillSolidRect(0, 0, ClientWidth, ClientHeight, RGB(0, 0, 0));
     }
     // A picture missing from the module stays empty and paints nothing.
     m_background = new iPicture(AfxGetResourceHandle(), "White House");
