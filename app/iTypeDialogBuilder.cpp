@@ -266,13 +266,12 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
             }
         }
         SIZE reserved{0, 0};
-        CWnd* control = CreateMemberControl(entry, place, style, controlColumn, rowStep, reserved);
+        CreateMemberControl(entry, place, style, controlColumn, rowStep, reserved);
         if (savedRectFound)
             reserved = {Width(saved), Height(saved)};
         else if (perMemberLayout && profile && profile->saving)
             profile->PutRect(entry.name + ":Dynamic",
                              RECT{place.left, place.top, place.left + reserved.cx, place.top + reserved.cy});
-        (void)control;
 
         if (flags & 1) {
             RECT r = {labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight};
