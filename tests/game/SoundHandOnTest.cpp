@@ -62,6 +62,12 @@ LRESULT CALLBACK StepProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+DWORD WINAPI AskFromAnotherThread(void*)
+{
+    PlaySoundAside("Mistaken", nullptr, SND_RESOURCE | SND_ASYNC);
+    return 0;
+}
+
 class SoundHandOn : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -137,10 +143,7 @@ TEST_F(SoundHandOn, WaitsAndMemoryImagesGoStraightToThePlatform)
 
 TEST_F(SoundHandOn, RequestFromAnotherThreadIsNotHeldForThisOne)
 {
-    HANDLE other = ::CreateThread(nullptr, 0, [](void*) -> DWORD {
-        PlaySoundAside("Mistaken", nullptr, SND_RESOURCE | SND_ASYNC);
-        return 0;
-    }, nullptr, 0, nullptr);
+    HANDLE other = ::CreateThread(nullptr, 0, &AskFromAnotherThread, nullptr, 0, nullptr);
     ASSERT_NE(other, nullptr);
     ::WaitForSingleObject(other, INFINITE);
     ::CloseHandle(other);
