@@ -131,6 +131,37 @@ bool WantsAnswer(const MainFrameWnd* wnd, int step)
     return wnd->FlagPos() >= 7 && step % 5 == 0;
 }
 
+// One step of the played game as the bench saw it.
+struct Step {
+    bool answer;
+    bool refill;
+    bool outcome;
+    bool remarkBefore;
+    bool remarkAfter;
+    double took;
+};
+
+// 2,500 steps after a warm-up of 200, one every timer floor; each timed step is recorded.
+const int DealWarmup = 200;
+const int DealSteps = 2500;
+
+template <class Record> void PlaySteps(MainFrameWnd* wnd, Record record)
+{
+    for (int step = 0; step < DealWarmup + DealSteps && wnd->GameRunning(); ++step) {
+        Step s = {};
+        s.answer = WantsAnswer(wnd, step);
+        s.refill = wnd->GameDeck().Remaining() == 0;
+        s.outcome = wnd->IsWinner();
+        s.remarkBefore = wnd->RemarkShowing();
+        const double start = Clock();
+        s.answer ? Space(wnd) : Tick(wnd);
+        s.took = Clock() - start;
+        s.remarkAfter = wnd->RemarkShowing();
+        if (step >= DealWarmup) record(s);
+        WaitForNextTick(wnd->m_hWnd, start);
+    }
+}
+
 // The same play once more with the trace log off: what a step costs besides its trace lines.
 void BenchDealStepUntraced()
 {
@@ -138,20 +169,10 @@ void BenchDealStepUntraced()
     MainFrameWnd* wnd = NewGame(10, 17, OpAdd | OpSubtract | OpMultiply | OpDivide, 7);
     ReachFastestPace(wnd);
     std::vector<double> ticks, answers, refilled;
-    const int warmup = 200;
-    const int steps = 2500;
-    for (int step = 0; step < warmup + steps && wnd->GameRunning(); ++step) {
-        const bool answer = WantsAnswer(wnd, step);
-        const bool refill = wnd->GameDeck().Remaining() == 0;
-        const double start = Clock();
-        answer ? Space(wnd) : Tick(wnd);
-        const double took = Clock() - start;
-        if (step >= warmup) {
-            (answer ? answers : ticks).push_back(took);
-            if (!answer && refill) refilled.push_back(took);
-        }
-        WaitForNextTick(wnd->m_hWnd, start);
-    }
+    PlaySteps(wnd, [&](const Step& s) {
+        (s.answer ? answers : ticks).push_back(s.took);
+        if (!s.answer && s.refill) refilled.push_back(s.took);
+    });
     wnd->DestroyWindow();
     Pump(nullptr);
     traceEnabled = 1;
@@ -170,30 +191,17 @@ void BenchDealStep()
     std::vector<double> ticks, answers, closes, setups, paces;
     // The ticks again by what they had to do, to show where the time goes.
     std::vector<double> quiet, sounded, remarked, refilled;
-    const int warmup = 200;
-    const int steps = 2500;
-    for (int step = 0; step < warmup + steps && wnd->GameRunning(); ++step) {
-        const bool answer = WantsAnswer(wnd, step);
-        const bool refill = wnd->GameDeck().Remaining() == 0;
-        const bool outcome = wnd->IsWinner();
-        const bool remarkBefore = wnd->RemarkShowing();
-        const double start = Clock();
-        answer ? Space(wnd) : Tick(wnd);
-        const double took = Clock() - start;
-        if (step >= warmup) {
-            (answer ? answers : ticks).push_back(took);
-            if (!answer) {
-                if (refill) refilled.push_back(took);
-                else if (!remarkBefore && wnd->RemarkShowing()) remarked.push_back(took);
-                else if (outcome) sounded.push_back(took);
-                else quiet.push_back(took);
-            }
-        }
-        WaitForNextTick(wnd->m_hWnd, start);
-    }
+    PlaySteps(wnd, [&](const Step& s) {
+        (s.answer ? answers : ticks).push_back(s.took);
+        if (s.answer) return;
+        if (s.refill) refilled.push_back(s.took);
+        else if (!s.remarkBefore && s.remarkAfter) remarked.push_back(s.took);
+        else if (s.outcome) sounded.push_back(s.took);
+        else quiet.push_back(s.took);
+    });
 
     // The three parts of a tick, timed one by one in the order the tick runs them.
-    for (int step = 0; step < warmup + steps / 2 && wnd->GameRunning(); ++step) {
+    for (int step = 0; step < DealWarmup + DealSteps / 2 && wnd->GameRunning(); ++step) {
         if (WantsAnswer(wnd, 0) && wnd->IsWinner()) {
             const double start = Clock();
             Space(wnd);
@@ -207,7 +215,7 @@ void BenchDealStep()
         double t2 = Clock();
         wnd->DoGamePace();
         double t3 = Clock();
-        if (step >= warmup) {
+        if (step >= DealWarmup) {
             closes.push_back(t1 - t0);
             setups.push_back(t2 - t1);
             paces.push_back(t3 - t2);
