@@ -5,6 +5,7 @@
 #include "GameClock.h"
 #include "Sound.h"
 #include "Trace.h"
+#include "VotarooVersion.h"
 #include <mmsystem.h>
 #include <cstddef>
 #include <cstdio>
@@ -221,7 +222,8 @@ void MainFrameWnd::OnSetup(CWnd*)
 void MainFrameWnd::OnAbout(CWnd*)
 {
     ModalScope modal(this);
-    AboutDialog* dialog = new AboutDialog(this, "Votaroo!", 1, 0, 0);
+    AboutDialog* dialog = new AboutDialog(this, "Votaroo!", VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR,
+                                            VOTAROO_VERSION_PATCH);
     dialog->DoModal();
     delete dialog;
 }

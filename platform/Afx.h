@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include "AfxRes.h"
 
 class CWnd;
 class CWinApp;

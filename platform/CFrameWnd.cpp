@@ -13,9 +13,13 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
     HMENU menu = menuName ? LoadMenuA(AfxGetInstanceHandle(), menuName) : nullptr;
     int w = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
     int h = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
-    if (!className) className = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
-                                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
-                                                    LoadIcon(nullptr, IDI_APPLICATION));
+    if (!className) {
+        // The default frame class shows the application's icon, the generic one when it has none.
+        HICON icon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(AFX_IDI_STD_FRAME));
+        if (!icon) icon = LoadIcon(nullptr, IDI_APPLICATION);
+        className = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
+                                        reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon);
+    }
     m_creating = true;
     BOOL created = CWnd::CreateEx(exStyle, className, windowName, style, rect.left, rect.top, w, h,
                                   parent ? parent->m_hWnd : nullptr, menu, param);

@@ -78,6 +78,34 @@ for y in 2 6 10; do for x in 2 6 10; do d+=(-draw "point $x,$y"); done; done
 for y in 4 8; do for x in 4 8; do d+=(-draw "point $x,$y"); done; done
 convert -size 30x22 xc:white "${d[@]}" "${bmp[@]}" BMP3:"$res/flag.bmp"
 
+# --- Program icon ---------------------------------------------------------------
+# A ballot with a red tick going into a navy ballot box. Each size is drawn on its
+# own pixel grid (a 16-unit grid scaled by 1, 2, 3 and 16), so the small ones stay
+# crisp instead of being shrunk; at 16 the tick is set pixel by pixel.
+icon_image() {
+  local n=$1 out=$2 s=$(($1 / 16)) d=(+antialias)
+  # cells X0 Y0 X1 Y1 COLOUR: the grid cells [X0,X1) x [Y0,Y1), filled.
+  cells() { d+=(-fill "$5" -draw "rectangle $(($1 * s)),$(($2 * s)) $(($3 * s - 1)),$(($4 * s - 1))"); }
+  cells 3 0 13 9 '#14285F' # the ballot's dark edge, so it reads on light and dark task bars
+  cells 4 1 12 9 "$cream"
+  cells 0 8 16 10 '#14285F' # the lid with its slot
+  cells 1 10 15 16 "$navy"
+  cells 1 12 15 13 "$red"
+  if [ "$n" -le 16 ]; then
+    d+=(-fill "$red")
+    for p in 5,4 5,5 6,5 6,6 7,6 7,7 8,5 8,6 9,4 9,5 10,3 10,4 11,2 11,3; do d+=(-draw "point $p"); done
+  else
+    d+=(-antialias -fill none -stroke "$red" -strokewidth $((s * 8 / 5))
+        -draw "stroke-linecap round stroke-linejoin round polyline $((5 * s)),$((9 * s / 2)) $((7 * s)),$((13 * s / 2)) $((11 * s)),$((2 * s))"
+        -stroke none -fill white -draw "polygon $(star $((8 * s)) $((29 * s / 2)) $((s * 13 / 10)) $((s / 2)))")
+  fi
+  convert -size "${n}x${n}" xc:none "${d[@]}" -strip -define png:exclude-chunks=date,time PNG32:"$out"
+}
+icons=$(mktemp -d)
+for n in 16 32 48 256; do icon_image $n "$icons/$n.png"; done
+convert "$icons/16.png" "$icons/32.png" "$icons/48.png" "$icons/256.png" "$res/votaroo.ico"
+rm -rf "$icons"
+
 # --- Background -----------------------------------------------------------------
 # 640 x 480. The game draws over it: the votes display at (50,45)-(110,65) and
 # the buttons at x 540-620 sit on plain sky, the flag rides the staff at x 310-311

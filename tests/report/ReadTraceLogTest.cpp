@@ -106,6 +106,7 @@ TEST(ParseTraceLine, TheGamesFormatsAndNearMisses)
     } cases[] = {
         { "C:\\src\\MainFrameWnd.cpp [330] => Left  [  1 ] = KAZ", true, TraceKind::StackCard },
         { "C:\\src\\MainFrameWnd.cpp [332] => Right [ 12 ] = 16", true, TraceKind::StackCard },
+        { "game/MainFrameWnd.cpp [332] => Right [ 12 ] = 16", true, TraceKind::StackCard },
         { "C:\\src\\MainFrameWnd.cpp [330] => Left [  1 ] = 16", false, TraceKind::Foreign },
         { "C:\\src\\MainFrameWnd.cpp [330] => Left  [  0 ] = 16", false, TraceKind::Foreign },
         { "a b [1] => MainFrameWnd::IsMatch : KAZ 16 00 (0, 17, 1)", true, TraceKind::Judge },

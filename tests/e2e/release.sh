@@ -1,0 +1,56 @@
+#!/bin/bash
+# The release zip as a player gets it: unpacked into an empty folder, the game starts,
+# plays and writes trace lines that name their source files from the source tree.
+# usage: release.sh build-dir outdir
+build=$(readlink -f "$1")
+out=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tools/env.sh"
+votaroo_start_display
+votaroo_prefix
+rm -rf "$out"
+mkdir -p "$out/package" "$out/unzipped"
+trace="$WINEPREFIX/drive_c/TMP/TRACE.QRV"
+mkdir -p "$(dirname "$trace")"
+rm -f "$trace"
+
+fail() { echo "FAIL: $*"; import -window root "$out/failure.png" 2>/dev/null; exit 1; }
+
+(cd "$build" && cpack -B "$out/package" >"$out/cpack.log" 2>&1) || fail "cpack: $(cat "$out/cpack.log")"
+zip=$(ls "$out"/package/votaroo-*-win*.zip) || fail "no zip"
+(cd "$out/unzipped" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+[ "$(cd "$out/unzipped" && ls | tr '\n' ' ')" = "README.txt votaroo-report.exe votaroo.exe " ] ||
+  fail "the zip holds $(ls "$out/unzipped")"
+lf=$(grep -c $'[^\r]$' "$out/unzipped/README.txt")
+[ "$lf" = 0 ] || fail "README.txt has $lf lines without CR LF"
+
+"$root/tools/wine-run.sh" "$out/unzipped/votaroo.exe" >"$out/wine.log" 2>&1 &
+game=$!
+trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+for i in $(seq 300); do main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1); [ -n "$main" ] && break; sleep 0.1; done
+[ -n "$main" ] || fail "no game window"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+border=$(((WIDTH - 640) / 2))
+cx=$((X + border))
+cy=$((Y + HEIGHT - 480 - border))
+import -window root "$out/window.png"
+
+# Start, wait for the first tick's lines, one answer with the space bar (one wrong answer
+# cannot end the game), then Alt+F4.
+xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
+xdotool mousemove $((cx + 5)) $((cy + 470))
+for i in $(seq 100); do [ -s "$trace" ] && break; sleep 0.1; done
+import -window root "$out/playing.png"
+main=$(xdotool search --name '^Votaroo!$' | head -1)
+xdotool key --window "$main" space
+sleep 0.5
+xdotool key --window "$main" alt+F4
+for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+kill -0 $game 2>/dev/null && fail "the game did not close on Alt+F4"
+
+[ -s "$trace" ] || fail "no trace lines"
+awk '!/^game\/MainFrameWnd\.cpp \[[0-9]+\] => .*\r$/ { bad++ } END { exit bad > 0 }' "$trace" ||
+  fail "a trace line without its relative file name: $(grep -av '^game/MainFrameWnd.cpp \[' "$trace" | head -1)"
+grep -aq '=> MainFrameWnd::DoGameMatch' "$trace" || fail "no answer traced"
+echo "release zip: $(basename "$zip") unpacked, played, $(wc -l <"$trace") trace lines"
