@@ -28,13 +28,14 @@ build=build/mingw32
 cmake --preset mingw32 >/dev/null # again each time: the stamp follows the commit
 cmake --build --preset mingw32 -j"$(nproc)" --target votaroo votaroo-report
 rm -rf "$build/package"
-(cd "$build" && cpack -B package >/dev/null)
+# Zip entry times are local times: UTC, so the builder's time zone does not enter the zip.
+(cd "$build" && TZ=UTC cpack -B package >/dev/null)
 mkdir -p dist
 zip=$(cd "$build/package" && ls votaroo-*-win32.zip)
 cp "$build/package/$zip" "$build/package/$zip.sha256" dist/
 echo "release: dist/$zip"
 (cd dist && sha256sum -c "$zip.sha256" >/dev/null)
-cmake -E tar tvf "dist/$zip"
+TZ=UTC cmake -E tar tvf "dist/$zip"
 
 [ $verify = 1 ] || exit 0
 
