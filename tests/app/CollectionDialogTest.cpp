@@ -199,9 +199,18 @@ TEST_F(SetupDialog, StandardDialogFontSizesTheRowsAndCutsNoText)
     // The template's 8-point "MS Sans Serif", 13 pixels high, for the dialog and every control.
     HFONT font = reinterpret_cast<HFONT>(d->SendMessage(WM_GETFONT));
     ASSERT_NE(font, nullptr);
-    LOGFONTA lf{};
-    GetObjectA(font, sizeof lf, &lf);
-    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+    {
+        HDC dc = GetDC(d->m_hWnd);
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[LF_FACESIZE] = "";
+        GetTextFaceA(dc, sizeof face, face);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(d->m_hWnd, dc);
+        EXPECT_STREQ(face, "MS Sans Serif");
+        EXPECT_EQ(tm.tmHeight, 13);
+    }
     EXPECT_EQ(d->builder->labelHeight, 17);
     EXPECT_EQ(d->builder->controlHeight, 20);
     EXPECT_EQ(d->builder->choiceHeight, 22);
