@@ -3,7 +3,9 @@
 
 iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int id,
                                      iType::Collection* shown)
-    : iDialog(parent, r, dialogStyle, caption, id), collection(shown)
+    // The builder's metrics are those of the template's standard 8-point dialog font; without
+    // DS_SETFONT the bold system font would cut the labels and check box texts.
+    : iDialog(parent, r, dialogStyle | DS_SETFONT, caption, id), collection(shown)
 {
     dialogUnits = 0;
     const iString section = collection ? collection->FullName() : iString("");

@@ -56,9 +56,15 @@ int TraceLine(int level, const char* location, const char* message)
 
     HANDLE file = ::CreateFileA(traceFile, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
-    ::SetFilePointer(file, 0, nullptr, FILE_END);
+    LARGE_INTEGER start{};
+    const LARGE_INTEGER none{};
+    const BOOL atEnd = ::SetFilePointerEx(file, none, &start, FILE_END);
     DWORD written = 0;
-    ::WriteFile(file, lineText, static_cast<DWORD>(length), &written, nullptr);
+    const BOOL wrote = ::WriteFile(file, lineText, static_cast<DWORD>(length), &written, nullptr);
+    // A short write (a full disk) would leave a fragment that the next line is glued to:
+    // cut the file back to where this line began, so the log holds whole lines only.
+    if (atEnd && (!wrote || written != length) && ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
+        ::SetEndOfFile(file);
     ::CloseHandle(file);
     return 1;
 }

@@ -18,9 +18,15 @@ void AfxSetResourceHandle(HINSTANCE resources) { g_resources = resources; }
 
 int AfxMessageBox(LPCSTR text, UINT type)
 {
-    CWnd* main = AfxGetMainWnd();
+    // Owned by the window in use (a modal dialog over the main window, which that dialog has
+    // disabled), so the box disables it in turn and stays in front of it.
+    HWND owner = ::GetActiveWindow();
+    if (!owner) {
+        CWnd* main = AfxGetMainWnd();
+        if (main && main->m_hWnd) owner = ::GetLastActivePopup(main->m_hWnd);
+    }
     LPCSTR title = g_app && g_app->m_pszAppName ? g_app->m_pszAppName : "";
-    return ::MessageBoxA(main ? main->m_hWnd : nullptr, text, title, type);
+    return ::MessageBoxA(owner, text, title, type);
 }
 
 CWinApp::CWinApp(LPCSTR appName)

@@ -23,6 +23,14 @@ votaroo_prefix() {
     /usr/lib/wine/wineserver -w || true
     touch "$WINEPREFIX/.votaroo-ready"
   fi
+  # Wine's own fonts (fonts-wine): Debian's Wine 8 looks for them under a path it never
+  # finds ("/usr/share/wine/../fonts", taken literally), but always reads the Windows fonts
+  # folder, where Windows keeps the fonts they stand in for.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/sserife.fon ] && [ ! -f "$fonts/sserife.fon" ]; then
+    mkdir -p "$fonts"
+    cp -n /usr/share/wine/fonts/* "$fonts/"
+  fi
 }
 
 # 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).

@@ -7,6 +7,8 @@ command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
 command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(mingw-w64)
 [ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+# Wine's own fonts, as every player's Wine has them: dialogs are measured and shown in them.
+dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine)
 command -v Xvfb >/dev/null || need+=(xvfb)
 command -v xdotool >/dev/null || need+=(xdotool)
 [ -x /usr/bin/convert ] || need+=(imagemagick)

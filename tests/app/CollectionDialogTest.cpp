@@ -193,6 +193,34 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     delete d;
 }
 
+TEST_F(SetupDialog, StandardDialogFontSizesTheRowsAndCutsNoText)
+{
+    iCollectionDialog* d = Open();
+    // The template's 8-point "MS Sans Serif", 13 pixels high, for the dialog and every control.
+    HFONT font = reinterpret_cast<HFONT>(d->SendMessage(WM_GETFONT));
+    ASSERT_NE(font, nullptr);
+    {
+        HDC dc = GetDC(d->m_hWnd);
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[LF_FACESIZE] = "";
+        GetTextFaceA(dc, sizeof face, face);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(d->m_hWnd, dc);
+        EXPECT_STREQ(face, "MS Sans Serif");
+        EXPECT_EQ(tm.tmHeight, 13);
+    }
+    EXPECT_EQ(d->builder->labelHeight, 17);
+    EXPECT_EQ(d->builder->controlHeight, 20);
+    EXPECT_EQ(d->builder->choiceHeight, 22);
+    for (HWND c = GetWindow(d->m_hWnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), font);
+    const auto cut = testing_support::CutTexts(d->m_hWnd);
+    EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    delete d;
+}
+
 TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
 {
     {

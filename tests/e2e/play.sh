@@ -121,19 +121,35 @@ done
 sleep 0.3
 shot in-play
 
+remarked=0
+remark_seen() { # the first balloon: answers are remarked on above the game window
+  [ $remarked = 0 ] && balloon_showing || return 0
+  xwininfo -root -children | grep '"votaroo.exe"' | head -1 | grep -q "has no name" ||
+    fail "the remark balloon is behind the game window"
+  import -window root "$out/remark.png"
+  remarked=1
+}
+
+step "a click on a hidden button's place is an answer"
+# Right after the first regular deal the flag is still at 2, so one answer cannot end the game.
+for i in $(seq 50); do grep -q "DoGameSetup ismatch" "$trace" 2>/dev/null && break; sleep 0.1; done
+grep -q "DoGameSetup ismatch" "$trace" || fail "no regular deal"
+answers=$(grep -c "MainFrameWnd::DoGameMatch" "$trace")
+click 580 75 # Setup's place
+park
+for i in $(seq 20); do [ "$(grep -c "MainFrameWnd::DoGameMatch" "$trace")" -gt "$answers" ] && break; sleep 0.1; done
+[ "$(grep -c "MainFrameWnd::DoGameMatch" "$trace")" = $((answers + 1)) ] || fail "the click was no answer"
+grep -q "DoGameClose \(CORRECT\|WRONG\)" "$trace" || fail "the click's answer was not judged"
+sleep 0.3
+[ -z "$(windows Setup)" ] || fail "the hidden Setup button opened its dialog"
+remark_seen
+
 step "the space bar until the game is over"
 over=0
-remarked=0
 for i in $(seq 120); do
   xdotool key space
   sleep 0.25
-  if [ $remarked = 0 ] && balloon_showing; then
-    # Answers are remarked on in a balloon above the game window.
-    xwininfo -root -children | grep '"votaroo.exe"' | head -1 | grep -q "has no name" ||
-      fail "the remark balloon is behind the game window"
-    import -window root "$out/remark.png"
-    remarked=1
-  fi
+  remark_seen
   if [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ]; then over=1; break; fi
 done
 [ $over = 1 ] || fail "no \"Game over!\" box"
@@ -209,8 +225,11 @@ main=$(windows 'Votaroo!' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 cx=$((X + border))
 cy=$((Y + HEIGHT - 480 - border))
-click 580 445
+step "the close box ends the program"
+# Wine draws the caption itself: the close box is its rightmost square.
+caption=$((HEIGHT - 480 - 2 * border))
+xdotool mousemove $((X + WIDTH - border - caption / 2 - 1)) $((Y + border + caption / 2)) click 1
 for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "the deep copy still runs after Exit"
+kill -0 $game 2>/dev/null && fail "the deep copy still runs after its close box"
 rm -rf "$WINEPREFIX/drive_c/deep"
 echo "PASS"

@@ -29,6 +29,93 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 
 namespace {
 ModalAnswerer* g_answerer = nullptr;
+
+// Where a control draws its text, and how: 0 width when it draws none.
+struct TextRoom {
+    int width = 0, height = 0;
+    UINT format = DT_EXPANDTABS;
+};
+
+TextRoom RoomOf(HWND control, const std::string& cls, LONG style)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    TextRoom room;
+    room.width = client.right;
+    room.height = client.bottom;
+    if (lstrcmpiA(cls.c_str(), "Static") == 0) {
+        const LONG type = style & SS_TYPEMASK;
+        if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) room.format |= DT_WORDBREAK;
+        else if (type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE) room.width = 0;
+        if (style & SS_NOPREFIX) room.format |= DT_NOPREFIX;
+    } else if (lstrcmpiA(cls.c_str(), "Button") == 0) {
+        const LONG type = style & BS_TYPEMASK;
+        if (style & BS_MULTILINE) room.format |= DT_WORDBREAK;
+        if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE ||
+            type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
+            // The box and the gap before the text.
+            room.width -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+        } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_GROUPBOX) {
+            room.width -= 4 * GetSystemMetrics(SM_CXEDGE);
+            room.height -= 2 * GetSystemMetrics(SM_CYEDGE);
+        } else {
+            room.width = 0;
+        }
+    } else if (lstrcmpiA(cls.c_str(), "ComboBox") == 0) {
+        // The closed list shows its choice beside the arrow button.
+        room.width -= GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXEDGE);
+        room.height = static_cast<int>(SendMessageA(control, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        room.format |= DT_NOPREFIX | DT_SINGLELINE;
+    } else {
+        room.width = 0;
+    }
+    return room;
+}
+
+std::vector<std::string> TextsOf(HWND control, const std::string& cls)
+{
+    std::vector<std::string> texts;
+    char buf[8192] = "";
+    if (lstrcmpiA(cls.c_str(), "ComboBox") == 0) {
+        const LRESULT n = SendMessageA(control, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < n; ++i) {
+            if (SendMessageA(control, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof buf)) continue;
+            SendMessageA(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
+            texts.push_back(buf);
+        }
+    } else {
+        GetWindowTextA(control, buf, sizeof buf);
+        if (buf[0]) texts.push_back(buf);
+    }
+    return texts;
+}
+}
+
+std::vector<std::string> CutTexts(HWND parent)
+{
+    std::vector<std::string> cut;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        if (!(style & WS_VISIBLE)) continue;
+        char cls[64] = "";
+        GetClassNameA(c, cls, sizeof cls);
+        const TextRoom room = RoomOf(c, cls, style);
+        if (room.width == 0) continue;
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(c, WM_GETFONT, 0, 0));
+        HDC dc = GetDC(c);
+        HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+        for (const std::string& text : TextsOf(c, cls)) {
+            RECT need = { 0, 0, room.width, 0 };
+            DrawTextA(dc, text.c_str(), -1, &need, room.format | DT_CALCRECT);
+            if (need.right > room.width || need.bottom > room.height)
+                cut.push_back(std::string(cls) + " \"" + text.substr(0, 40) + "\" needs " + std::to_string(need.right) +
+                              "x" + std::to_string(need.bottom) + ", has " + std::to_string(room.width) + "x" +
+                              std::to_string(room.height));
+        }
+        SelectObject(dc, old);
+        ReleaseDC(c, dc);
+    }
+    return cut;
 }
 
 ModalAnswerer::ModalAnswerer(int command)

@@ -12,6 +12,10 @@ void Pump(DWORD milliseconds = 0);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
+// The texts of a window's visible child controls that do not fit the room their control gives them,
+// measured in the font each is drawn in; each entry names the control, its text and both sizes.
+std::vector<std::string> CutTexts(HWND parent);
+
 // Answers every modal box or dialog that gets activated on this thread while it lives.
 class ModalAnswerer {
 public:

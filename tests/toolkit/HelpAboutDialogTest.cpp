@@ -1,6 +1,7 @@
 // The Help and About dialogs: captions, version lines, closing, and a failing link.
 #include "AboutDialog.h"
 #include "CFrameWnd.h"
+#include "CWinApp.h"
 #include "HelpDialog.h"
 #include "TestSupport.h"
 #include "iButton.h"
@@ -49,6 +50,20 @@ TEST(HelpAbout, CaptionsAndVersionLines)
     EXPECT_EQ(help.ok->GetDlgCtrlID(), IDOK);
 }
 
+// Both keep the system font, and every text has the room it needs in it.
+TEST(HelpAbout, NoTextIsCut)
+{
+    Owner owner;
+    HelpDialog help(owner.frame, "Votaroo!");
+    EXPECT_EQ(help.SendMessage(WM_GETFONT), 0);
+    auto cut = testing_support::CutTexts(help.m_hWnd);
+    EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    AboutDialog about(owner.frame, "Votaroo!", 1, 0, 0);
+    EXPECT_EQ(about.SendMessage(WM_GETFONT), 0);
+    cut = testing_support::CutTexts(about.m_hWnd);
+    EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+}
+
 TEST(HelpAbout, OkAndSystemCloseGiveTheGameWindowBack)
 {
     Owner owner;
@@ -67,17 +82,53 @@ TEST(HelpAbout, OkAndSystemCloseGiveTheGameWindowBack)
     }
 }
 
+// What the link's error box found while it showed, looked at once its own loop ran.
+struct BoxState {
+    HWND box = nullptr, owner = nullptr, dialog = nullptr;
+    bool dialogEnabled = true;
+    HICON icon = nullptr;
+    bool looked = false;
+} g_box;
+
+void CALLBACK LookAtTheBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_box.owner = GetWindow(g_box.box, GW_OWNER);
+    g_box.dialogEnabled = IsWindowEnabled(g_box.dialog) != FALSE;
+    for (HWND c = GetWindow(g_box.box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            g_box.icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
+    g_box.looked = true;
+    PostMessageA(g_box.box, WM_COMMAND, IDOK, 0);
+}
+
 TEST(HelpAbout, FailingLinkReportsAndTheDialogStaysOpen)
 {
     Owner owner;
+    CWinApp app("Votaroo!");
+    app.m_pMainWnd = owner.frame;
     LinkShellExecute = &FailingShell;
     AboutDialog about(owner.frame, "Votaroo!", 1, 0, 0);
-    ModalAnswerer answer(IDOK);
+    g_box = BoxState{};
+    g_box.dialog = about.m_hWnd;
+    ModalAnswerer answer([](HWND h) {
+        if (!GetDlgItem(h, 0xFFFF) || g_box.box) return;
+        g_box.box = h;
+        SetTimer(nullptr, 0, 50, &LookAtTheBox);
+    });
     about.SendMessage(WM_COMMAND, MAKEWPARAM(0xFFFF, STN_CLICKED), reinterpret_cast<LPARAM>(about.links[0]->m_hWnd));
     LinkShellExecute = &::ShellExecuteA;
+    app.m_pMainWnd = nullptr;
     // The dialog itself is activated again when the box closes: only the box has a text.
     ASSERT_GE(answer.seen().size(), 1u);
     EXPECT_EQ(answer.seen()[0].text, "There is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(answer.seen()[0].caption, "Votaroo!");
+    // The box belongs to the dialog, which cannot be clicked or brought over it meanwhile.
+    ASSERT_TRUE(g_box.looked);
+    EXPECT_EQ(g_box.owner, about.m_hWnd);
+    EXPECT_FALSE(g_box.dialogEnabled);
+    EXPECT_EQ(g_box.icon, LoadIcon(nullptr, IDI_ERROR));
+    EXPECT_TRUE(IsWindowEnabled(about.m_hWnd));
     EXPECT_TRUE(IsWindow(about.m_hWnd));
     EXPECT_EQ(about.links[0]->visited, 0);
     about.ok->PostMessage(BM_CLICK);
