@@ -128,7 +128,7 @@ void ClassReport::WriteSummary(std::ostream& out) const
             continue;
         }
         const Tally& t = r.total;
-        out << r.games << " games, " << t.dealt << " cards dealt, winners spotted " << Percent(t.correct, t.winners)
+        out << r.games << (r.games == 1 ? " game, " : " games, ") << t.dealt << " cards dealt, winners spotted " << Percent(t.correct, t.winners)
             << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners);
         if (r.trend.games)
             out << ", first " << r.trend.games << " games " << Percent(r.trend.first.correct, r.trend.first.winners)

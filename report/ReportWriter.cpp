@@ -142,7 +142,8 @@ void WritePageStart(const std::string& title, std::ostream& out)
            "color:#a50026;font-weight:bold}\n"
            ".tiles{display:flex;flex-wrap:wrap;gap:10px}.tile{border:1px solid #c9d6ea;border-radius:6px;"
            "padding:8px 14px;min-width:90px;background:#f6f8fc}.tile b{display:block;font-size:24px;color:#14386b}\n"
-           ".note{color:#555;font-size:90%}.cols{display:flex;flex-wrap:wrap;gap:32px;align-items:flex-start}\n"
+           ".note{color:#555;font-size:90%}.cols{display:flex;flex-wrap:wrap;gap:32px;align-items:flex-start}"
+           ".cols>div>p.note{max-width:500px}\n"
            "svg{max-width:100%;height:auto}svg text{font-family:sans-serif}svg .label{font-size:11px;"
            "text-anchor:middle;fill:#333}svg .axis{font-size:12px;text-anchor:middle;fill:#14386b}"
            "svg .count{font-size:10px;text-anchor:middle;fill:#222}svg .count.dark{fill:#fff}"
@@ -150,7 +151,7 @@ void WritePageStart(const std::string& title, std::ostream& out)
            "svg.chart text{font-size:11px;fill:#333}svg.chart .title{font-size:12px;fill:#14386b}"
            "svg.chart line.grid{stroke:#ddd}svg.chart line.axis{stroke:#555}\n"
            "svg .spotted{stroke:#14386b;fill:#14386b;stroke-width:1.5}svg .guessed{stroke:#b8500f;fill:#fff;"
-           "stroke-width:1.5}svg polyline{fill:none}svg polyline.guessed,svg line.guessed{stroke-dasharray:5 3}"
+           "stroke-width:1.5}svg.chart polyline{fill:none}svg polyline.guessed,svg line.guessed{stroke-dasharray:5 3}"
            "svg .average{stroke-width:7;stroke-opacity:.25;stroke-dasharray:none}\n"
            "@media print{@page{margin:12mm}body{margin:0;max-width:none;font-size:10pt}"
            "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}"
@@ -192,7 +193,7 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
         const char* name;
         std::string value;
     } tiles[] = {
-        { "games", Number(record.games) },           { "cards dealt", Number(t.dealt) },
+        { record.games == 1 ? "game" : "games", Number(record.games) },           { "cards dealt", Number(t.dealt) },
         { "winners", Number(t.winners) },            { "correct answers", Number(t.correct) },
         { "missed winners", Number(t.missed) },      { "wrong answers", Number(t.wrong) },
         { "winners spotted", Percent(t.correct, t.winners) },

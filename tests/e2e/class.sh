@@ -79,7 +79,7 @@ page="$class/votaroo-class-report.html"
 [ -f "$page" ] || fail "no votaroo-class-report.html in the current folder"
 for child in anna ben; do
   verdicts=$(grep -c "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$class/$child.qrv")
-  grep -q "^$child: 1 games, $verdicts cards dealt, " "$out/class-two.clean" ||
+  grep -q "^$child: 1 game, $verdicts cards dealt, " "$out/class-two.clean" ||
     fail "$child: $(cat "$out/class-two.clean")"
   grep -q "<td class=\"name\">$child</td><td>1</td><td>$verdicts</td>" "$page" || fail "no row for $child"
   grep -q "<h2>$child</h2>" "$page" || fail "no section for $child"
