@@ -34,6 +34,13 @@ std::string FolderOf(const std::string& path)
     return path.substr(0, slash + 1);
 }
 
+std::string FullPath(const std::string& path)
+{
+    char full[MAX_PATH * 4] = "";
+    const DWORD n = ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n > 0 && n < sizeof full ? std::string(full) : path;
+}
+
 void Tell(const std::string& text, UINT icon) { ::MessageBoxA(nullptr, text.c_str(), caption, MB_OK | icon); }
 
 // What a parent reads when there is no log to report on.
@@ -66,9 +73,7 @@ bool WriteFile(const std::string& path, const std::string& body)
 void OpenPage(const std::string& pagePath)
 {
     // A relative page is opened by its full path: the browser does not start in our folder.
-    char full[MAX_PATH * 4] = "";
-    const DWORD n = ::GetFullPathNameA(pagePath.c_str(), sizeof full, full, nullptr);
-    const std::string page = n > 0 && n < sizeof full ? std::string(full) : pagePath;
+    const std::string page = FullPath(pagePath);
     const HINSTANCE result = ReportShellExecute(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         Tell("The report has been saved as\n" + page + "\nbut no web browser could be started to show it. Open the "
@@ -180,6 +185,9 @@ int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, st
         if (arg.empty()) bad = true;
         logs.push_back(arg);
     }
+    // --out naming one of the logs would write the page over it.
+    for (const std::string& log : logs)
+        if (!pagePath.empty() && ::lstrcmpiA(FullPath(log).c_str(), FullPath(pagePath).c_str()) == 0) bad = true;
     if (bad) {
         if (onItsOwn) Tell(usage, MB_ICONWARNING);
         else err << usage;

@@ -215,6 +215,14 @@ TEST(ReportProgram, BadInputGivesAMessageAndAFailingExit)
     const ProgramRun noPage = RunReport("--out");
     EXPECT_EQ(noPage.code, 1u);
     EXPECT_NE(noPage.err.find("usage: votaroo-report"), std::string::npos) << noPage.err;
+    // A page named like a log would overwrite it.
+    const std::string over = std::string(playDir) + "\\kept.qrv";
+    {
+        std::ofstream out(over.c_str(), std::ios::binary | std::ios::trunc);
+        out << "x [1] => MainFrameWnd::DoGameMatch\r\n";
+    }
+    EXPECT_EQ(RunReport("--out " + over + " " + over).code, 1u);
+    EXPECT_EQ(ReadFile(over), "x [1] => MainFrameWnd::DoGameMatch\r\n");
 }
 
 // Started as Explorer starts it, with a console of its own, the program speaks in a box.
