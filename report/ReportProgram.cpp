@@ -2,6 +2,7 @@
 #include "ClassReport.h"
 #include "ReportWriter.h"
 #include "TraceLogReader.h"
+#include <tlhelp32.h>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -61,7 +62,7 @@ std::string NoLogText(const std::string& logPath)
     return text;
 }
 
-bool WriteFile(const std::string& path, const std::string& body)
+bool SavePage(const std::string& path, const std::string& body)
 {
     std::ofstream page(path.c_str(), std::ios::binary | std::ios::trunc);
     if (page) page << body;
@@ -102,7 +103,7 @@ int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, s
     if (pagePath.empty()) pagePath = ReportPathFor(logPath);
     std::ostringstream page;
     WriteHtmlReport(*record, logPath, page);
-    if (!WriteFile(pagePath, page.str())) return NotWritten(pagePath, onItsOwn, err);
+    if (!SavePage(pagePath, page.str())) return NotWritten(pagePath, onItsOwn, err);
     if (onItsOwn) {
         OpenPage(pagePath);
         return 0;
@@ -152,11 +153,37 @@ int Class(const std::vector<std::string>& logs, std::string pagePath, bool onIts
 
 } // namespace
 
+namespace {
+
+// Whether the process that started this one is still there. Wine starts a program typed at a
+// Unix shell with a console of its own, like Explorer does, but with no Windows parent.
+bool ParentRunning()
+{
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return true;
+    const DWORD self = ::GetCurrentProcessId();
+    DWORD parent = 0;
+    bool found = false;
+    PROCESSENTRY32 entry;
+    for (int pass = 0; pass < 2 && !found; ++pass) {
+        entry.dwSize = sizeof entry;
+        for (BOOL more = ::Process32First(snapshot, &entry); more && !found; more = ::Process32Next(snapshot, &entry)) {
+            if (pass == 0 && entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+            if (pass == 1 && parent != 0 && entry.th32ProcessID == parent) found = true;
+        }
+    }
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+} // namespace
+
 bool StartedOnItsOwn()
 {
     DWORD processes[2];
     DWORD mode;
-    return ::GetConsoleProcessList(processes, 2) == 1 && ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+    return ::GetConsoleProcessList(processes, 2) == 1 && ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) &&
+           ParentRunning();
 }
 
 void ReleaseConsole()

@@ -10,8 +10,9 @@ namespace report {
 typedef HINSTANCE(WINAPI* ReportShellExecuteFn)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 extern ReportShellExecuteFn ReportShellExecute;
 
-// Started from Explorer: the program owns its console alone and writes to it. From a command
-// line the shell shares the console, and output sent to a file or pipe is no console either.
+// Started from Explorer: the program owns its console alone, writes to it, and was started by
+// a Windows process. From a command line the shell shares the console, and output sent to a
+// file or pipe is no console either.
 bool StartedOnItsOwn();
 // Takes the console window away, so that nothing is left behind to read.
 void ReleaseConsole();
