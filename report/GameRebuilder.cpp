@@ -268,6 +268,7 @@ void GameRebuilder::EndGame(bool over)
     m_game.over = over;
     if (over) ++m_record.gamesOver;
     m_record.total.Add(m_game.tally);
+    if (m_game.number <= TrendGames) m_record.firstGames[m_game.number - 1] = m_game.tally;
     m_record.recentGames.push_back(m_game);
     if (m_record.recentGames.size() > KeptGames) m_record.recentGames.pop_front();
     m_inGame = false;

@@ -14,6 +14,43 @@ void Tally::Add(const Tally& other)
     refills += other.refills;
 }
 
+void LearningRecord::AddCounts(const LearningRecord& other)
+{
+    lines += other.lines;
+    foreignLines += other.foreignLines;
+    strayLines += other.strayLines;
+    games += other.games;
+    gamesOver += other.gamesOver;
+    unjudgedCards += other.unjudgedCards;
+    afterGameOver += other.afterGameOver;
+    refillsOutside += other.refillsOutside;
+    total.Add(other.total);
+    const auto add = [](WinnerTally& to, const WinnerTally& from) {
+        to.seen += from.seen;
+        to.spotted += from.spotted;
+        to.missed += from.missed;
+    };
+    for (int op = 0; op < OperationCount; ++op) add(byOperation[op], other.byOperation[op]);
+    for (int a = 0; a < ValueCount; ++a)
+        for (int b = 0; b < ValueCount; ++b) {
+            add(pairs[a][b], other.pairs[a][b]);
+            for (int op = 0; op < WildCard; ++op) add(facts[op][a][b], other.facts[op][a][b]);
+        }
+}
+
+Trend TrendOf(const LearningRecord& record)
+{
+    Trend trend;
+    const uint64_t half = record.games / 2;
+    trend.games = static_cast<size_t>(half < TrendGames ? half : TrendGames);
+    // recentGames always holds at least TrendGames games once there are that many.
+    for (size_t i = 0; i < trend.games; ++i) {
+        trend.first.Add(record.firstGames[i]);
+        trend.last.Add(record.recentGames[record.recentGames.size() - trend.games + i].tally);
+    }
+    return trend;
+}
+
 int Fact::Result() const
 {
     switch (operation) {

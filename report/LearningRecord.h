@@ -36,6 +36,8 @@ struct WinnerTally {
 const int ValueCount = HighestValue + 1;
 // The games kept one by one; older ones count in the totals only.
 const size_t KeptGames = 100;
+// How many games at each end of a log are compared to show progress.
+const size_t TrendGames = 5;
 
 struct LearningRecord {
     uint64_t lines = 0;        // every line read
@@ -48,6 +50,7 @@ struct LearningRecord {
     uint64_t refillsOutside = 0; // refills with no game running
     Tally total;
     std::deque<GameSummary> recentGames; // the last KeptGames games, oldest first
+    Tally firstGames[TrendGames];        // the first games, kept for the trend once they are gone
     WinnerTally byOperation[OperationCount];
     // Winners with two numbers showing, by the pair of values: [larger][smaller].
     WinnerTally pairs[ValueCount][ValueCount];
@@ -55,7 +58,17 @@ struct LearningRecord {
     WinnerTally facts[WildCard][ValueCount][ValueCount];
 
     const WinnerTally& Pair(int a, int b) const { return a >= b ? pairs[a][b] : pairs[b][a]; }
+    // Adds the counts of another log, for a class: totals, operations, pairs and facts, not its games.
+    void AddCounts(const LearningRecord& other);
 };
+
+// The spotted share of a log's first games against its last: as many games at each end as fit
+// without overlapping, up to TrendGames; none with fewer than two games.
+struct Trend {
+    size_t games = 0; // at each end
+    Tally first, last;
+};
+Trend TrendOf(const LearningRecord& record);
 
 // A fact as written for people: "7 + 5 = 12", "12 - 5 = 7", "6 x 2 = 12", "12 / 2 = 6".
 struct Fact {

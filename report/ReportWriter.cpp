@@ -1,4 +1,5 @@
 #include "ReportWriter.h"
+#include "ProgressChart.h"
 #include <cstdio>
 
 namespace report {
@@ -7,7 +8,9 @@ namespace {
 const char* const operationNames[OperationCount] = { "Addition", "Subtraction", "Multiplication", "Division",
                                                      "Wild card" };
 
-std::string Escape(const std::string& text)
+} // namespace
+
+std::string HtmlEscape(const std::string& text)
 {
     std::string out;
     for (char c : text) {
@@ -25,12 +28,17 @@ std::string Escape(const std::string& text)
     return out;
 }
 
+namespace {
+
 std::string Number(uint64_t n) { return std::to_string(n); }
 
-// Red for none spotted, through yellow, to green for all.
+// Dark red for none spotted, through orange, to light green for all: darker means fewer spotted,
+// so the grid still reads when printed in black and white.
+const int shareStops[3][3] = { { 165, 0, 38 }, { 230, 110, 40 }, { 166, 217, 106 } };
+
 std::string ShareColour(double share)
 {
-    static const int stops[3][3] = { { 215, 48, 39 }, { 254, 224, 139 }, { 26, 152, 80 } };
+    const auto& stops = shareStops;
     if (share < 0) share = 0;
     if (share > 1) share = 1;
     const int lo = share < 0.5 ? 0 : 1;
@@ -48,7 +56,9 @@ void TallyCells(const Tally& t, std::ostream& out)
         << "</td><td>" << t.wrong << "</td><td>" << Percent(t.correct, t.winners) << "</td>";
 }
 
-void FactGrid(const LearningRecord& record, std::ostream& out)
+} // namespace
+
+void WriteFactGrid(const LearningRecord& record, std::ostream& out)
 {
     const int cell = 26;
     const int margin = 44;
@@ -70,16 +80,17 @@ void FactGrid(const LearningRecord& record, std::ostream& out)
             const WinnerTally& t = record.Pair(col, row);
             const int x = margin + col * cell;
             const int y = margin + row * cell;
-            const std::string fill = t.seen ? ShareColour(static_cast<double>(t.spotted) / static_cast<double>(t.seen))
-                                            : std::string("#eeeeee");
+            const double share = t.seen ? static_cast<double>(t.spotted) / static_cast<double>(t.seen) : 1.0;
             out << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << cell - 1 << "\" height=\"" << cell - 1
-                << "\" fill=\"" << fill << "\"><title>" << col << " and " << row << ": ";
+                << "\" " << (t.seen ? "fill=\"" + ShareColour(share) + "\"" : std::string("class=\"none\""))
+                << "><title>" << col << " and " << row << ": ";
             if (t.seen) out << t.spotted << " of " << t.seen << " winners spotted";
             else out << "no winners yet";
             out << "</title></rect>";
+            // White numbers on the dark squares of few spotted.
             if (t.seen)
-                out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count\">" << t.seen
-                    << "</text>";
+                out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count"
+                    << (share < 0.4 ? " dark" : "") << "\">" << t.seen << "</text>";
             out << "\n";
         }
     // Legend: the share of winners spotted, and the colour of a pair with none.
@@ -90,12 +101,10 @@ void FactGrid(const LearningRecord& record, std::ostream& out)
             << ShareColour(shares[i]) << "\"/><text x=\"" << x + 28 << "\" y=\"" << legendTop + 28
             << "\" class=\"label\">" << static_cast<int>(shares[i] * 100) << "%</text>\n";
     }
-    out << "<rect x=\"" << margin + 320 << "\" y=\"" << legendTop << "\" width=\"56\" height=\"14\" fill=\"#eeeeee\"/>"
+    out << "<rect x=\"" << margin + 320 << "\" y=\"" << legendTop << "\" width=\"56\" height=\"14\" class=\"none\"/>"
         << "<text x=\"" << margin + 348 << "\" y=\"" << legendTop + 28 << "\" class=\"label\">no winners</text>\n";
     out << "</svg>\n";
 }
-
-} // namespace
 
 std::string ReportPathFor(const std::string& logPath)
 {
@@ -120,47 +129,93 @@ std::string Percent(uint64_t part, uint64_t whole)
     if (whole == 0) return "-";
     return std::to_string(static_cast<unsigned long long>((part * 100 + whole / 2) / whole)) + "%";
 }
-
-void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out)
+void WritePageStart(const std::string& title, std::ostream& out)
 {
-    const Tally& t = record.total;
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<title>Votaroo! learning report</title>\n<style>\n"
+    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << HtmlEscape(title)
+        << "</title>\n<style>\n"
            "body{font-family:sans-serif;margin:24px;color:#222;background:#fff;max-width:980px}\n"
-           "h1{color:#14386b;margin-bottom:4px}h2{color:#14386b;border-bottom:2px solid #c9d6ea;padding-bottom:2px;"
-           "margin-top:28px}\n"
+           "h1{color:#14386b;margin-bottom:4px}h2,h3{color:#14386b;border-bottom:2px solid #c9d6ea;padding-bottom:2px;"
+           "margin-top:28px}h3{border-bottom-width:1px}\n"
+           "section.log{margin-top:40px}section.log>h2{background:#e8eef8;padding:4px 8px;border:0}\n"
            "table{border-collapse:collapse;margin:8px 0}th,td{border:1px solid #c9d6ea;padding:3px 10px;"
-           "text-align:right}th{background:#e8eef8}td.name,th.name{text-align:left}\n"
+           "text-align:right}th{background:#e8eef8}td.name,th.name{text-align:left}td.error{text-align:left;"
+           "color:#a50026;font-weight:bold}\n"
            ".tiles{display:flex;flex-wrap:wrap;gap:10px}.tile{border:1px solid #c9d6ea;border-radius:6px;"
            "padding:8px 14px;min-width:90px;background:#f6f8fc}.tile b{display:block;font-size:24px;color:#14386b}\n"
-           ".note{color:#555;font-size:90%}.cols{display:flex;flex-wrap:wrap;gap:32px;align-items:flex-start}\n"
-           "svg text{font-family:sans-serif}svg .label{font-size:11px;text-anchor:middle;fill:#333}"
-           "svg .axis{font-size:12px;text-anchor:middle;fill:#14386b}svg .count{font-size:10px;text-anchor:middle;"
-           "fill:#222}\n"
-           "</style>\n</head>\n<body>\n<h1>Votaroo! learning report</h1>\n";
-    out << "<p class=\"note\">From the trace log <code>" << Escape(logPath) << "</code>: " << record.lines
+           ".note{color:#555;font-size:90%}.cols{display:flex;flex-wrap:wrap;gap:32px;align-items:flex-start}"
+           ".cols>div>p.note{max-width:500px}\n"
+           "svg{max-width:100%;height:auto}svg text{font-family:sans-serif}svg .label{font-size:11px;"
+           "text-anchor:middle;fill:#333}svg .axis{font-size:12px;text-anchor:middle;fill:#14386b}"
+           "svg .count{font-size:10px;text-anchor:middle;fill:#222}svg .count.dark{fill:#fff}"
+           "svg rect.none{fill:#fff;stroke:#c9c9c9}\n"
+           "svg.chart text{font-size:11px;fill:#333}svg.chart .title{font-size:12px;fill:#14386b}"
+           "svg.chart line.grid{stroke:#ddd}svg.chart line.axis{stroke:#555}\n"
+           "svg .spotted{stroke:#14386b;fill:#14386b;stroke-width:1.5}svg .guessed{stroke:#b8500f;fill:#fff;"
+           "stroke-width:1.5}svg.chart polyline{fill:none}svg polyline.guessed,svg line.guessed{stroke-dasharray:5 3}"
+           "svg .average{stroke-width:7;stroke-opacity:.25;stroke-dasharray:none}\n"
+           "@media print{@page{margin:12mm}body{margin:0;max-width:none;font-size:10pt}"
+           "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}"
+           "table,tr,svg,.tiles,.keep{break-inside:avoid;page-break-inside:avoid}"
+           "thead{display:table-header-group}h1,h2,h3{break-after:avoid;page-break-after:avoid}"
+           "section.log{break-before:page;page-break-before:always;margin-top:0}}\n"
+           "</style>\n</head>\n<body>\n";
+}
+
+void WritePageEnd(std::ostream& out) { out << "</body>\n</html>\n"; }
+
+void WriteReadNote(const LearningRecord& record, const std::string& logPath, std::ostream& out)
+{
+    out << "<p class=\"note\">From the trace log <code>" << HtmlEscape(logPath) << "</code>: " << record.lines
         << " lines read, " << record.foreignLines + record.strayLines << " skipped (" << record.foreignLines
         << " not the game's, " << record.strayLines << " out of place).</p>\n";
+}
 
-    out << "<h2>In total</h2>\n<div class=\"tiles\">\n";
+void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& out)
+{
+    const std::deque<Fact> missed = MostMissed(record, count);
+    if (missed.empty()) {
+        out << "<p>No winner by a sum, difference, product or quotient was missed.</p>\n";
+        return;
+    }
+    out << "<table>\n<thead><tr><th class=\"name\">fact</th><th>missed</th><th>seen</th></tr></thead>\n";
+    for (const Fact& f : missed)
+        out << "<tr><td class=\"name\">" << FactText(f, true) << "</td><td>" << f.tally.missed << "</td><td>"
+            << f.tally.seen << "</td></tr>\n";
+    out << "</table>\n<p class=\"note\">Differences and quotients are written from the larger card.</p>\n";
+}
+
+void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out)
+{
+    const char* h = inClass ? "h3" : "h2";
+    const Tally& t = record.total;
+    out << "<" << h << ">In total</" << h << ">\n<div class=\"tiles\">\n";
     const struct {
         const char* name;
         std::string value;
     } tiles[] = {
-        { "games", Number(record.games) },           { "cards dealt", Number(t.dealt) },
+        { record.games == 1 ? "game" : "games", Number(record.games) },           { "cards dealt", Number(t.dealt) },
         { "winners", Number(t.winners) },            { "correct answers", Number(t.correct) },
         { "missed winners", Number(t.missed) },      { "wrong answers", Number(t.wrong) },
         { "winners spotted", Percent(t.correct, t.winners) },
         { "other cards answered", Percent(t.wrong, t.dealt - t.winners) },
     };
     for (const auto& tile : tiles) out << "<div class=\"tile\"><b>" << tile.value << "</b>" << tile.name << "</div>\n";
-    out << "</div>\n<p class=\"note\">A winner is a card that was the sum, difference, product or exact quotient of "
-           "the two cards showing, or a wild card. \"Other cards answered\" is the share of cards that were no winner "
-           "and were clicked all the same: a high share means guessing.</p>\n";
+    out << "</div>\n";
+    if (!inClass)
+        out << "<p class=\"note\">A winner is a card that was the sum, difference, product or exact quotient of "
+               "the two cards showing, or a wild card. \"Other cards answered\" is the share of cards that were no "
+               "winner and were clicked all the same: a high share means guessing.</p>\n";
     if (record.games == 0) out << "<p><b>No games were found in this log.</b></p>\n";
 
-    out << "<div class=\"cols\">\n<div>\n<h2>By operation</h2>\n<table>\n<tr><th class=\"name\">operation</th>"
-           "<th>winners seen</th><th>spotted</th><th>missed</th><th>share spotted</th></tr>\n";
+    out << "<" << h << ">From game to game</" << h << ">\n";
+    WriteProgressChart(record, out);
+    if (record.games > 0)
+        out << "<p class=\"note\">A rising line of winners spotted and a low line of other cards answered show a "
+               "child getting better; many other cards answered mean guessing.</p>\n";
+
+    out << "<div class=\"cols\">\n<div>\n<" << h << ">By operation</" << h << ">\n<table>\n<thead><tr>"
+           "<th class=\"name\">operation</th><th>winners seen</th><th>spotted</th><th>missed</th><th>share spotted</th>"
+           "</tr></thead>\n";
     for (int op = Addition; op < OperationCount; ++op) {
         const WinnerTally& w = record.byOperation[op];
         out << "<tr><td class=\"name\">" << operationNames[op] << "</td><td>" << w.seen << "</td><td>" << w.spotted
@@ -168,29 +223,20 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
     }
     out << "</table>\n<p class=\"note\">A winner counts for the first operation the game found it by: addition, "
            "then subtraction, multiplication and division.</p>\n";
-
-    out << "<h2>Missed most often</h2>\n";
-    const std::deque<Fact> missed = MostMissed(record, 5);
-    if (missed.empty()) {
-        out << "<p>No winner by a sum, difference, product or quotient was missed.</p>\n";
-    } else {
-        out << "<table>\n<tr><th class=\"name\">fact</th><th>missed</th><th>seen</th></tr>\n";
-        for (const Fact& f : missed)
-            out << "<tr><td class=\"name\">" << FactText(f, true) << "</td><td>" << f.tally.missed << "</td><td>"
-                << f.tally.seen << "</td></tr>\n";
-        out << "</table>\n<p class=\"note\">Differences and quotients are written from the larger card.</p>\n";
-    }
-    out << "</div>\n<div>\n<h2>Fact grid</h2>\n";
-    FactGrid(record, out);
+    out << "<" << h << ">Missed most often</" << h << ">\n";
+    WriteMissedTable(record, 5, out);
+    out << "</div>\n<div class=\"keep\">\n<" << h << ">Fact grid</" << h << ">\n";
+    WriteFactGrid(record, out);
     out << "<p class=\"note\">Each square is a pair of showing cards; its colour is the share of that pair's winners "
-           "that were spotted, its number how many winners there were. Wild cards are left out.</p>\n</div>\n</div>\n";
+           "that were spotted (darker: fewer), its number how many winners there were. Wild cards are left "
+           "out.</p>\n</div>\n</div>\n";
 
-    out << "<h2>Game by game</h2>\n";
+    out << "<" << h << ">Game by game</" << h << ">\n";
     if (record.games > record.recentGames.size())
         out << "<p class=\"note\">The last " << record.recentGames.size() << " of " << record.games
             << " games; the earlier ones count in the totals.</p>\n";
-    out << "<table>\n<tr><th>game</th><th>log line</th><th>cards dealt</th><th>winners</th><th>correct</th>"
-           "<th>missed</th><th>wrong</th><th>spotted</th><th>refills</th><th class=\"name\">end</th></tr>\n";
+    out << "<table>\n<thead><tr><th>game</th><th>log line</th><th>cards dealt</th><th>winners</th><th>correct</th>"
+           "<th>missed</th><th>wrong</th><th>spotted</th><th>refills</th><th class=\"name\">end</th></tr></thead>\n";
     for (const GameSummary& g : record.recentGames) {
         out << "<tr><td>" << g.number << "</td><td>" << g.firstLine << "</td>";
         TallyCells(g.tally, out);
@@ -204,8 +250,19 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
     out << "<p class=\"note\">Cards dealt counts the cards that were judged; the two opening cards of a game, the "
            "one card dealt after \"Game over!\" ("
         << record.afterGameOver << " in all) and the last card of a game the log breaks off in (" << record.unjudgedCards
-        << ") are not.</p>\n</body>\n</html>\n";
+        << ") are not.</p>\n";
+    if (inClass) WriteReadNote(record, logPath, out);
 }
+
+void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out)
+{
+    WritePageStart("Votaroo! learning report", out);
+    out << "<h1>Votaroo! learning report</h1>\n";
+    WriteReadNote(record, logPath, out);
+    WriteLogSection(record, logPath, false, out);
+    WritePageEnd(out);
+}
+
 
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out)
 {

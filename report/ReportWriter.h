@@ -15,6 +15,18 @@ std::string FactText(const Fact& fact, bool html);
 // Share as a whole percent, "-" when there is nothing to share.
 std::string Percent(uint64_t part, uint64_t whole);
 
+// Text made safe for the page: markup characters as entities, control bytes as '?'.
+std::string HtmlEscape(const std::string& text);
+
+// The pieces of a page, shared by the single log's page and the class's.
+void WritePageStart(const std::string& title, std::ostream& out);
+void WritePageEnd(std::ostream& out);
+void WriteReadNote(const LearningRecord& record, const std::string& logPath, std::ostream& out);
+void WriteFactGrid(const LearningRecord& record, std::ostream& out);
+void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& out);
+// Everything the page of one log shows below its title; in a class page under a smaller heading.
+void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out);
+
 void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out);
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out);
 

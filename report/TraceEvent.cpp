@@ -195,8 +195,14 @@ bool ParseTraceLine(const char* text, size_t length, TraceEvent& event)
     static const char separator[] = "] => ";
     const size_t n = sizeof separator - 1;
     size_t at = 0;
-    while (at + n <= length && std::memcmp(text + at, separator, n) != 0) ++at;
-    if (at + n > length) return false;
+    for (;;) {
+        const void* bracket = at < length ? std::memchr(text + at, ']', length - at) : nullptr;
+        if (!bracket) return false;
+        at = static_cast<size_t>(static_cast<const char*>(bracket) - text);
+        if (at + n > length) return false;
+        if (std::memcmp(text + at, separator, n) == 0) break;
+        ++at;
+    }
     size_t open = at;
     while (open > 0 && text[open - 1] >= '0' && text[open - 1] <= '9') --open;
     if (open == at || open < 2 || text[open - 1] != '[' || text[open - 2] != ' ') return false;

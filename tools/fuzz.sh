@@ -7,7 +7,7 @@ set -e
 cd "$(dirname "$0")/.."
 limit=(-max_total_time="${1:-30}")
 if [ "$1" = "--runs" ]; then limit=(-runs="${2:?count}"); fi
-targets="layout_line profile_numbers profile_long item_text"
+targets="layout_line profile_numbers profile_long item_text report_log"
 mkdir -p build/host/fuzz-artifacts
 status=0
 for t in $targets; do

@@ -124,6 +124,8 @@ TEST(ParseTraceLine, TheGamesFormatsAndNearMisses)
         // The message follows the first separator; a path with brackets in it is fine.
         { "C:\\a [b] => c\\d.cpp [1] => MainFrameWnd::DoGameMatch", false, TraceKind::Foreign },
         { "C:\\a [b]\\d.cpp [1] => MainFrameWnd::DoGameClose MISSED", true, TraceKind::Judgement },
+        // Locations as the source tree names them, as well as absolute paths.
+        { "game/MainFrameWnd.cpp [159] => MainFrameWnd::IsMatch NO!", true, TraceKind::NoMatch },
     };
     for (const auto& c : cases) {
         TraceEvent e;

@@ -65,7 +65,7 @@ TEST(ReportWriter, PageIsSelfContained)
         EXPECT_EQ(page.find(outside), std::string::npos) << outside;
     EXPECT_NE(page.find("C:\\&lt;b&gt;&amp;&quot;x&quot;.qrv"), std::string::npos);
     EXPECT_EQ(page.find("<b>&"), std::string::npos);
-    EXPECT_EQ(CountOf(page, "<svg"), 1u);
+    EXPECT_EQ(CountOf(page, "<svg"), 2u); // the progress chart and the fact grid
     EXPECT_EQ(page.rfind("</html>\n"), page.size() - 8);
 }
 
@@ -78,7 +78,8 @@ TEST(ReportWriter, GridHasEveryPairAndShowsItBothWaysRound)
     log.Correct();
     auto r = log.Read();
     const std::string page = PageOf(*r);
-    EXPECT_EQ(CountOf(page, "<title>"), 1u + 17u * 17u); // the page's own title, then one per square
+    // The page's own title, one per square, and one for the game's point in the chart.
+    EXPECT_EQ(CountOf(page, "<title>"), 1u + 17u * 17u + 1u);
     EXPECT_EQ(CountOf(page, ": 0 of 1 winners spotted</title>"), 2u);
     EXPECT_NE(page.find("<title>6 and 2: 0 of 1 winners spotted</title>"), std::string::npos);
     EXPECT_NE(page.find("<title>2 and 6: 0 of 1 winners spotted</title>"), std::string::npos);

@@ -27,12 +27,18 @@ std::string ReadFile(const std::string& path)
     return s.str();
 }
 
-// Runs votaroo-report.exe with the arguments, its output caught in files.
-ProgramRun RunReport(const std::string& arguments)
+std::string ReportExe()
 {
     std::string exe = "Z:" VOTAROO_REPORT_EXE;
     for (char& c : exe)
         if (c == '/') c = '\\';
+    return exe;
+}
+
+// Runs votaroo-report.exe with the arguments, its output caught in files.
+ProgramRun RunReport(const std::string& arguments)
+{
+    const std::string exe = ReportExe();
     const std::string outPath = std::string(playDir) + "\\out.txt";
     const std::string errPath = std::string(playDir) + "\\err.txt";
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
@@ -206,9 +212,46 @@ TEST(ReportProgram, BadInputGivesAMessageAndAFailingExit)
     const ProgramRun folder = RunReport(playDir);
     EXPECT_EQ(folder.code, 2u) << folder.out;
 
-    const ProgramRun two = RunReport("a.qrv b.qrv");
-    EXPECT_EQ(two.code, 1u);
-    EXPECT_NE(two.err.find("usage: votaroo-report"), std::string::npos) << two.err;
+    const ProgramRun noPage = RunReport("--out");
+    EXPECT_EQ(noPage.code, 1u);
+    EXPECT_NE(noPage.err.find("usage: votaroo-report"), std::string::npos) << noPage.err;
+    // A page named like a log would overwrite it.
+    const std::string over = std::string(playDir) + "\\kept.qrv";
+    {
+        std::ofstream out(over.c_str(), std::ios::binary | std::ios::trunc);
+        out << "x [1] => MainFrameWnd::DoGameMatch\r\n";
+    }
+    EXPECT_EQ(RunReport("--out " + over + " " + over).code, 1u);
+    EXPECT_EQ(ReadFile(over), "x [1] => MainFrameWnd::DoGameMatch\r\n");
+}
+
+// Started as Explorer starts it, with a console of its own, the program speaks in a box.
+TEST(ReportProgram, OnItsOwnConsoleAMissingLogIsToldInABox)
+{
+    std::string command = "\"" + ReportExe() + "\" C:\\TMP\\report-play\\no-such-log.qrv";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+                                 &si, &pi));
+    HWND box = nullptr;
+    for (int i = 0; i < 300 && !box; ++i) {
+        box = ::FindWindowA("#32770", "Votaroo! learning report");
+        if (!box) ::Sleep(50);
+    }
+    char text[1024] = "";
+    if (box) {
+        ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text); // the message box's text
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    DWORD code = 0xFFFFFFFF;
+    if (::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) ::GetExitCodeProcess(pi.hProcess, &code);
+    else ::TerminateProcess(pi.hProcess, 99);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_NE(std::string(text).find("is not there, so there is nothing to report on"), std::string::npos) << text;
+    EXPECT_EQ(code, 2u);
 }
 
 // A page that cannot be written is a failure, not a report that never came.

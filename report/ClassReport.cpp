@@ -1,0 +1,149 @@
+#include "ClassReport.h"
+#include "ReportWriter.h"
+#include "TraceLogReader.h"
+#include <map>
+
+namespace report {
+namespace {
+
+std::string Stem(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/:");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    return dot != std::string::npos && dot > 0 ? name.substr(0, dot) : name;
+}
+
+// "40% to 75%" as a change in points, "+35"; "-" when there is nothing to compare.
+std::string Change(const Trend& trend)
+{
+    if (trend.games == 0 || trend.first.winners == 0 || trend.last.winners == 0) return "-";
+    const long long first = static_cast<long long>((trend.first.correct * 100 + trend.first.winners / 2) / trend.first.winners);
+    const long long last = static_cast<long long>((trend.last.correct * 100 + trend.last.winners / 2) / trend.last.winners);
+    const long long d = last - first;
+    return (d > 0 ? "+" : "") + std::to_string(d);
+}
+
+} // namespace
+
+std::vector<std::string> LogNames(const std::vector<std::string>& paths)
+{
+    std::map<std::string, int> uses;
+    for (const std::string& p : paths) ++uses[Stem(p)];
+    std::vector<std::string> names;
+    for (const std::string& p : paths) {
+        const std::string stem = Stem(p);
+        names.push_back(uses[stem] > 1 || stem.empty() ? p : stem);
+    }
+    return names;
+}
+
+ClassReport::ClassReport() : m_class(new LearningRecord) {}
+
+bool ClassReport::AddLog(const std::string& path, const std::string& name, std::ostream& sections)
+{
+    ClassRow row;
+    row.name = name;
+    row.path = path;
+    std::unique_ptr<LearningRecord> log(new LearningRecord); // large: kept off the stack
+    if (!ReadTraceLog(path, *log, row.error)) {
+        m_rows.push_back(row);
+        return false;
+    }
+    row.read = true;
+    row.games = log->games;
+    row.total = log->total;
+    row.trend = TrendOf(*log);
+    m_class->AddCounts(*log);
+    m_rows.push_back(row);
+    sections << "<section class=\"log\">\n<h2>" << HtmlEscape(name) << "</h2>\n";
+    WriteLogSection(*log, path, true, sections);
+    sections << "</section>\n";
+    return true;
+}
+
+size_t ClassReport::Unreadable() const
+{
+    size_t n = 0;
+    for (const ClassRow& r : m_rows) n += r.read ? 0 : 1;
+    return n;
+}
+
+void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
+{
+    const LearningRecord& c = *m_class;
+    WritePageStart("Votaroo! class report", out);
+    out << "<h1>Votaroo! class report</h1>\n<p class=\"note\">" << m_rows.size() << " logs, " << m_rows.size() - Unreadable()
+        << " read";
+    if (Unreadable()) out << ", <b>" << Unreadable() << " could not be read</b>";
+    out << "; " << c.lines << " lines read in all.</p>\n";
+
+    out << "<h2>The class</h2>\n<table>\n<thead><tr><th class=\"name\">log</th><th>games</th><th>cards dealt</th>"
+           "<th>winners spotted</th><th>other cards answered</th><th>spotted in the first games</th>"
+           "<th>in the last games</th><th>change</th></tr></thead>\n";
+    for (const ClassRow& r : m_rows) {
+        out << "<tr><td class=\"name\">" << HtmlEscape(r.name) << "</td>";
+        if (!r.read) {
+            out << "<td colspan=\"7\" class=\"error\">could not be read: " << HtmlEscape(r.error) << "</td></tr>\n";
+            continue;
+        }
+        const Tally& t = r.total;
+        out << "<td>" << r.games << "</td><td>" << t.dealt << "</td><td>" << Percent(t.correct, t.winners) << "</td><td>"
+            << Percent(t.wrong, t.dealt - t.winners) << "</td>";
+        if (r.trend.games)
+            out << "<td>" << Percent(r.trend.first.correct, r.trend.first.winners) << " (" << r.trend.games
+                << ")</td><td>" << Percent(r.trend.last.correct, r.trend.last.winners) << " (" << r.trend.games
+                << ")</td>";
+        else
+            out << "<td>-</td><td>-</td>";
+        out << "<td>" << Change(r.trend) << "</td></tr>\n";
+    }
+    const Tally& t = c.total;
+    out << "<tr><th class=\"name\">the class</th><th>" << c.games << "</th><th>" << t.dealt << "</th><th>"
+        << Percent(t.correct, t.winners) << "</th><th>" << Percent(t.wrong, t.dealt - t.winners)
+        << "</th><th></th><th></th><th></th></tr>\n</table>\n";
+    out << "<p class=\"note\">Each log's first and last games are compared by the share of winners spotted: five "
+           "of each, or as many as fit without overlapping when a log has fewer than ten games (in brackets); "
+           "\"change\" is the difference in points. \"Other cards answered\" is the share of cards that were no "
+           "winner and were clicked all the same: a high share means guessing.</p>\n";
+
+    out << "<div class=\"cols\">\n<div>\n<h2>Missed most often by the class</h2>\n";
+    WriteMissedTable(c, 10, out);
+    out << "</div>\n<div class=\"keep\">\n<h2>Fact grid of the class</h2>\n";
+    WriteFactGrid(c, out);
+    out << "<p class=\"note\">Each square is a pair of showing cards; its colour is the share of that pair's winners "
+           "the class spotted (darker: fewer), its number how many winners there were.</p>\n</div>\n</div>\n";
+
+    if (sections.peek() != std::char_traits<char>::eof()) out << sections.rdbuf();
+    WritePageEnd(out);
+}
+
+void ClassReport::WriteSummary(std::ostream& out) const
+{
+    out << "Votaroo! class report of " << m_rows.size() << " logs\n";
+    for (const ClassRow& r : m_rows) {
+        out << r.name << ": ";
+        if (!r.read) {
+            out << "NOT READ, " << r.error << "\n";
+            continue;
+        }
+        const Tally& t = r.total;
+        out << r.games << (r.games == 1 ? " game, " : " games, ") << t.dealt << " cards dealt, winners spotted " << Percent(t.correct, t.winners)
+            << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners);
+        if (r.trend.games)
+            out << ", first " << r.trend.games << " games " << Percent(r.trend.first.correct, r.trend.first.winners)
+                << " -> last " << r.trend.games << " " << Percent(r.trend.last.correct, r.trend.last.winners);
+        out << "\n";
+    }
+    const Tally& t = m_class->total;
+    out << "Class: " << m_class->games << " games, " << t.dealt << " cards dealt, winners spotted "
+        << Percent(t.correct, t.winners) << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners) << "\n";
+    const std::deque<Fact> missed = MostMissed(*m_class, 5);
+    out << "Missed most often:";
+    if (missed.empty()) out << " none";
+    for (size_t i = 0; i < missed.size(); ++i)
+        out << (i ? ", " : " ") << FactText(missed[i], false) << " (" << missed[i].tally.missed << "x)";
+    out << "\n";
+}
+
+} // namespace report

@@ -1,0 +1,150 @@
+#include "ProgressChart.h"
+#include <cstdio>
+
+namespace report {
+namespace {
+
+const int Width = 640, Height = 270;
+const int Left = 58, Right = 16, Top = 34, Bottom = 50;
+const int PlotWidth = Width - Left - Right, PlotHeight = Height - Top - Bottom;
+
+// Pixel positions with one decimal, so a hundred games still spread evenly.
+std::string Coord(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", v);
+    return text;
+}
+
+double XOf(size_t index, size_t count)
+{
+    if (count < 2) return Left + PlotWidth / 2.0;
+    return Left + PlotWidth * static_cast<double>(index) / static_cast<double>(count - 1);
+}
+
+double YOf(double share) { return Top + PlotHeight * (1.0 - share); }
+
+// Lines through the known values; a gap where a game had none, and a lone value stays a marker only.
+void Lines(const std::vector<ProgressPoint>& points, ProgressShare ProgressPoint::*series, bool average,
+           const char* cls, std::ostream& out)
+{
+    std::string run;
+    size_t inRun = 0;
+    const auto flush = [&]() {
+        if (inRun >= 2) out << "<polyline class=\"" << cls << "\" points=\"" << run << "\"/>\n";
+        run.clear();
+        inRun = 0;
+    };
+    for (size_t i = 0; i < points.size(); ++i) {
+        const ProgressShare& s = points[i].*series;
+        const bool known = average ? s.averageKnown : s.known;
+        if (!known) {
+            flush();
+            continue;
+        }
+        if (inRun) run += ' ';
+        run += Coord(XOf(i, points.size())) + "," + Coord(YOf(average ? s.average : s.share));
+        ++inRun;
+    }
+    flush();
+}
+
+int Percent100(double share) { return static_cast<int>(share * 100 + 0.5); }
+
+} // namespace
+
+std::vector<ProgressPoint> ProgressOf(const LearningRecord& record)
+{
+    std::vector<ProgressPoint> points;
+    const std::deque<GameSummary>& games = record.recentGames;
+    for (size_t i = 0; i < games.size(); ++i) {
+        ProgressPoint p;
+        p.game = games[i].number;
+        const Tally& t = games[i].tally;
+        const uint64_t others = t.dealt - t.winners;
+        if (t.winners) p.spotted = { true, static_cast<double>(t.correct) / static_cast<double>(t.winners) };
+        if (others) p.guessed = { true, static_cast<double>(t.wrong) / static_cast<double>(others) };
+        // Pooled, so a game of two winners does not weigh as much as one of twenty.
+        Tally window;
+        for (size_t j = i + 1 > AverageGames ? i + 1 - AverageGames : 0; j <= i; ++j) window.Add(games[j].tally);
+        if (window.winners) {
+            p.spotted.averageKnown = true;
+            p.spotted.average = static_cast<double>(window.correct) / static_cast<double>(window.winners);
+        }
+        if (window.dealt > window.winners) {
+            p.guessed.averageKnown = true;
+            p.guessed.average = static_cast<double>(window.wrong) / static_cast<double>(window.dealt - window.winners);
+        }
+        points.push_back(p);
+    }
+    return points;
+}
+
+void WriteProgressChart(const LearningRecord& record, std::ostream& out)
+{
+    const std::vector<ProgressPoint> points = ProgressOf(record);
+    if (points.empty()) {
+        out << "<p>No games to chart yet.</p>\n";
+        return;
+    }
+    out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height
+        << "\" viewBox=\"0 0 " << Width << " " << Height << "\" role=\"img\" aria-label=\"Progress from game to game\">\n";
+    // Legend across the top: markers and line styles, so it reads in black and white too.
+    out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"12\" x2=\"" << Left + 24
+        << "\" y2=\"12\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"12\" r=\"3.5\" class=\"spotted\"/>"
+        << "<text x=\"" << Left + 30 << "\" y=\"16\">winners spotted</text>"
+        << "<line x1=\"" << Left + 150 << "\" y1=\"12\" x2=\"" << Left + 174 << "\" y2=\"12\" class=\"guessed\"/><rect x=\""
+        << Left + 159 << "\" y=\"9\" width=\"6\" height=\"6\" class=\"guessed\"/>"
+        << "<text x=\"" << Left + 180 << "\" y=\"16\">other cards answered</text>"
+        << "<line x1=\"" << Left + 330 << "\" y1=\"12\" x2=\"" << Left + 354
+        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << Left + 360 << "\" y=\"16\">average of the last "
+        << AverageGames << " games</text></g>\n";
+    // Axes, grid lines and their labels.
+    for (int pct = 0; pct <= 100; pct += 25) {
+        const std::string y = Coord(YOf(pct / 100.0));
+        out << "<line class=\"grid\" x1=\"" << Left << "\" y1=\"" << y << "\" x2=\"" << Left + PlotWidth << "\" y2=\"" << y
+            << "\"/><text class=\"tick\" x=\"" << Left - 6 << "\" y=\"" << Coord(YOf(pct / 100.0) + 4)
+            << "\" text-anchor=\"end\">" << pct << "%</text>\n";
+    }
+    out << "<line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top << "\" x2=\"" << Left << "\" y2=\"" << Top + PlotHeight
+        << "\"/><line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top + PlotHeight << "\" x2=\"" << Left + PlotWidth
+        << "\" y2=\"" << Top + PlotHeight << "\"/>\n";
+    size_t step = 1;
+    for (size_t s : { 1, 2, 5, 10, 20 }) {
+        step = s;
+        if (points.size() / s <= 12) break;
+    }
+    for (size_t i = 0; i < points.size(); ++i) {
+        // Every step-th game, and the last one when there is room for its label.
+        if (i % step != 0 && !(i + 1 == points.size() && i % step >= (step + 1) / 2)) continue;
+        out << "<text class=\"tick\" x=\"" << Coord(XOf(i, points.size())) << "\" y=\"" << Top + PlotHeight + 16
+            << "\" text-anchor=\"middle\">" << points[i].game << "</text>";
+    }
+    out << "\n<text class=\"title\" x=\"" << Left + PlotWidth / 2 << "\" y=\"" << Height - 8
+        << "\" text-anchor=\"middle\">game</text><text class=\"title\" x=\"14\" y=\"" << Top + PlotHeight / 2
+        << "\" text-anchor=\"middle\" transform=\"rotate(-90 14 " << Top + PlotHeight / 2
+        << ")\">share of the cards</text>\n";
+
+    Lines(points, &ProgressPoint::spotted, true, "average spotted", out);
+    Lines(points, &ProgressPoint::guessed, true, "average guessed", out);
+    Lines(points, &ProgressPoint::spotted, false, "spotted", out);
+    Lines(points, &ProgressPoint::guessed, false, "guessed", out);
+    for (size_t i = 0; i < points.size(); ++i) {
+        const ProgressPoint& p = points[i];
+        const Tally& t = record.recentGames[i].tally;
+        const std::string x = Coord(XOf(i, points.size()));
+        if (p.spotted.known)
+            out << "<circle class=\"spotted\" cx=\"" << x << "\" cy=\"" << Coord(YOf(p.spotted.share))
+                << "\" r=\"3.5\"><title>game " << p.game << ": " << t.correct << " of " << t.winners
+                << " winners spotted (" << Percent100(p.spotted.share) << "%)</title></circle>";
+        if (p.guessed.known)
+            out << "<rect class=\"guessed\" x=\"" << Coord(XOf(i, points.size()) - 3) << "\" y=\""
+                << Coord(YOf(p.guessed.share) - 3) << "\" width=\"6\" height=\"6\"><title>game " << p.game << ": "
+                << t.wrong << " of " << t.dealt - t.winners << " other cards answered ("
+                << Percent100(p.guessed.share) << "%)</title></rect>";
+        out << "\n";
+    }
+    out << "</svg>\n";
+}
+
+} // namespace report

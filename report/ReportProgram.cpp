@@ -1,0 +1,227 @@
+#include "ReportProgram.h"
+#include "ClassReport.h"
+#include "ReportWriter.h"
+#include "TraceLogReader.h"
+#include <tlhelp32.h>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace report {
+
+ReportShellExecuteFn ReportShellExecute = &::ShellExecuteA;
+
+namespace {
+
+const char defaultLog[] = "C:\\TMP\\TRACE.QRV";
+const char classPage[] = "votaroo-class-report.html";
+const char caption[] = "Votaroo! learning report";
+
+const char usage[] =
+    "usage: votaroo-report [--out FILE] [trace log]\n"
+    "       votaroo-report [--out FILE] LOG LOG ...\n"
+    "Reads the game's trace log (C:\\TMP\\TRACE.QRV when none is given) and writes a learning report\n"
+    "beside it, as <log name>-report.html. Two or more logs, one per child, make one class report,\n"
+    "votaroo-class-report.html in the current folder. --out names the page instead.\n";
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/:");
+    if (slash == std::string::npos) return std::string();
+    return path.substr(0, slash + 1);
+}
+
+std::string FullPath(const std::string& path)
+{
+    char full[MAX_PATH * 4] = "";
+    const DWORD n = ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n > 0 && n < sizeof full ? std::string(full) : path;
+}
+
+void Tell(const std::string& text, UINT icon) { ::MessageBoxA(nullptr, text.c_str(), caption, MB_OK | icon); }
+
+// What a parent reads when there is no log to report on.
+std::string NoLogText(const std::string& logPath)
+{
+    const bool there = ::GetFileAttributesA(logPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    std::string text;
+    if (there)
+        text = "The record of games \"" + logPath + "\" could not be read, so there is nothing to report on.\n\n"
+               "It may be in use or damaged. Close Votaroo! and try again.";
+    else if (logPath == defaultLog)
+        text = "There is no record of games on this computer yet, so there is nothing to report on.\n\n"
+               "Votaroo! keeps its record in " + logPath + " as soon as a game is played. Play a game of "
+               "Votaroo!, then open the report again.";
+    else
+        text = "The record of games \"" + logPath + "\" is not there, so there is nothing to report on.\n\n"
+               "Check that the file has been copied to this place, then try again.";
+    return text;
+}
+
+bool SavePage(const std::string& path, const std::string& body)
+{
+    std::ofstream page(path.c_str(), std::ios::binary | std::ios::trunc);
+    if (page) page << body;
+    page.close();
+    return static_cast<bool>(page);
+}
+
+// Opens the finished page in the default browser.
+void OpenPage(const std::string& pagePath)
+{
+    // A relative page is opened by its full path: the browser does not start in our folder.
+    const std::string page = FullPath(pagePath);
+    const HINSTANCE result = ReportShellExecute(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32)
+        Tell("The report has been saved as\n" + page + "\nbut no web browser could be started to show it. Open the "
+             "file with your web browser.", MB_ICONINFORMATION);
+}
+
+int NotWritten(const std::string& pagePath, bool onItsOwn, std::ostream& err)
+{
+    if (onItsOwn)
+        Tell("The report could not be saved as\n" + pagePath + "\n\nThe folder may be read-only. Copy the record of "
+             "games to your Documents folder and open it with the report from there.", MB_ICONWARNING);
+    else
+        err << "votaroo-report: cannot write the report \"" << pagePath << "\"\n";
+    return 3;
+}
+
+int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, std::ostream& out, std::ostream& err)
+{
+    std::unique_ptr<LearningRecord> record(new LearningRecord); // large: kept off the stack
+    std::string error;
+    if (!ReadTraceLog(logPath, *record, error)) {
+        if (onItsOwn) Tell(NoLogText(logPath), MB_ICONINFORMATION);
+        else err << "votaroo-report: " << error << "\n";
+        return 2;
+    }
+    if (pagePath.empty()) pagePath = ReportPathFor(logPath);
+    std::ostringstream page;
+    WriteHtmlReport(*record, logPath, page);
+    if (!SavePage(pagePath, page.str())) return NotWritten(pagePath, onItsOwn, err);
+    if (onItsOwn) {
+        OpenPage(pagePath);
+        return 0;
+    }
+    WriteTextSummary(*record, logPath, out);
+    out << "Report written to " << pagePath << "\n";
+    return 0;
+}
+
+int Class(const std::vector<std::string>& logs, std::string pagePath, bool onItsOwn, std::ostream& out,
+          std::ostream& err)
+{
+    // Dropped on the program in Explorer, the current folder is no place the parent looks in.
+    if (pagePath.empty()) pagePath = (onItsOwn ? FolderOf(logs[0]) : std::string()) + classPage;
+    // The sections wait in a file beside the page while the class table is counted up, so that
+    // memory does not grow with the logs; in memory only when that file cannot be made.
+    const std::string sectionsPath = pagePath + ".part";
+    std::fstream spill(sectionsPath.c_str(), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    std::stringstream inMemory;
+    std::iostream& sections = spill.is_open() ? static_cast<std::iostream&>(spill) : inMemory;
+
+    ClassReport report;
+    const std::vector<std::string> names = LogNames(logs);
+    for (size_t i = 0; i < logs.size(); ++i) {
+        if (!report.AddLog(logs[i], names[i], sections) && !onItsOwn)
+            err << "votaroo-report: " << report.Rows().back().error << "\n";
+    }
+    sections.flush();
+    sections.seekg(0);
+    std::ofstream page(pagePath.c_str(), std::ios::binary | std::ios::trunc);
+    if (page) report.WritePage(sections, page);
+    page.close();
+    const bool written = sections.good() && static_cast<bool>(page);
+    if (spill.is_open()) {
+        spill.close();
+        std::remove(sectionsPath.c_str());
+    }
+    if (!written) return NotWritten(pagePath, onItsOwn, err);
+    if (onItsOwn) {
+        OpenPage(pagePath);
+        return report.Unreadable() ? 2 : 0;
+    }
+    report.WriteSummary(out);
+    out << "Report written to " << pagePath << "\n";
+    return report.Unreadable() ? 2 : 0;
+}
+
+} // namespace
+
+namespace {
+
+// Whether the process that started this one is still there. Wine starts a program typed at a
+// Unix shell with a console of its own, like Explorer does, but with no Windows parent.
+bool ParentRunning()
+{
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return true;
+    const DWORD self = ::GetCurrentProcessId();
+    DWORD parent = 0;
+    bool found = false;
+    PROCESSENTRY32 entry;
+    for (int pass = 0; pass < 2 && !found; ++pass) {
+        entry.dwSize = sizeof entry;
+        for (BOOL more = ::Process32First(snapshot, &entry); more && !found; more = ::Process32Next(snapshot, &entry)) {
+            if (pass == 0 && entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+            if (pass == 1 && parent != 0 && entry.th32ProcessID == parent) found = true;
+        }
+    }
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+} // namespace
+
+bool StartedOnItsOwn()
+{
+    DWORD processes[2];
+    DWORD mode;
+    return ::GetConsoleProcessList(processes, 2) == 1 && ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) &&
+           ParentRunning();
+}
+
+void ReleaseConsole()
+{
+    if (HWND console = ::GetConsoleWindow()) ::ShowWindow(console, SW_HIDE);
+    ::FreeConsole();
+}
+
+int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> logs;
+    std::string pagePath;
+    bool bad = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "/?") {
+            if (onItsOwn) Tell(usage, MB_ICONINFORMATION);
+            else out << usage;
+            return 0;
+        }
+        if (arg == "--out") {
+            if (i + 1 >= argc || !pagePath.empty() || !argv[i + 1][0]) bad = true;
+            else pagePath = argv[++i];
+            continue;
+        }
+        if (arg.empty()) bad = true;
+        logs.push_back(arg);
+    }
+    // --out naming one of the logs would write the page over it.
+    for (const std::string& log : logs)
+        if (!pagePath.empty() && ::lstrcmpiA(FullPath(log).c_str(), FullPath(pagePath).c_str()) == 0) bad = true;
+    if (bad) {
+        if (onItsOwn) Tell(usage, MB_ICONWARNING);
+        else err << usage;
+        return 1;
+    }
+    if (logs.size() >= 2) return Class(logs, pagePath, onItsOwn, out, err);
+    return SingleLog(logs.empty() ? defaultLog : logs[0], pagePath, onItsOwn, out, err);
+}
+
+} // namespace report

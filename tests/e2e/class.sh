@@ -1,0 +1,102 @@
+#!/bin/bash
+# Two short games of the real program, each into a log of its own (as two children's computers
+# would give), then the class report of both, and of both with a log that is not there.
+# usage: class.sh votaroo.exe votaroo-report.exe outdir
+
+exe=$(readlink -f "$1")
+report=$(readlink -f "$2")
+out=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tools/env.sh"
+votaroo_start_display
+votaroo_prefix
+mkdir -p "$out"
+tmp="$WINEPREFIX/drive_c/TMP"
+class="$tmp/class"
+rm -rf "$class"
+mkdir -p "$class"
+rm -f "$tmp/TRACE.QRV"
+
+fail() { echo "FAIL: $*"; import -window root "$out/class-failure.png" 2>/dev/null; exit 1; }
+step() { echo "-- $*"; }
+windows() { xdotool search --name "^$1\$" 2>/dev/null; }
+
+"$root/tools/wine-run.sh" "$exe" >"$out/class-wine.log" 2>&1 &
+game=$!
+trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+
+for i in $(seq 300); do [ -n "$(windows 'Votaroo!')" ] && break; sleep 0.1; done
+main=$(windows 'Votaroo!' | head -1)
+[ -n "$main" ] || fail "no game window"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+border=$(((WIDTH - 640) / 2))
+cx=$((X + border))
+cy=$((Y + HEIGHT - 480 - border))
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
+
+# Start, then the space bar on every card until "Game over!", which is closed.
+play_one() {
+  click 580 35
+  xdotool mousemove $((cx + 5)) $((cy + 470))
+  sleep 1
+  local i
+  for i in $(seq 150); do
+    xdotool key space
+    sleep 0.25
+    [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] && break
+  done
+  [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] || fail "no \"Game over!\" box"
+  sleep 0.3
+  xdotool key Return
+  for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
+  [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
+  # The game deals one more card after the box; its lines belong to this log.
+  sleep 1.5
+}
+
+step "two games, each into a log of its own"
+play_one
+mv "$tmp/TRACE.QRV" "$class/anna.qrv" || fail "no trace log after the first game"
+play_one
+mv "$tmp/TRACE.QRV" "$class/ben.qrv" || fail "no trace log after the second game"
+click 580 445
+for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+
+run_report() { # output name, then arguments
+  local name=$1
+  shift
+  "$root/tools/wine-run.sh" "$report" "$@" >"$out/$name.txt" 2>"$out/$name.err"
+  local code=$?
+  tr -d '\r' <"$out/$name.txt" >"$out/$name.clean"
+  return $code
+}
+
+step "the class report of both"
+(cd "$class" && run_report class-two 'C:\TMP\class\anna.qrv' 'C:\TMP\class\ben.qrv') ||
+  fail "the class report failed: $(cat "$out/class-two.err")"
+page="$class/votaroo-class-report.html"
+[ -f "$page" ] || fail "no votaroo-class-report.html in the current folder"
+for child in anna ben; do
+  verdicts=$(grep -c "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$class/$child.qrv")
+  grep -q "^$child: 1 game, $verdicts cards dealt, " "$out/class-two.clean" ||
+    fail "$child: $(cat "$out/class-two.clean")"
+  grep -q "<td class=\"name\">$child</td><td>1</td><td>$verdicts</td>" "$page" || fail "no row for $child"
+  grep -q "<h2>$child</h2>" "$page" || fail "no section for $child"
+done
+grep -q "^Class: 2 games, " "$out/class-two.clean" || fail "class line: $(cat "$out/class-two.clean")"
+[ "$(grep -c '<svg' "$page")" = 5 ] || fail "the page should have the class grid and two charts and grids"
+[ ! -e "$page.part" ] || fail "the sections' file was left behind"
+cp "$page" "$out/class-report.html"
+
+step "one log that is not there is named, the others reported"
+run_report class-missing --out 'C:\TMP\class\with-missing.html' 'C:\TMP\class\anna.qrv' 'C:\TMP\class\carla.qrv' \
+  'C:\TMP\class\ben.qrv'
+code=$?
+[ $code = 2 ] || fail "exit code $code with a missing log"
+grep -q "^carla: NOT READ, cannot open the trace log" "$out/class-missing.clean" || fail "$(cat "$out/class-missing.clean")"
+grep -q "cannot open the trace log" "$out/class-missing.err" || fail "no message on stderr"
+grep -q "<td class=\"name\">carla</td><td colspan=\"7\" class=\"error\">could not be read" "$class/with-missing.html" ||
+  fail "the missing log is not named on the page"
+[ "$(grep -c '<section class="log">' "$class/with-missing.html")" = 2 ] || fail "the other logs are not reported"
+echo "PASS"
