@@ -138,12 +138,7 @@ void ClassReport::WriteSummary(std::ostream& out) const
     const Tally& t = m_class->total;
     out << "Class: " << m_class->games << " games, " << t.dealt << " cards dealt, winners spotted "
         << Percent(t.correct, t.winners) << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners) << "\n";
-    const std::deque<Fact> missed = MostMissed(*m_class, 5);
-    out << "Missed most often:";
-    if (missed.empty()) out << " none";
-    for (size_t i = 0; i < missed.size(); ++i)
-        out << (i ? ", " : " ") << FactText(missed[i], false) << " (" << missed[i].tally.missed << "x)";
-    out << "\n";
+    WriteMissedLine(*m_class, out);
 }
 
 } // namespace report

@@ -264,6 +264,16 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
 }
 
 
+void WriteMissedLine(const LearningRecord& record, std::ostream& out)
+{
+    const std::deque<Fact> missed = MostMissed(record, 5);
+    out << "Missed most often:";
+    if (missed.empty()) out << " none";
+    for (size_t i = 0; i < missed.size(); ++i)
+        out << (i ? ", " : " ") << FactText(missed[i], false) << " (" << missed[i].tally.missed << "x)";
+    out << "\n";
+}
+
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out)
 {
     const Tally& t = record.total;
@@ -279,12 +289,7 @@ void WriteTextSummary(const LearningRecord& record, const std::string& logPath, 
         out << (op ? ", " : " ") << operationNames[op] << " " << record.byOperation[op].spotted << "/"
             << record.byOperation[op].seen;
     out << "\n";
-    const std::deque<Fact> missed = MostMissed(record, 5);
-    out << "Missed most often:";
-    if (missed.empty()) out << " none";
-    for (size_t i = 0; i < missed.size(); ++i)
-        out << (i ? ", " : " ") << FactText(missed[i], false) << " (" << missed[i].tally.missed << "x)";
-    out << "\n";
+    WriteMissedLine(record, out);
 }
 
 } // namespace report

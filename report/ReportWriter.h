@@ -29,5 +29,7 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
 
 void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out);
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out);
+// The summary's line of the five facts missed most often.
+void WriteMissedLine(const LearningRecord& record, std::ostream& out);
 
 } // namespace report
