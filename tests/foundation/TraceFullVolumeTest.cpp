@@ -1,6 +1,7 @@
 // The trace log when its disk fills up: the ctest case trace_full_volume runs this with C:\TMP
 // on a small tmpfs in the test prefix (tests/foundation/full-volume.sh).
 #include "Trace.h"
+#include "TestSupport.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -9,17 +10,7 @@ namespace {
 const char* const kFile = "C:\\TMP\\TRACE.QRV";
 const char* const kFill = "C:\\TMP\\FILL.BIN";
 
-std::string ReadBytes(const char* path)
-{
-    std::string bytes;
-    HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    ::CloseHandle(file);
-    return bytes;
-}
+using testing_support::ReadFileBytes;
 }
 
 TEST(TraceFullVolume, ShortWriteIsCutBackSoTheLogKeepsWholeLines)
@@ -28,7 +19,7 @@ TEST(TraceFullVolume, ShortWriteIsCutBackSoTheLogKeepsWholeLines)
         GTEST_SKIP() << "needs C:\\TMP on a small volume: ctest case trace_full_volume";
     ::DeleteFileA(kFile);
     Trace(0, "Deck.cpp", 1, "%s", "first");
-    const std::string before = ReadBytes(kFile);
+    const std::string before = ReadFileBytes(kFile);
     ASSERT_EQ("Deck.cpp [1] => first\r\n", before);
 
     // Fill the volume; only the rest of the log's last block is left.
@@ -46,11 +37,11 @@ TEST(TraceFullVolume, ShortWriteIsCutBackSoTheLogKeepsWholeLines)
     // This line fits only in part; the game goes on and the log holds no fragment of it.
     const std::string longMessage(6000, 'x');
     EXPECT_EQ(1, TraceLine(0, "Deck.cpp [2]", longMessage.c_str()));
-    EXPECT_EQ(before, ReadBytes(kFile));
+    EXPECT_EQ(before, ReadFileBytes(kFile));
 
     // Once there is room again the next line follows the last whole one.
     ASSERT_TRUE(::DeleteFileA(kFill));
     Trace(0, "Deck.cpp", 3, "%s", "after");
-    EXPECT_EQ(before + "Deck.cpp [3] => after\r\n", ReadBytes(kFile));
+    EXPECT_EQ(before + "Deck.cpp [3] => after\r\n", ReadFileBytes(kFile));
     ::DeleteFileA(kFile);
 }

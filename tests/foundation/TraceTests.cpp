@@ -1,4 +1,5 @@
 #include "Trace.h"
+#include "TestSupport.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -10,17 +11,7 @@ const char* const kSaved = "C:\\TMP.foundation-tests-saved";
 
 bool Exists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-std::string ReadLog()
-{
-    std::string bytes;
-    HANDLE file = ::CreateFileA(kFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    ::CloseHandle(file);
-    return bytes;
-}
+std::string ReadLog() { return testing_support::ReadFileBytes(kFile); }
 
 void WriteLog(const std::string& bytes)
 {

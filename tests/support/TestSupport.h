@@ -40,4 +40,7 @@ private:
     std::vector<Seen> m_seen;
 };
 
+// The whole file, shared for reading while a writer may hold it; empty when it cannot be opened.
+std::string ReadFileBytes(const char* path);
+
 } // namespace testing_support
