@@ -21,7 +21,13 @@ endforeach()
 find_program(VOTAROO_WIXL wixl)
 find_program(VOTAROO_MSIBUILD msibuild)
 find_program(VOTAROO_FAKETIME faketime)
-if(VOTAROO_WIXL AND VOTAROO_MSIBUILD AND VOTAROO_FAKETIME AND TARGET votaroo-report)
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The package is of the shipped 32-bit programs ("Intel" in its summary) only.
+  add_custom_target(votaroo-msi
+    COMMAND ${CMAKE_COMMAND} -E echo "the installer is made from the 32-bit programs: preset mingw32"
+    COMMAND ${CMAKE_COMMAND} -E false
+    VERBATIM)
+elseif(VOTAROO_WIXL AND VOTAROO_MSIBUILD AND VOTAROO_FAKETIME AND TARGET votaroo-report)
   add_custom_command(OUTPUT ${VOTAROO_MSI} ${VOTAROO_MSI}.sha256
     COMMAND ${CMAKE_COMMAND}
       -DWIXL=${VOTAROO_WIXL} -DMSIBUILD=${VOTAROO_MSIBUILD} -DFAKETIME=${VOTAROO_FAKETIME}
