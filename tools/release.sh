@@ -43,7 +43,7 @@ msi=$(cd "$build/msi" && ls votaroo-*.msi)
 cp "$build/msi/$msi" "$build/msi/$msi.sha256" dist/
 echo "release: dist/$msi"
 (cd dist && sha256sum -c "$msi.sha256" >/dev/null)
-msiinfo suminfo "dist/$msi" | grep -E '^(Subject|Author|Revision|Created|Last saved):'
+msiinfo suminfo "dist/$msi" | grep -E '^(Subject|Author|Revision number \(UUID\)|Created|Last saved):'
 msiextract -l "dist/$msi"
 
 [ $verify = 1 ] || exit 0
