@@ -54,6 +54,7 @@ endif()
 # - the revision number (package code) is random: set it to the one derived above;
 # - HKMU is written as 4, not -1 (the user's hive, or the machine's with ALLUSERS=1);
 # - no permanent components: the log folder's is made one here;
+# - RemoveFolder's Directory is dropped: the folder is the component's own;
 # - the programs' versions are not read into the File table;
 # - the old version is removed after the new one is installed: remove it first, as WiX
 #   does by default, so nothing depends on the file version rules.
@@ -65,6 +66,7 @@ if(_rc EQUAL 0)
   execute_process(COMMAND ${_held} ${MSIBUILD} "${_tmp}"
     -q "UPDATE `Registry` SET `Root` = -1"
     -q "UPDATE `Component` SET `Attributes` = 16 WHERE `Component` = 'TraceFolder'"
+    -q "UPDATE `RemoveFile` SET `DirProperty` = 'UserPrograms' WHERE `FileKey` = 'RemoveUserPrograms'"
     -q "UPDATE `File` SET `Version` = '${FILE_VERSION}' WHERE `File` = 'votaroo.exe' OR `File` = 'votaroo_report.exe'"
     -q "UPDATE `InstallExecuteSequence` SET `Sequence` = 1401 WHERE `Action` = 'RemoveExistingProducts'"
     RESULT_VARIABLE _rc)
