@@ -54,7 +54,7 @@ endif()
 # - the revision number (package code) is random: set it to the one derived above;
 # - HKMU is written as 4, not -1 (the user's hive, or the machine's with ALLUSERS=1);
 # - no permanent components: the log folder's is made one here;
-# - RemoveFolder's Directory is dropped: the folder is the component's own;
+# - RemoveFolder has no Directory: the folder is always the component's own;
 # - the programs' versions are not read into the File table;
 # - the old version is removed after the new one is installed: remove it first, as WiX
 #   does by default, so nothing depends on the file version rules.
@@ -72,7 +72,9 @@ if(_rc EQUAL 0)
     RESULT_VARIABLE _rc)
 endif()
 if(NOT _rc EQUAL 0)
-  file(REMOVE "${_tmp}")
+  get_filename_component(_dir "${OUT}" DIRECTORY)
+  file(GLOB _saves "${_dir}/.gsf-save-*") # what a failed save leaves
+  file(REMOVE "${_tmp}" ${_saves})
   message(FATAL_ERROR "MakeMsi.cmake: msibuild failed (${_rc})")
 endif()
 
