@@ -33,5 +33,27 @@ votaroo_prefix() {
   fi
 }
 
+# End-to-end scripts call this first: on exit the programs they started end, and the display,
+# the keyboard and the Wine server are left as they were found, whatever the next test is.
+VOTAROO_STARTED=()
+votaroo_e2e() {
+  votaroo_start_display
+  votaroo_prefix
+  VOTAROO_POINTER=$(xdotool getmouselocation --shell 2>/dev/null | sed -n 's/^[XY]=//p' | tr '\n' ' ')
+  trap votaroo_leave EXIT
+}
+votaroo_started() { VOTAROO_STARTED+=("$@"); }
+votaroo_leave() {
+  local pid
+  for pid in "${VOTAROO_STARTED[@]}"; do kill "$pid" 2>/dev/null; done
+  # A key whose window closed before it came up stays held in the Wine server for every
+  # program that attaches later: release them through the X server, and let the server end.
+  xdotool keyup Alt_L Alt_R Control_L Control_R Shift_L Shift_R space Return Escape F4 2>/dev/null
+  [ -n "${VOTAROO_POINTER// /}" ] && xdotool mousemove $VOTAROO_POINTER 2>/dev/null
+  timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null
+  [ -n "${VOTAROO_XVFB:-}" ] && kill "$VOTAROO_XVFB" 2>/dev/null
+  return 0
+}
+
 # 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).
 votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }

@@ -8,8 +8,7 @@ report=$(readlink -f "$2")
 out=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/env.sh"
-votaroo_start_display
-votaroo_prefix
+votaroo_e2e
 mkdir -p "$out"
 tmp="$WINEPREFIX/drive_c/TMP"
 class="$tmp/class"
@@ -23,7 +22,7 @@ windows() { xdotool search --name "^$1\$" 2>/dev/null; }
 
 "$root/tools/wine-run.sh" "$exe" >"$out/class-wine.log" 2>&1 &
 game=$!
-trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+votaroo_started $game
 
 for i in $(seq 300); do [ -n "$(windows 'Votaroo!')" ] && break; sleep 0.1; done
 main=$(windows 'Votaroo!' | head -1)

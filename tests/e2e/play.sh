@@ -7,8 +7,7 @@ out=$2
 report=${3:+$(readlink -f "$3")}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/env.sh"
-votaroo_start_display
-votaroo_prefix
+votaroo_e2e
 mkdir -p "$out"
 rm -f "$out"/*.png
 trace="$WINEPREFIX/drive_c/TMP/TRACE.QRV"
@@ -19,7 +18,7 @@ step() { echo "-- $*"; }
 
 "$root/tools/wine-run.sh" "$exe" >"$out/wine.log" 2>&1 &
 game=$!
-trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+votaroo_started $game
 
 # Windows of a title, newest last.
 windows() { xdotool search --name "^$1\$" 2>/dev/null; }
@@ -219,6 +218,7 @@ mkdir -p "$deep"
 cp "$exe" "$deep/votaroo.exe"
 (cd "$deep" && exec "$root/tools/wine-run.sh" ./votaroo.exe) >"$out/deep.log" 2>&1 &
 game=$!
+votaroo_started $game
 wait_for 'Votaroo!' 30 || fail "no game window from the deep folder"
 sleep 1
 main=$(windows 'Votaroo!' | head -1)

@@ -6,8 +6,7 @@ build=$(readlink -f "$1")
 out=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/env.sh"
-votaroo_start_display
-votaroo_prefix
+votaroo_e2e
 rm -rf "$out"
 mkdir -p "$out/package" "$out/unzipped"
 trace="$WINEPREFIX/drive_c/TMP/TRACE.QRV"
@@ -26,7 +25,7 @@ lf=$(grep -c $'[^\r]$' "$out/unzipped/README.txt")
 
 "$root/tools/wine-run.sh" "$out/unzipped/votaroo.exe" >"$out/wine.log" 2>&1 &
 game=$!
-trap 'kill $game 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+votaroo_started $game
 for i in $(seq 300); do main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1); [ -n "$main" ] && break; sleep 0.1; done
 [ -n "$main" ] || fail "no game window"
 sleep 1
@@ -42,10 +41,9 @@ xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
 xdotool mousemove $((cx + 5)) $((cy + 470))
 for i in $(seq 100); do [ -s "$trace" ] && break; sleep 0.1; done
 import -window root "$out/playing.png"
-main=$(xdotool search --name '^Votaroo!$' | head -1)
-xdotool key --window "$main" space
+xdotool key space
 sleep 0.5
-xdotool key --window "$main" alt+F4
+xdotool key alt+F4
 for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
 kill -0 $game 2>/dev/null && fail "the game did not close on Alt+F4"
 

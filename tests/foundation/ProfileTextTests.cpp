@@ -1,6 +1,7 @@
 #include "ProfileText.h"
 #include "iString.h"
 #include <gtest/gtest.h>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -143,9 +144,9 @@ TEST(ProfileLong, ReadsBackWhatTheNumberTextsWrite)
 // Where long is 32 bits (the Windows builds) the conversions are the C library's strtol and
 // strtoul, which the profile used before they were lifted out, with one deliberate difference:
 // that strtoul negates its overflow value, so a minus sign before more than 32 bits read as 1.
+#if LONG_MAX == 2147483647L // the host build's long is 64 bits: there is no such library to match
 TEST(ProfileLong, MatchesTheCLibraryWhereLongIs32Bits)
 {
-    if (sizeof(long) != 4) GTEST_SKIP() << "long is " << sizeof(long) * 8 << " bits here";
     const char* texts[] = {"", "0", "12abc", " -42", "+7", "- 5", "2147483648", "-2147483649",
                            "4294967295", "4294967296", "-1", "-4294967295", "0x1F", "0X", "0xg",
                            "FFFFFFFF", "100000000", "-80000000", "zz", "\t\r\n 101", "99999999999999999999",
@@ -167,3 +168,4 @@ TEST(ProfileLong, MatchesTheCLibraryWhereLongIs32Bits)
             EXPECT_EQ(ProfileTextToUnsigned(text, base), std::strtoul(text, nullptr, base)) << text << " base " << base;
         }
 }
+#endif

@@ -65,8 +65,24 @@ int GdiObjects()
     PROCESS_BASIC_INFORMATION basic = {};
     if (!query || query(::GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return -1;
     const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
-    const size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    const GdiHandleEntry* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + tableOffset);
+#ifdef _WIN64
+    const GdiHandleEntry* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + 0xF8);
+#else
+    const GdiHandleEntry* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + 0x94);
+    if (!table) {
+        // A 32-bit process on a 64-bit system: the table is named only in the 64-bit PEB,
+        // reached from the 64-bit TEB that the 32-bit TEB points to (WowTebOffset).
+        const char* teb;
+        __asm__("movl %%fs:0x18, %0" : "=r"(teb)); // the TEB's own address, as NtCurrentTeb reads it
+        const LONG wowTebOffset = *reinterpret_cast<const LONG*>(teb + 0xFDC);
+        if (!wowTebOffset) return -1;
+        const uint64_t peb64 = *reinterpret_cast<const uint64_t*>(teb + wowTebOffset + 0x60);
+        if (!peb64 || peb64 >> 32) return -1;
+        const uint64_t table64 = *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + 0xF8);
+        if (table64 >> 32) return -1;
+        table = reinterpret_cast<const GdiHandleEntry*>(static_cast<uintptr_t>(table64));
+    }
+#endif
     if (!table) return -1;
     int live = 0;
     for (int i = 0; i < 0x10000; ++i)

@@ -1,6 +1,16 @@
 #include "TestSupport.h"
+#include <gtest/gtest.h>
 
 namespace testing_support {
+
+namespace {
+// Every test program starts with the pointer away from the windows its tests make, wherever
+// the program before it left the pointer: hover and pixels never depend on the run order.
+struct PointerAway : ::testing::Environment {
+    void SetUp() override { ::SetCursorPos(1000, 740); }
+};
+::testing::Environment* const g_pointerAway = ::testing::AddGlobalTestEnvironment(new PointerAway);
+} // namespace
 
 void Pump(DWORD milliseconds)
 {
