@@ -2,49 +2,39 @@
 # The installer under Wine, in a prefix of its own: installed silently, the game started from its
 # Start-menu shortcut and played, its report run, installed again, removed, and replaced by a
 # later version; the trace log outlives all of it.
-# usage: msi.sh build-dir outdir toolchain-file
+# usage: msi.sh build-dir outdir toolchain-file package
 build=$(readlink -f "$1")
 out=$(mkdir -p "$2" && readlink -f "$2")
 toolchain=$3
+msi=$4
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX="$out/prefix"
 source "$root/tools/env.sh"
 # No menu entries for the machine's own desktop from the shortcuts made in here.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-votaroo_start_display
-
-game=
-finish() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
-  /usr/lib/wine/wineserver -k 2>/dev/null
-  /usr/lib/wine/wineserver -w 2>/dev/null
-  [ -n "${VOTAROO_XVFB:-}" ] && kill "$VOTAROO_XVFB" 2>/dev/null
-}
-trap finish EXIT
 fail() { echo "FAIL: $*"; import -window root "$out/failure.png" 2>/dev/null; exit 1; }
 step() { echo "-- $*"; }
 
-# What the last run left, but the clean prefix it made.
+# What the last run left, but the clean prefix it made; then a fresh prefix, copied from that
+# one, made once: the same start every time.
 find "$out" -mindepth 1 -maxdepth 1 ! -name clean-prefix -exec rm -rf {} +
+clean="$out/clean-prefix"
+votaroo_start_display
+if [ ! -f "$clean/.votaroo-ready" ]; then
+  rm -rf "$clean"
+  (WINEPREFIX="$clean" votaroo_prefix)
+fi
+cp -a "$clean" "$WINEPREFIX"
+votaroo_e2e
 
 step "the package is made"
 cmake --build "$build" --target votaroo-msi >"$out/build.log" 2>&1 || fail "cannot make the package: $(tail -5 "$out/build.log")"
-msi=$(ls "$build"/msi/votaroo-*.msi | tail -1)
-[ -f "$msi" ] || fail "no package in $build/msi"
+[ -f "$msi" ] || fail "no package $msi"
 # A property of a package, codes without their braces.
 property() { msiinfo export "$1" Property | tr -d '\r{}' | awk -F'\t' -v k="$2" '$1 == k { print $2 }'; }
 version=$(property "$msi" ProductVersion)
 code=$(property "$msi" ProductCode)
 [ -n "$version" ] && [ -n "$code" ] || fail "no version or product code in $msi"
-
-# A fresh prefix each run, copied from one made once: the same start every time.
-clean="$out/clean-prefix"
-if [ ! -f "$clean/.votaroo-ready" ]; then
-  rm -rf "$clean"
-  (WINEPREFIX="$clean" votaroo_prefix)
-fi
-rm -rf "$WINEPREFIX"
-cp -a "$clean" "$WINEPREFIX"
 
 c="$WINEPREFIX/drive_c"
 user=$(id -un)
@@ -150,6 +140,7 @@ step "the game started from its shortcut deals a card"
 mapfile -t link < <(shortcut "$menu/Votaroo!.lnk")
 (cd "$(unixpath "${link[1]}")" && exec "$root/tools/wine-run.sh" "$(unixpath "${link[0]}")") >"$out/wine.log" 2>&1 &
 game=$!
+votaroo_started $game
 for i in $(seq 300); do main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1); [ -n "$main" ] && break; sleep 0.1; done
 [ -n "$main" ] || fail "no game window"
 sleep 1
@@ -170,7 +161,6 @@ xdotool mousemove $((X + WIDTH - border - caption / 2 - 1)) $((Y + border + capt
 for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
 kill -0 $game 2>/dev/null && fail "the game did not end on its close box"
 wait $game
-game=
 
 step "the installed report reads the log"
 "$root/tools/wine-run.sh" "$programs/votaroo-report.exe" 'C:\TMP\TRACE.QRV' >"$out/report.txt" 2>&1 ||
