@@ -97,6 +97,7 @@ nothing_left() { # product code
   [ -z "$(entry "$1")" ] || fail "the uninstall entry is left"
   listed "$1" && fail "the product is still listed as installed"
   [ -z "$(reg32 query 'HKCU\Software\Tarvel\Votaroo')" ] || fail "the package's registry values are left"
+  [ ! -e "$c/users/$user/AppData/Roaming/Microsoft/Installer/{$1}" ] || fail "the product's icon folder is left"
   [ -d "$c/TMP" ] || fail "C:\\TMP was removed"
 }
 
