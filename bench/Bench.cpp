@@ -1,8 +1,11 @@
 // Measures what a player feels: a deal step, a full repaint, start-up and one trace line.
 // Real pictures, sounds and trace file; only the clock is moved, to reach the fastest pace.
 #include "GameClock.h"
+#include "CFrameWnd.h"
 #include "MainFrameWnd.h"
+#include "Setup.h"
 #include "Trace.h"
+#include "iCollectionDialog.h"
 #include "iDC.h"
 #include <windows.h>
 #include <algorithm>
@@ -323,6 +326,72 @@ void BenchTrace()
     if (t.median > 1.5 * b.median || t.p99 > 1.5 * b.p99) ++failures;
 }
 
+// Presses OK in each box a layout file's bad line raises, as a player would.
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && ::GetDlgItem(window, 0xFFFF)) ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The Setup dialog built from hostile layout files beside the program: counts of two billion
+// with a few lines, and a file of 10,000 lines. Each must cost what the file holds.
+void BenchSetupLayouts()
+{
+    char self[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string layout = std::string(self, std::strlen(self) - 4) + ".dlg";
+    std::string garbage = "[Setup]\nStatic=2000000000\nGroupBox=-5\n";
+    unsigned seed = 12345;
+    for (int line = 0; line < 100; ++line) {
+        garbage += "Static_" + std::to_string(1000 + line) + "=";
+        for (int i = 0; i < 30; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            const char c = static_cast<char>(32 + (seed >> 16) % 95);
+            garbage += c == '[' ? '(' : c;
+        }
+        garbage += "\n";
+    }
+    std::string many = "[Setup]\nStatic=2000000000\nGroupBox=2000000000\n";
+    for (int i = 0; i < 10000; ++i) many += "Key" + std::to_string(i) + "=" + std::to_string(i) + " 1 2 3, 0, x\n";
+    many += "Static_1999999999=10 10 100 12, 50000000, Last\n";
+
+    CFrameWnd* frame = new CFrameWnd;
+    frame->Create(nullptr, "Votaroo!", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(100, 50, 740, 530));
+    Settings settings{};
+    ::Setup setup{settings};
+    const HHOOK hook = ::SetWindowsHookExA(WH_CBT, &AnswerBoxes, nullptr, ::GetCurrentThreadId());
+    const struct {
+        const char* what;
+        const std::string* text;
+        double budget;
+        const char* budgetText;
+    } files[] = {
+        {"Setup built, 100 bad lines each answered in its box, counts of 2,000,000,000", &garbage, 5000, "5 s"},
+        {"Setup built, a layout file of 10,000 lines, counts of 2,000,000,000", &many, 2000, "2 s"},
+    };
+    for (const auto& f : files) {
+        if (FILE* out = std::fopen(layout.c_str(), "wb")) {
+            std::fwrite(f.text->data(), 1, f.text->size(), out);
+            std::fclose(out);
+        }
+        std::vector<double> samples;
+        for (int n = 0; n < 6; ++n) {
+            ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, layout.c_str()); // read it anew
+            const double t0 = Clock();
+            auto* d = new iCollectionDialog(frame, CRect(0, 0, 400, 200), 0x80C80084, "Setup", -1, &setup);
+            const double t1 = Clock();
+            delete d;
+            if (n > 0) samples.push_back(t1 - t0);
+        }
+        Row(f.what, Summarise(samples), f.budget, f.budgetText);
+    }
+    ::UnhookWindowsHookEx(hook);
+    ::DeleteFileA(layout.c_str());
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, layout.c_str());
+    frame->DestroyWindow();
+}
+
 // Lines of "in-program-ms process-ms" written by tools/bench.sh from the start-up probe.
 void StartupRows(const char* path)
 {
@@ -369,6 +438,8 @@ int main(int argc, char** argv)
     BenchScene();
     std::fflush(stdout);
     BenchTrace();
+    std::fflush(stdout);
+    BenchSetupLayouts();
     if (startup) StartupRows(startup);
     GameClock = &::time;
     ::OleUninitialize();
