@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds the 32-bit programs and writes the release zip dist/votaroo-<version>-win32.zip
-# (votaroo.exe, votaroo-report.exe, README.txt).
+# Builds the 32-bit programs and writes the release: the zip dist/votaroo-<version>-win32.zip
+# (votaroo.exe, votaroo-report.exe, README.txt) and the installer dist/votaroo-<version>.msi
+# of the same three files, each with its SHA-256.
 #
 #   bash tools/release.sh            the release
 #   bash tools/release.sh --verify   the release, then the same commit again in a fresh clone
@@ -25,8 +26,10 @@ fi
 export SOURCE_DATE_EPOCH
 
 build=build/mingw32
-cmake --preset mingw32 >/dev/null # again each time: the stamp follows the commit
-cmake --build --preset mingw32 -j"$(nproc)" --target votaroo votaroo-report
+# Again each time: the stamp follows the commit. A release is always project()'s version.
+cmake --preset mingw32 -DVOTAROO_VERSION= >/dev/null
+rm -rf "$build/msi" # only this version's package in it
+cmake --build --preset mingw32 -j"$(nproc)" --target votaroo votaroo-report votaroo-msi
 rm -rf "$build/package"
 # Zip entry times are local times: UTC, so the builder's time zone does not enter the zip.
 (cd "$build" && TZ=UTC cpack -B package >/dev/null)
@@ -36,6 +39,12 @@ cp "$build/package/$zip" "$build/package/$zip.sha256" dist/
 echo "release: dist/$zip"
 (cd dist && sha256sum -c "$zip.sha256" >/dev/null)
 TZ=UTC cmake -E tar tvf "dist/$zip"
+msi=$(cd "$build/msi" && ls votaroo-*.msi)
+cp "$build/msi/$msi" "$build/msi/$msi.sha256" dist/
+echo "release: dist/$msi"
+(cd dist && sha256sum -c "$msi.sha256" >/dev/null)
+msiinfo suminfo "dist/$msi" | grep -E '^(Subject|Author|Revision number \(UUID\)|Created|Last saved):'
+msiextract -l "dist/$msi"
 
 [ $verify = 1 ] || exit 0
 
@@ -51,7 +60,7 @@ git clone -q --no-local "$root" "$other/somewhere/else/votaroo"
   TZ=Pacific/Kiritimati LC_ALL=C bash tools/release.sh >/dev/null)
 twin=$other/somewhere/else/votaroo
 status=0
-for f in "$build/votaroo.exe" "$build/report/votaroo-report.exe" "dist/$zip"; do
+for f in "$build/votaroo.exe" "$build/report/votaroo-report.exe" "dist/$zip" "dist/$msi"; do
   if cmp "$f" "$twin/$f"; then echo "release: $f is the same, byte for byte"
   else status=1; fi
 done

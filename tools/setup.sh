@@ -13,6 +13,11 @@ command -v Xvfb >/dev/null || need+=(xvfb)
 command -v xdotool >/dev/null || need+=(xdotool)
 [ -x /usr/bin/convert ] || need+=(imagemagick)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# The installer: wixl reads its WiX source, msibuild and msiinfo set and read the package, and
+# faketime holds the clock at the commit's time while they stamp it.
+command -v wixl >/dev/null || need+=(wixl)
+command -v msibuild >/dev/null || need+=(msitools)
+command -v faketime >/dev/null || need+=(faketime)
 # The host preset: clang with its sanitizer and libFuzzer runtimes.
 command -v clang++ >/dev/null || need+=(clang)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
