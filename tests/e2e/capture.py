@@ -3,9 +3,10 @@
 device (Wine opens it for every sound), each with its own header, and tells which of the
 given WAVE files each stream holds and how much of it.
 
-usage: capture.py CAPTURE NAME=FILE.wav ...
+usage: capture.py [--last] CAPTURE NAME=FILE.wav ...
 prints one line a stream: index, format, then the sound it begins with (or "silence" or
-"unknown"), the milliseconds of it heard, its length in milliseconds, and "whole" or "cut".
+"unknown"), the milliseconds of it heard, its length in milliseconds, and "whole", "cut" or
+"mixed" (something else follows it); with --last only the line of the last stream.
 """
 import struct
 import sys
@@ -68,7 +69,7 @@ def read_wave(path):
 
 
 def read_capture(path):
-    """The streams of a capture: (format, samples) each. The plugin cannot go back to a pipe
+    """The streams of a capture: (format, data) each. The plugin cannot go back to a pipe
     to fill in the sizes, so a stream runs up to the next header."""
     with open(path, "rb") as f:
         blob = f.read()
@@ -86,7 +87,7 @@ def read_capture(path):
         data = start + 20 + fmt_size + 8  # after the data chunk's id and size
         body = blob[data:end]
         body = body[:len(body) - len(body) % (fmt[1] * fmt[3] // 8)]
-        streams.append((fmt, decode(body, fmt[0], fmt[3], fmt[1])))
+        streams.append((fmt, body))
     return streams
 
 
@@ -135,6 +136,9 @@ def heard(stream, ref, exact):
 
 
 def main(argv):
+    last = argv[:1] == ["--last"]
+    if last:
+        argv = argv[1:]
     if len(argv) < 2:
         print(__doc__.strip(), file=sys.stderr)
         return 1
@@ -142,8 +146,12 @@ def main(argv):
     for arg in argv[1:]:
         name, path = arg.split("=", 1)
         refs.append((name, read_wave(path)))
-    for n, (fmt, samples) in enumerate(read_capture(argv[0])):
+    streams = read_capture(argv[0])
+    for n, (fmt, data) in enumerate(streams):
+        if last and n != len(streams) - 1:
+            continue
         tag, channels, rate, bits = fmt
+        samples = decode(data, tag, bits, channels)
         form = "%s%d/%dch/%dHz" % ("f" if tag == 3 else "i", bits, channels, rate)
         if all(abs(v) <= LOUD for v in samples):
             print(n, form, "silence", len(samples) * 1000 // rate, 0, "-")

@@ -47,18 +47,21 @@ mkdir -p "$(dirname "$trace")"
 rm -f "$trace"
 refs=(Begin="$sounds/begin.wav" Scoring="$sounds/scoring.wav" Missing="$sounds/missing.wav"
   Mistaken="$sounds/mistaken.wav" End="$sounds/end.wav")
-heard() { votaroo_captured "$out" "${refs[@]}" 2>/dev/null; }
-# Waits until the capture holds COUNT streams (any number when empty), the last NAME whole.
-wait_whole() { # count name
+heard() { votaroo_captured "$@" "$out" "${refs[@]}" 2>/dev/null; }
+# Waits until the capture holds COUNT streams (any number when empty) and the last is NAME,
+# "whole" or "started" (any part of it).
+wait_sound() { # count name whole|started
   local i now
   for i in $(seq 50); do
-    now=$(heard)
-    { [ -z "$1" ] || [ "$(wc -l <<<"$now")" = "$1" ]; } &&
-      [ "$(tail -1 <<<"$now" | cut -d' ' -f3,6)" = "$2 whole" ] && return 0
+    now=$(heard --last)
+    if [ -z "$1" ] || [ "$(cut -d' ' -f1 <<<"$now")" = $(($1 - 1)) ]; then
+      [ "$(cut -d' ' -f3,6 <<<"$now")" = "$2 whole" ] && return 0
+      [ $3 = started ] && [ "$(cut -d' ' -f3 <<<"$now")" = "$2" ] && return 0
+    fi
     sleep 0.1
   done
   [ -f "$out/capture.wav" ] || fail "nothing played into ALSA: is Wine's winealsa.drv there?"
-  fail "sound $1 is not \"$2\" whole: $(heard | tr '\n' ';')"
+  fail "the last of ${1:-the} sounds heard is not \"$2\" $3: $(heard | tr '\n' ';')"
 }
 
 HOME=$(votaroo_capture_home "$out") "$root/tools/wine-run.sh" "$exe" >"$out/wine.log" 2>&1 &
@@ -73,7 +76,7 @@ main=$(windows 'Votaroo!' | head -1)
 [ -n "$main" ] || fail "no game window"
 
 step "the opening sound"
-wait_whole 1 Begin
+wait_sound 1 Begin whole
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
 border=$(((WIDTH - 640) / 2))
@@ -81,50 +84,60 @@ cx=$((X + border))
 cy=$((Y + HEIGHT - 480 - border))
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 
-step "a right answer, a missed winner and a wrong answer, then wrong answers to the end"
+step "a right answer, a missed winner, a wrong answer, one cut short, then wrong answers"
 deals() { grep -c "DoGameSetup ismatch" "$trace" 2>/dev/null; }
 verdicts() { grep -o "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace" 2>/dev/null | cut -d' ' -f2; }
+sound_of() { case $1 in CORRECT) echo Scoring ;; MISSED) echo Missing ;; WRONG) echo Mistaken ;; esac; }
 click 580 35
 xdotool mousemove $((cx + 5)) $((cy + 470))
-# Each outcome's sound is let play whole before the next answer; the deal comes every 2 s,
-# longer than any sound, so only the answer that ends the game cuts one short.
-goal=CORRECT
-flag=2
+# Each outcome's sound is let play whole before the next answer (the deal comes every 2 s,
+# longer than any sound), but once: a missed winner is answered while "Missing" plays.
+# Then the answer that ends the game cuts one short too.
 seen=0
 over=0
+cut_from= # outcomes before the one to be cut short
+cut_at=   # the outcome whose sound was cut short
 # Winners come at random: a bound that only stops a hang.
 end=$((SECONDS + 170))
 while [ $SECONDS -lt $end ]; do
   [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] && { over=1; break; }
   n=$(deals)
-  if [ "${n:-0}" -gt "$seen" ]; then
-    seen=$n
-    v=($(verdicts))
-    streams=$((1 + ${#v[@]}))
-    if [ ${#v[@]} -gt 0 ]; then
-      case ${v[-1]} in CORRECT) s=Scoring ;; MISSED) s=Missing ;; WRONG) s=Mistaken ;; esac
-      wait_whole $streams $s
-      [ "$(deals)" = "$seen" ] || { seen=0; continue; } # the next deal came meanwhile
-    fi
-    flag=2
-    for x in "${v[@]}"; do
-      case $x in CORRECT) flag=$((flag < 8 ? flag + 1 : 8)) ;; MISSED) flag=$((flag - 1)) ;; WRONG) flag=$((flag - 2)) ;; esac
-    done
-    case " ${v[*]} " in
-      *" CORRECT "*" MISSED "*" WRONG "*) goal=END ;;
-      *" CORRECT "*" MISSED "*) goal=WRONG ;;
-      *" CORRECT "*) goal=MISSED ;;
-    esac
-    winner=$(grep "DoGameSetup ismatch" "$trace" | tail -1 | grep -c YES)
-    answer=0
-    case $goal$winner in
-      CORRECT1) answer=1 ;;
-      WRONG1) answer=1 ;; # raises the flag, so that the wrong answer does not end the game
-      WRONG0) [ $flag -ge 2 ] && answer=1 ;;
-      END0) answer=1 ;;
-    esac
-    [ $answer = 1 ] && xdotool key space
+  [ "${n:-0}" -gt "$seen" ] || { sleep 0.1; continue; }
+  seen=$n
+  v=($(verdicts))
+  goal=CORRECT
+  case " ${v[*]} " in
+    *" CORRECT "*" MISSED "*" WRONG "*) goal=CUT ;;
+    *" CORRECT "*" MISSED "*) goal=WRONG ;;
+    *" CORRECT "*) goal=MISSED ;;
+  esac
+  [ $goal = CUT ] && [ -z "$cut_from" ] && cut_from=${#v[@]}
+  [ -n "$cut_at" ] && goal=END
+  if [ $goal = CUT ] && [ ${#v[@]} -gt "$cut_from" ] && [ "${v[-1]}" = MISSED ]; then
+    wait_sound $((1 + ${#v[@]})) Missing started
+    xdotool key space
+    cut_at=$((${#v[@]} - 1))
+    continue
   fi
+  if [ ${#v[@]} -gt 0 ]; then
+    wait_sound $((1 + ${#v[@]})) "$(sound_of "${v[-1]}")" whole
+    [ "$(deals)" = "$seen" ] || { seen=0; continue; } # the next deal came meanwhile
+  fi
+  flag=2
+  for x in "${v[@]}"; do
+    case $x in CORRECT) flag=$((flag < 8 ? flag + 1 : 8)) ;; MISSED) flag=$((flag - 1)) ;; WRONG) flag=$((flag - 2)) ;; esac
+  done
+  winner=$(grep "DoGameSetup ismatch" "$trace" | tail -1 | grep -c YES)
+  answer=0
+  case $goal$winner in
+    CORRECT1) answer=1 ;;
+    # Right answers raise the flag, so that the wrong or the missed one does not end the game.
+    WRONG1) answer=1 ;;
+    WRONG0) [ $flag -ge 2 ] && answer=1 ;;
+    CUT1) [ $flag -lt 1 ] && answer=1 ;;
+    END0) answer=1 ;;
+  esac
+  [ $answer = 1 ] && xdotool key space
   sleep 0.1
 done
 [ $over = 1 ] || fail "no \"Game over!\" box"
@@ -133,7 +146,7 @@ echo "outcomes: ${v[*]}"
 xdotool key Return
 for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
 [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
-wait_whole "" End
+wait_sound "" End whole
 
 step "Exit ends the program"
 sleep 1
@@ -145,7 +158,6 @@ wait $game
 step "what was heard"
 heard >"$out/heard.txt"
 cat "$out/heard.txt"
-sound_of() { case $1 in CORRECT) echo Scoring ;; MISSED) echo Missing ;; WRONG) echo Mistaken ;; esac; }
 case " ${v[*]:0:${#v[@]}-1} " in
   *" CORRECT "*" MISSED "*" WRONG "*) ;;
   *) fail "no right answer, missed winner and wrong answer in that order before the last: ${v[*]}" ;;
@@ -165,15 +177,18 @@ if [ ${#got[@]} = $((${#expected[@]} - 1)) ]; then
 elif [ ${#got[@]} != ${#expected[@]} ]; then
   fail "heard ${#got[@]} sounds for ${#expected[@]}: expected ${expected[*]}"
 fi
+[ -n "$cut_at" ] || fail "no missed winner was answered while its sound played"
+ms() { cut -d' ' -f4 <<<"$(sed -n "$(($1 + 1))p" "$out/heard.txt")"; }
 for i in "${!expected[@]}"; do
   [ "${got[i]}" = "${expected[i]}" ] || fail "sound $i is ${got[i]}, expected ${expected[i]}"
-  [ "${state[i]}" = whole ] && continue
-  # Only the game-ending outcome's sound may be cut, and by "End" only.
-  if [ "$i" = "$last" ] && [ "${state[i]}" = cut ]; then
-    echo "heard: the game-ending ${v[-1]} outcome's \"${got[i]}\" was cut short by \"End\" after $(cut -d' ' -f4 <<<"$(sed -n "$((i + 1))p" "$out/heard.txt")") ms"
-    continue
+  if [ "$i" = $((cut_at + 1)) ]; then
+    [ "${state[i]}" = cut ] || fail "sound $i (${got[i]}) is ${state[i]}, not cut short by the answer"
+    echo "heard: the answer given while \"${got[i]}\" played cut it short after $(ms $i) ms; \"${got[i + 1]}\" followed"
+  elif [ "$i" = "$last" ] && [ "${state[i]}" = cut ]; then
+    echo "heard: the game-ending ${v[-1]} outcome's \"${got[i]}\" was cut short by \"End\" after $(ms $i) ms"
+  elif [ "${state[i]}" != whole ]; then
+    fail "sound $i (${got[i]}) is ${state[i]}"
   fi
-  fail "sound $i (${got[i]}) is ${state[i]}"
 done
 echo "heard: $(cut -d' ' -f2 "$out/heard.txt" | sort -u | tr '\n' ' ')as Wine played it"
 echo PASS
