@@ -42,7 +42,8 @@ votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 # started with HOME set to it appends every sound it opens to DIR/capture.wav, as a WAV
 # stream with its own header, taken no faster than it plays (tests/e2e/speaker.py). The
 # .asoundrc is read after the machine's own ALSA configuration, which stays untouched;
-# Wine itself needs no HOME, its prefix being set.
+# Wine itself needs no HOME, its prefix being set. Wine tries PulseAudio before ALSA, so
+# run the program with winepulse.drv=d among its WINEDLLOVERRIDES.
 votaroo_capture_home() {
   local dir; dir=$(readlink -f "$1")
   local python; python=$(python3 -c 'import sys; print(sys.executable)')
