@@ -126,10 +126,11 @@ def heard(stream, ref, exact):
         end = min(w + WINDOW, count)
         diffs = [stream[offset + i] - ref[i] for i in range(w, end)]
         if exact:
-            bad = max(abs(d) for d in diffs) > tol
-        else:
-            bad = (sum(d * d for d in diffs) / len(diffs)) ** 0.5 > tol
-        if bad:
+            bad = next((w + i for i, d in enumerate(diffs) if abs(d) > tol), None)
+            if bad is not None:
+                count = bad
+                break
+        elif (sum(d * d for d in diffs) / len(diffs)) ** 0.5 > tol:
             count = w
             break
     return count if count > lead_r else None
@@ -159,18 +160,21 @@ def main(argv):
         best = None
         for name, (rfmt, rsamples) in refs:
             ref = resample(rsamples, rfmt[2], rate)
-            count = heard(samples, ref, rfmt[2] == rate)
+            exact = rfmt[2] == rate
+            count = heard(samples, ref, exact)
             if count is not None and (best is None or count * len(best[2]) > best[1] * len(ref)):
-                best = (name, count, ref)
+                best = (name, count, ref, exact)
         if best is None:
             print(n, form, "unknown", len(samples) * 1000 // rate, 0, "-")
             continue
-        name, count, ref = best
+        name, count, ref, exact = best
         state = "whole" if count >= len(ref) else "cut"
-        # What follows the sound must be silence: the mixer's padding, nothing else.
+        # What follows the sound must be silence: the mixer's padding, nothing else (past
+        # the window that failed, when compared window by window).
         offset = next(i for i, v in enumerate(samples) if abs(v) > LOUD) - next(
             i for i, v in enumerate(ref) if abs(v) > LOUD)
-        if any(abs(v) > LOUD for v in samples[offset + count:]):
+        rest = offset + count + (0 if exact else WINDOW)
+        if any(abs(v) > LOUD for v in samples[rest:]):
             state = "mixed"
         print(n, form, name, count * 1000 // rate, len(ref) * 1000 // rate, state)
     return 0
