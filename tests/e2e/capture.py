@@ -5,8 +5,9 @@ given WAVE files each stream holds and how much of it.
 
 usage: capture.py [--last] CAPTURE NAME=FILE.wav ...
 prints one line a stream: index, format, then the sound it begins with (or "silence" or
-"unknown"), the milliseconds of it heard, its length in milliseconds, and "whole", "cut" or
-"mixed" (something else follows it); with --last only the line of the last stream.
+"unknown"), the milliseconds of it heard, its length in milliseconds, "whole", "cut" or
+"mixed" (something else follows it), and the milliseconds of silence the mixer put into it
+where it fell behind; with --last only the line of the last stream.
 """
 import struct
 import sys
@@ -111,29 +112,42 @@ WINDOW = 64
 
 
 def heard(stream, ref, exact):
-    """How many samples of ref the stream plays from its start, sample for sample (within one
-    8-bit step) when the rate is the same, else window by window; None when it does not."""
+    """How much of ref the stream plays from its start: (samples of ref, where they end in
+    the stream, samples of silence put between them), or None when it plays no part of it.
+    At the same rate sample for sample, within one 8-bit step; a mixer that is late fills
+    the gap with silence, and the sound goes on after it. Else window by window."""
     lead_s = next((i for i, v in enumerate(stream) if abs(v) > LOUD), None)
     lead_r = next((i for i, v in enumerate(ref) if abs(v) > LOUD), None)
     if lead_s is None or lead_r is None or lead_s < lead_r:
         return None
-    offset = lead_s - lead_r
-    if offset > len(stream) // 2 and offset > 4410:
+    pos = lead_s - lead_r
+    if pos > len(stream) // 2 and pos > 4410:
         return None
-    tol = 1.5 / 128 if exact else 0.1
-    count = min(len(ref), len(stream) - offset)
+    if exact:
+        tol = 1.5 / 128
+        i = gaps = 0
+        while i < len(ref) and pos < len(stream):
+            if abs(stream[pos] - ref[i]) <= tol:
+                i += 1
+                pos += 1
+                continue
+            run = pos
+            while run < len(stream) and abs(stream[run]) < tol:
+                run += 1
+            if run == pos or run == len(stream) or abs(stream[run] - ref[i]) > tol:
+                break
+            gaps += run - pos
+            pos = run
+        return (i, pos, gaps) if i > lead_r else None
+    count = min(len(ref), len(stream) - pos)
     for w in range(0, count, WINDOW):
         end = min(w + WINDOW, count)
-        diffs = [stream[offset + i] - ref[i] for i in range(w, end)]
-        if exact:
-            bad = next((w + i for i, d in enumerate(diffs) if abs(d) > tol), None)
-            if bad is not None:
-                count = bad
-                break
-        elif (sum(d * d for d in diffs) / len(diffs)) ** 0.5 > tol:
+        diffs = [stream[pos + i] - ref[i] for i in range(w, end)]
+        if (sum(d * d for d in diffs) / len(diffs)) ** 0.5 > 0.1:
             count = w
             break
-    return count if count > lead_r else None
+    # Past the window that failed, so that what follows is told apart.
+    return (count, pos + count + WINDOW, 0) if count > lead_r else None
 
 
 def main(argv):
@@ -155,28 +169,23 @@ def main(argv):
         samples = decode(data, tag, bits, channels)
         form = "%s%d/%dch/%dHz" % ("f" if tag == 3 else "i", bits, channels, rate)
         if all(abs(v) <= LOUD for v in samples):
-            print(n, form, "silence", len(samples) * 1000 // rate, 0, "-")
+            print(n, form, "silence", len(samples) * 1000 // rate, 0, "-", 0)
             continue
         best = None
         for name, (rfmt, rsamples) in refs:
             ref = resample(rsamples, rfmt[2], rate)
-            exact = rfmt[2] == rate
-            count = heard(samples, ref, exact)
-            if count is not None and (best is None or count * len(best[2]) > best[1] * len(ref)):
-                best = (name, count, ref, exact)
+            found = heard(samples, ref, rfmt[2] == rate)
+            if found and (best is None or found[0] * len(best[1]) > best[2][0] * len(ref)):
+                best = (name, ref, found)
         if best is None:
-            print(n, form, "unknown", len(samples) * 1000 // rate, 0, "-")
+            print(n, form, "unknown", len(samples) * 1000 // rate, 0, "-", 0)
             continue
-        name, count, ref, exact = best
+        name, ref, (count, end, gaps) = best
         state = "whole" if count >= len(ref) else "cut"
-        # What follows the sound must be silence: the mixer's padding, nothing else (past
-        # the window that failed, when compared window by window).
-        offset = next(i for i, v in enumerate(samples) if abs(v) > LOUD) - next(
-            i for i, v in enumerate(ref) if abs(v) > LOUD)
-        rest = offset + count + (0 if exact else WINDOW)
-        if any(abs(v) > LOUD for v in samples[rest:]):
+        # What follows the sound must be silence: the mixer's padding, nothing else.
+        if any(abs(v) > LOUD for v in samples[end:]):
             state = "mixed"
-        print(n, form, name, count * 1000 // rate, len(ref) * 1000 // rate, state)
+        print(n, form, name, count * 1000 // rate, len(ref) * 1000 // rate, state, gaps * 1000 // rate)
     return 0
 
 
