@@ -177,6 +177,7 @@ if [ ${#got[@]} = $((${#expected[@]} - 1)) ]; then
   echo "heard: the game-ending ${v[-1]} outcome's \"${expected[last]}\" was replaced by \"End\" before it began"
   unset "expected[last]"
   expected=("${expected[@]}")
+  last=-1
 elif [ ${#got[@]} != ${#expected[@]} ]; then
   fail "heard ${#got[@]} sounds for ${#expected[@]}: expected ${expected[*]}"
 fi
