@@ -17,11 +17,17 @@ import time
 F_SETPIPE_SZ = 1031
 
 
-def main(path):
+def shrink_pipe():
+    """True once the pipe holds one page; it cannot while it holds more."""
     try:
         fcntl.fcntl(0, F_SETPIPE_SZ, 4096)
+        return True
     except OSError:
-        pass  # not a pipe, or already fuller than that: paced all the same
+        return False
+
+
+def main(path):
+    small = shrink_pipe()
     hangup = select.poll()
     hangup.register(0, 0)  # hang-up is reported whatever is asked
     with open(path, "ab", buffering=0) as out:
@@ -37,19 +43,19 @@ def main(path):
             if rate is None:
                 head += chunk
                 at = head.find(b"fmt ")
-                if at >= 0 and len(head) >= at + 16:
+                if at >= 0 and len(head) >= at + 20:
                     rate = struct.unpack_from("<I", head, at + 16)[0]  # bytes per second
                     data = head.find(b"data", at)
-                    taken = -(data + 8) if data >= 0 else -len(head)
+                    taken = len(head) - (data + 8) if data >= 0 else 0
                     start = time.monotonic()
-                    taken += len(head)
                 continue
             taken += len(chunk)
+            small = small or shrink_pipe()
             # Wait until the speaker has played what it took; once the device is closed,
             # the rest is the tail of a sound played to its end, or what a stop left behind.
             due = start + taken / rate - time.monotonic()
-            if due > 0 and not hangup.poll(due * 1000):
-                continue
+            if due > 0:
+                hangup.poll(due * 1000)
 
 
 if __name__ == "__main__":
