@@ -57,3 +57,37 @@ votaroo_leave() {
 
 # 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).
 votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# --- Sound capture ------------------------------------------------------------------------
+# Wine plays into ALSA's default device. votaroo_capture_home DIR makes a HOME (and prints
+# it) whose .asoundrc makes that device ALSA's file plugin over the null device: a program
+# started with HOME set to it appends every sound it opens to DIR/capture.wav, as a WAV
+# stream with its own header, taken no faster than it plays (tests/e2e/speaker.py). The
+# .asoundrc is read after the machine's own ALSA configuration, which stays untouched;
+# Wine itself needs no HOME, its prefix being set. Wine tries PulseAudio before ALSA, so
+# run the program with winepulse.drv=d among its WINEDLLOVERRIDES.
+votaroo_capture_home() {
+  local dir; dir=$(readlink -f "$1")
+  local python; python=$(python3 -c 'import sys; print(sys.executable)')
+  mkdir -p "$dir/home"
+  cat >"$dir/home/.asoundrc" <<ASOUNDRC
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "|exec '$python' -S '$VOTAROO_ROOT/tests/e2e/speaker.py' '$dir/capture.wav'"
+  format "wav"
+}
+ASOUNDRC
+  echo "$dir/home"
+}
+
+# votaroo_captured [--last] DIR NAME=FILE.wav ...: a line for each stream of DIR/capture.wav
+# (or its last): index, format, the named sound it plays, milliseconds heard and long, and
+# whole, cut or mixed.
+votaroo_captured() {
+  local last=
+  [ "$1" = --last ] && { last=$1; shift; }
+  local dir=$1
+  shift
+  python3 "$VOTAROO_ROOT/tests/e2e/capture.py" $last "$dir/capture.wav" "$@"
+}

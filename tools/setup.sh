@@ -22,6 +22,12 @@ command -v faketime >/dev/null || need+=(faketime)
 command -v clang++ >/dev/null || need+=(clang)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 command -v make >/dev/null || need+=(make)
+# The sound test: Wine's ALSA driver plays through alsa-lib (its file and null plugins are
+# built in) of each architecture; sox reads the sounds, python3 the capture.
+dpkg -s libasound2:amd64 >/dev/null 2>&1 || need+=(libasound2:amd64)
+dpkg -s libasound2:i386 >/dev/null 2>&1 || need+=(libasound2:i386)
+command -v sox >/dev/null || need+=(sox)
+command -v python3 >/dev/null || need+=(python3)
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
   export DEBIAN_FRONTEND=noninteractive

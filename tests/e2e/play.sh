@@ -11,6 +11,7 @@ votaroo_e2e
 mkdir -p "$out"
 rm -f "$out"/*.png
 trace="$WINEPREFIX/drive_c/TMP/TRACE.QRV"
+mkdir -p "$(dirname "$trace")" # the game writes its log only where the folder is
 rm -f "$trace"
 
 fail() { echo "FAIL: $*"; import -window root "$out/failure.png" 2>/dev/null; exit 1; }
