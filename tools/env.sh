@@ -55,6 +55,25 @@ votaroo_leave() {
   return 0
 }
 
+# The game's window, waited for up to 30 s: its id in main, its geometry (X, Y, WIDTH,
+# HEIGHT), its frame's border and its client area's origin (cx, cy). Without a window
+# manager Wine draws the frame itself: equal borders, the caption on top. False when none came.
+votaroo_game_window() {
+  local i
+  main=
+  for i in $(seq 300); do
+    main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1)
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  [ -n "$main" ] || return 1
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  border=$(((WIDTH - 640) / 2))
+  cx=$((X + border))
+  cy=$((Y + HEIGHT - 480 - border))
+}
+
 # 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).
 votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 

@@ -24,14 +24,7 @@ windows() { xdotool search --name "^$1\$" 2>/dev/null; }
 game=$!
 votaroo_started $game
 
-for i in $(seq 300); do [ -n "$(windows 'Votaroo!')" ] && break; sleep 0.1; done
-main=$(windows 'Votaroo!' | head -1)
-[ -n "$main" ] || fail "no game window"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
-border=$(((WIDTH - 640) / 2))
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
+votaroo_game_window || fail "no game window"
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 
 # Start, then the space bar on every card until "Game over!", which is closed.

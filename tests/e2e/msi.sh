@@ -142,13 +142,7 @@ mapfile -t link < <(shortcut "$menu/Votaroo!.lnk")
 (cd "$(unixpath "${link[1]}")" && exec "$root/tools/wine-run.sh" "$(unixpath "${link[0]}")") >"$out/wine.log" 2>&1 &
 game=$!
 votaroo_started $game
-for i in $(seq 300); do main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1); [ -n "$main" ] && break; sleep 0.1; done
-[ -n "$main" ] || fail "no game window"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
-border=$(((WIDTH - 640) / 2))
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
+votaroo_game_window || fail "no game window"
 xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
 xdotool mousemove $((cx + 5)) $((cy + 470))
 dealt='^game/MainFrameWnd\.cpp \[[0-9]+\] => MainFrameWnd::DoGameSetup ismatch\? (YES|NO)'

@@ -35,14 +35,7 @@ wait_gone() { # title seconds
 }
 
 step "the window appears"
-wait_for 'Votaroo!' 30 || fail "no game window"
-main=$(windows 'Votaroo!' | head -1)
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
-# Without a window manager Wine draws the frame itself: equal borders, the caption on top.
-border=$(((WIDTH - 640) / 2))
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
+votaroo_game_window || fail "no game window"
 [ "$border" -ge 0 ] && [ "$border" -le 8 ] || fail "unexpected frame ${WIDTH}x${HEIGHT}"
 
 shot() { # name: the client area of the game window

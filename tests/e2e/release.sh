@@ -26,13 +26,7 @@ lf=$(grep -c $'[^\r]$' "$out/unzipped/README.txt")
 "$root/tools/wine-run.sh" "$out/unzipped/votaroo.exe" >"$out/wine.log" 2>&1 &
 game=$!
 votaroo_started $game
-for i in $(seq 300); do main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1); [ -n "$main" ] && break; sleep 0.1; done
-[ -n "$main" ] || fail "no game window"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$main")"
-border=$(((WIDTH - 640) / 2))
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
+votaroo_game_window || fail "no game window"
 import -window root "$out/window.png"
 
 # Start, wait for the first tick's lines, one answer with the space bar (one wrong answer

@@ -70,17 +70,11 @@ game=$!
 votaroo_started $game
 
 windows() { xdotool search --name "^$1\$" 2>/dev/null; }
-for i in $(seq 300); do [ -n "$(windows 'Votaroo!')" ] && break; sleep 0.1; done
-main=$(windows 'Votaroo!' | head -1)
-[ -n "$main" ] || fail "no game window"
+votaroo_game_window || fail "no game window"
 
 step "the opening sound"
 wait_sound 1 Begin whole
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$main")"
-border=$(((WIDTH - 640) / 2))
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 
 step "a right answer, a missed winner, a wrong answer, one cut short, then wrong answers"
