@@ -59,23 +59,46 @@ votaroo_leave() {
 # HEIGHT), its frame's border and its client area's origin (cx, cy). Without a window
 # manager Wine draws the frame itself: equal borders, the caption on top. False when none came.
 votaroo_game_window() {
-  local i
   main=
-  for i in $(seq 300); do
-    main=$(xdotool search --name '^Votaroo!$' 2>/dev/null | head -1)
-    [ -n "$main" ] && break
-    sleep 0.1
+  votaroo_wait 60 votaroo_first_window 'Votaroo!' || return 1
+  # Mapped and placed: the same geometry twice, half a second apart (a busy machine maps late).
+  local now before=
+  while :; do
+    sleep 0.5
+    now=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null)
+    [ -n "$now" ] && [ "$now" = "$before" ] && break
+    before=$now
+    [ $SECONDS -lt $((VOTAROO_WINDOW_SINCE + 60)) ] || return 1
   done
-  [ -n "$main" ] || return 1
-  sleep 1
-  eval "$(xdotool getwindowgeometry --shell "$main")"
+  eval "$now"
   border=$(((WIDTH - 640) / 2))
   cx=$((X + border))
   cy=$((Y + HEIGHT - 480 - border))
 }
 
-# 32-bit programs need a kernel that runs 32-bit Linux code (Wine's 32-bit loader).
-votaroo_can_run32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# 32-bit programs need two things: a kernel that runs 32-bit Linux code, and the 32-bit Wine.
+# The kernel is asked directly, with a 32-bit program of 96 bytes that exits with 42.
+votaroo_kernel32() {
+  local elf; elf=$(mktemp "${TMPDIR:-/tmp}/votaroo-i386.XXXXXX")
+  printf '\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\3\0\1\0\0\0\124\200\4\10\64\0\0\0\0\0\0\0\0\0\0\0\64\0\40\0\1\0\0\0\0\0\0\0''\1\0\0\0\0\0\0\0\0\200\4\10\0\200\4\10\140\0\0\0\140\0\0\0\5\0\0\0\0\20\0\0''\270\1\0\0\0\273\52\0\0\0\315\200' >"$elf"
+  chmod +x "$elf"
+  "$elf" 2>/dev/null
+  local code=$?
+  rm -f "$elf"
+  [ $code = 42 ]
+}
+# Why the 32-bit tests cannot run here, in one line; nothing when they can.
+votaroo_why_no32() {
+  if ! votaroo_kernel32; then
+    echo "this kernel cannot run 32-bit programs (a 32-bit test program did not run)"
+  elif ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+    local why="$VOTAROO_ROOT/build/setup-32bit.txt"
+    if [ -s "$why" ]; then cat "$why"; else echo "the 32-bit Wine (wine32:i386) is not installed"; fi
+  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "the 32-bit Wine (wine32:i386) is installed but its loader /usr/lib/wine/wine does not start"
+  fi
+}
+votaroo_can_run32() { [ -z "$(votaroo_why_no32)" ]; }
 
 # --- Sound capture ------------------------------------------------------------------------
 # Wine plays into ALSA's default device. votaroo_capture_home DIR makes a HOME (and prints
@@ -100,13 +123,73 @@ ASOUNDRC
   echo "$dir/home"
 }
 
-# votaroo_captured [--last] DIR NAME=FILE.wav ...: a line for each stream of DIR/capture.wav
-# (or its last): index, format, the named sound it plays, milliseconds heard and long, and
-# whole, cut or mixed.
+# votaroo_captured [--last | --at N] DIR NAME=FILE.wav ...: a line for each stream of
+# DIR/capture.wav (or its last, or stream N): index, format, the named sound it plays,
+# milliseconds heard and long, and whole, cut or mixed. votaroo_captured --count DIR: how
+# many streams it holds.
 votaroo_captured() {
-  local last=
-  [ "$1" = --last ] && { last=$1; shift; }
+  local opt=()
+  case $1 in
+    --last) opt=("$1"); shift ;;
+    --at) opt=("$1" "$2"); shift 2 ;;
+    --count) python3 "$VOTAROO_ROOT/tests/e2e/capture.py" --count "$2/capture.wav"; return ;;
+  esac
   local dir=$1
   shift
-  python3 "$VOTAROO_ROOT/tests/e2e/capture.py" $last "$dir/capture.wav" "$@"
+  python3 "$VOTAROO_ROOT/tests/e2e/capture.py" "${opt[@]}" "$dir/capture.wav" "$@"
 }
+
+# --- Waiting on the record ----------------------------------------------------------------
+# End-to-end scripts act in real time only where a player must (an answer while a winner
+# shows); pass or fail is decided from what was recorded: the trace, the capture, the
+# screenshots. A wait stops only a hang: it is bounded by wall-clock seconds, not by a count
+# of tries that a busy machine stretches, and it waits for "at least", never for a count to
+# be exact at the moment it looks; then the record is read.
+votaroo_wait() { # seconds command...: true as soon as the command is, false after that long
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.1
+  done
+}
+votaroo_at_least() { # seconds count command...: until the number the command prints is that or more
+  local seconds=$1
+  shift
+  votaroo_wait "$seconds" votaroo_ge "$@"
+}
+votaroo_ge() { # count command...
+  local n=$1 v
+  shift
+  v=$("$@")
+  [ "${v:-0}" -ge "$n" ]
+}
+
+# The trace log (the prefix's C:\TMP\TRACE.QRV unless given): its deals, its answers, its
+# verdicts in order, and whether the last deal was a winner.
+votaroo_trace() { echo "${VOTAROO_TRACE:-$WINEPREFIX/drive_c/TMP/TRACE.QRV}"; }
+votaroo_deals() { grep -ac "DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null; true; }
+votaroo_answers() { grep -ac "MainFrameWnd::DoGameMatch" "$(votaroo_trace)" 2>/dev/null; true; }
+votaroo_verdicts() { grep -ao "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$(votaroo_trace)" 2>/dev/null | cut -d' ' -f2; }
+votaroo_last_winner() { grep -a "DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null | tail -1 | grep -q YES; }
+# After "Game over!" is closed the game deals one more card in the same handler, unless the
+# deck is dry: waits for that line, so that a log moved afterwards holds the whole game.
+votaroo_game_settled() {
+  votaroo_wait 10 votaroo_dealt_after_verdict || true
+}
+votaroo_dealt_after_verdict() {
+  grep -a "DoGameClose \(CORRECT\|MISSED\|WRONG\)\|DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null |
+    tail -1 | grep -q "DoGameSetup ismatch"
+}
+
+# Windows of a title, newest last; the "Game over!" box shares the game's title.
+votaroo_windows() { xdotool search --name "^$1\$" 2>/dev/null; }
+votaroo_first_window() { # title: sets main to its first window
+  VOTAROO_WINDOW_SINCE=$SECONDS
+  main=$(votaroo_windows "$1" | head -1)
+  [ -n "$main" ]
+}
+votaroo_window_count() { votaroo_windows "$1" | wc -l; }
+votaroo_box_open() { [ "$(votaroo_window_count 'Votaroo!')" -ge 2 ]; }
+votaroo_box_closed() { [ "$(votaroo_window_count 'Votaroo!')" -le 1 ]; }
+votaroo_ended() { ! kill -0 "$1" 2>/dev/null; } # pid

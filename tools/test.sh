@@ -2,7 +2,7 @@
 # Builds both Windows presets and runs every test under Wine, then the host build's tests and fuzz runs.
 set -e
 cd "$(dirname "$0")/.."
-bash tools/setup.sh
+bash tools/setup.sh || exit 1
 source tools/env.sh
 for p in mingw32 mingw64; do
   [ -f build/$p/CMakeCache.txt ] || cmake --preset $p >/dev/null
@@ -14,8 +14,8 @@ status=0
 # The shipped 32-bit program first, then its 64-bit companion (VOTAROO_PRESETS gives another
 # order); each preset's tests start from a Wine server of their own.
 for p in ${VOTAROO_PRESETS:-mingw32 mingw64}; do
-  if [ $p = mingw32 ] && ! votaroo_can_run32; then
-    echo "mingw32: built; this kernel cannot run 32-bit programs, so its tests were not run here"
+  if [ $p = mingw32 ] && why=$(votaroo_why_no32) && [ -n "$why" ]; then
+    echo "mingw32: built; its tests were NOT RUN: $why"
     continue
   fi
   /usr/lib/wine/wineserver -w 2>/dev/null || true

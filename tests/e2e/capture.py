@@ -3,11 +3,12 @@
 device (Wine opens it for every sound), each with its own header, and tells which of the
 given WAVE files each stream holds and how much of it.
 
-usage: capture.py [--last] CAPTURE NAME=FILE.wav ...
+usage: capture.py [--last | --at N] CAPTURE NAME=FILE.wav ...   or   capture.py --count CAPTURE
 prints one line a stream: index, format, then the sound it begins with (or "silence" or
 "unknown"), the milliseconds of it heard, its length in milliseconds, "whole", "cut" or
 "mixed" (something else follows it), and the milliseconds of silence the mixer put into it
-where it fell behind; with --last only the line of the last stream.
+where it fell behind; with --last only the line of the last stream, with --at N that of
+stream N (none while there is no such stream); --count prints how many streams there are.
 """
 import struct
 import sys
@@ -151,9 +152,24 @@ def heard(stream, ref, exact):
 
 
 def main(argv):
-    last = argv[:1] == ["--last"]
-    if last:
-        argv = argv[1:]
+    only = None  # the index of the one stream to tell, or -1 for the last
+    if argv[:1] == ["--last"]:
+        only, argv = -1, argv[1:]
+    elif argv[:1] == ["--at"] and len(argv) > 1:
+        only, argv = int(argv[1]), argv[2:]
+    elif argv[:1] == ["--count"] and len(argv) > 1:
+        # Only the headers are looked for, nothing decoded: cheap enough to poll.
+        try:
+            with open(argv[1], "rb") as f:
+                blob = f.read()
+        except OSError:
+            blob = b""
+        count, pos = 0, blob.find(SIGNATURE)
+        while pos >= 8:
+            count += blob[pos - 8:pos - 4] == b"RIFF"
+            pos = blob.find(SIGNATURE, pos + 1)
+        print(count)
+        return 0
     if len(argv) < 2:
         print(__doc__.strip(), file=sys.stderr)
         return 1
@@ -162,8 +178,10 @@ def main(argv):
         name, path = arg.split("=", 1)
         refs.append((name, read_wave(path)))
     streams = read_capture(argv[0])
+    if only == -1:
+        only = len(streams) - 1
     for n, (fmt, data) in enumerate(streams):
-        if last and n != len(streams) - 1:
+        if only is not None and n != only:
             continue
         tag, channels, rate, bits = fmt
         samples = decode(data, tag, bits, channels)

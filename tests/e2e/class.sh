@@ -18,7 +18,6 @@ rm -f "$tmp/TRACE.QRV"
 
 fail() { echo "FAIL: $*"; import -window root "$out/class-failure.png" 2>/dev/null; exit 1; }
 step() { echo "-- $*"; }
-windows() { xdotool search --name "^$1\$" 2>/dev/null; }
 
 "$root/tools/wine-run.sh" "$exe" >"$out/class-wine.log" 2>&1 &
 game=$!
@@ -28,23 +27,21 @@ votaroo_game_window || fail "no game window"
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 
 # Start, then the space bar on every card until "Game over!", which is closed.
+answer_until_over() {
+  xdotool key space
+  sleep 0.25
+  votaroo_box_open
+}
 play_one() {
   click 580 35
   xdotool mousemove $((cx + 5)) $((cy + 470))
-  sleep 1
-  local i
-  for i in $(seq 150); do
-    xdotool key space
-    sleep 0.25
-    [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] && break
-  done
-  [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] || fail "no \"Game over!\" box"
+  votaroo_at_least 30 1 votaroo_deals || fail "no card dealt after Start"
+  votaroo_wait 120 answer_until_over || fail "no \"Game over!\" box"
   sleep 0.3
   xdotool key Return
-  for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
-  [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
+  votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
   # The game deals one more card after the box; its lines belong to this log.
-  sleep 1.5
+  votaroo_game_settled
 }
 
 step "two games, each into a log of its own"
@@ -53,7 +50,7 @@ mv "$tmp/TRACE.QRV" "$class/anna.qrv" || fail "no trace log after the first game
 play_one
 mv "$tmp/TRACE.QRV" "$class/ben.qrv" || fail "no trace log after the second game"
 click 580 445
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+votaroo_wait 60 votaroo_ended $game || fail "still running after Exit"
 
 run_report() { # output name, then arguments
   local name=$1

@@ -146,15 +146,14 @@ votaroo_game_window || fail "no game window"
 xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
 xdotool mousemove $((cx + 5)) $((cy + 470))
 dealt='^game/MainFrameWnd\.cpp \[[0-9]+\] => MainFrameWnd::DoGameSetup ismatch\? (YES|NO)'
-for i in $(seq 100); do grep -aqE "$dealt" "$trace" 2>/dev/null && break; sleep 0.1; done
+votaroo_at_least 30 1 votaroo_deals
 sleep 1
 import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/installed-game.png"
 grep -aqE "$dealt" "$trace" || fail "no dealt card in the trace log: $(head -3 "$trace" 2>&1)"
 # Mid-game the buttons are hidden: the close box, the rightmost square of the caption Wine draws.
 caption=$((HEIGHT - 480 - 2 * border))
 xdotool mousemove $((X + WIDTH - border - caption / 2 - 1)) $((Y + border + caption / 2)) click 1
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "the game did not end on its close box"
+votaroo_wait 60 votaroo_ended $game || fail "the game did not end on its close box"
 wait $game
 
 step "the installed report reads the log"

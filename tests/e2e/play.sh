@@ -21,18 +21,9 @@ step() { echo "-- $*"; }
 game=$!
 votaroo_started $game
 
-# Windows of a title, newest last.
-windows() { xdotool search --name "^$1\$" 2>/dev/null; }
-wait_for() { # title seconds
-  local i
-  for i in $(seq $(($2 * 10))); do [ -n "$(windows "$1")" ] && return 0; sleep 0.1; done
-  return 1
-}
-wait_gone() { # title seconds
-  local i
-  for i in $(seq $(($2 * 10))); do [ -z "$(windows "$1")" ] && return 0; sleep 0.1; done
-  return 1
-}
+windows() { votaroo_windows "$@"; }
+shown() { [ -n "$(windows "$1")" ]; }
+gone() { [ -z "$(windows "$1")" ]; }
 
 step "the window appears"
 votaroo_game_window || fail "no game window"
@@ -98,18 +89,13 @@ buttons_shown idle || fail "the six buttons are not all showing"
 step "Start deals two cards"
 click 580 35
 park
-dealt=0
-for i in $(seq 80); do
-  sleep 0.1
+# Both stacks hold a card from the start until the game is over.
+two_cards() {
   shot play
-  left=$(rgb play 220 360)
-  right=$(rgb play 396 360)
-  if ! close_to "$left" "$(rgb background 220 360)" 30 && ! close_to "$right" "$(rgb background 396 360)" 30; then
-    dealt=1
-    break
-  fi
-done
-[ $dealt = 1 ] || fail "two cards did not show"
+  ! close_to "$(rgb play 220 360)" "$(rgb background 220 360)" 30 &&
+    ! close_to "$(rgb play 396 360)" "$(rgb background 396 360)" 30
+}
+votaroo_wait 30 two_cards || fail "two cards did not show"
 ! buttons_shown play || fail "buttons still showing during the game"
 sleep 0.3
 shot in-play
@@ -125,27 +111,27 @@ remark_seen() { # the first balloon: answers are remarked on above the game wind
 
 step "a click on a hidden button's place is an answer"
 # Right after the first regular deal the flag is still at 2, so one answer cannot end the game.
-for i in $(seq 50); do grep -q "DoGameSetup ismatch" "$trace" 2>/dev/null && break; sleep 0.1; done
-grep -q "DoGameSetup ismatch" "$trace" || fail "no regular deal"
-answers=$(grep -c "MainFrameWnd::DoGameMatch" "$trace")
+votaroo_at_least 30 1 votaroo_deals || fail "no regular deal"
+answers=$(votaroo_answers)
 click 580 75 # Setup's place
 park
-for i in $(seq 20); do [ "$(grep -c "MainFrameWnd::DoGameMatch" "$trace")" -gt "$answers" ] && break; sleep 0.1; done
-[ "$(grep -c "MainFrameWnd::DoGameMatch" "$trace")" = $((answers + 1)) ] || fail "the click was no answer"
-grep -q "DoGameClose \(CORRECT\|WRONG\)" "$trace" || fail "the click's answer was not judged"
+votaroo_at_least 30 $((answers + 1)) votaroo_answers
+[ "$(votaroo_answers)" = $((answers + 1)) ] || fail "the click was no answer: $(votaroo_answers) answers after $answers"
+judged() { votaroo_verdicts | grep -c "CORRECT\|WRONG"; }
+votaroo_at_least 30 1 judged || fail "the click's answer was not judged"
 sleep 0.3
 [ -z "$(windows Setup)" ] || fail "the hidden Setup button opened its dialog"
 remark_seen
 
 step "the space bar until the game is over"
-over=0
-for i in $(seq 120); do
+# Every card answered is a wrong answer or a right one; wrong ones end the game soon.
+answer_until_over() {
   xdotool key space
   sleep 0.25
   remark_seen
-  if [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ]; then over=1; break; fi
-done
-[ $over = 1 ] || fail "no \"Game over!\" box"
+  votaroo_box_open
+}
+votaroo_wait 90 answer_until_over || fail "no \"Game over!\" box"
 [ $remarked = 1 ] || fail "no remark balloon during the game"
 sleep 0.5
 import -window root "$out/game-over.png"
@@ -153,8 +139,8 @@ box=$(windows 'Votaroo!' | grep -v "^$main\$" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
 [ "$BOX_WIDTH" -lt 600 ] || fail "the second window is not a box"
 xdotool key Return
-for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
-[ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
+votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
+votaroo_game_settled
 park
 sleep 0.5
 shot after
@@ -180,7 +166,7 @@ fi
 
 dialog() { # x y title width
   click "$1" "$2"
-  wait_for "$3" 10 || fail "\"$3\" did not open"
+  votaroo_wait 30 shown "$3" || fail "\"$3\" did not open"
   sleep 0.5
   local d
   d=$(windows "$3" | head -1)
@@ -190,7 +176,7 @@ dialog() { # x y title width
     [ "$D_WIDTH" = "$4" ] || fail "\"$3\" is $D_WIDTH wide"
   fi
   xdotool key Escape
-  wait_gone "$3" 10 || fail "\"$3\" did not close"
+  votaroo_wait 30 gone "$3" || fail "\"$3\" did not close"
   park
   sleep 0.3
 }
@@ -201,8 +187,7 @@ dialog 580 115 'About Votaroo!' ''
 
 step "Exit ends the program"
 click 580 445
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "still running after Exit"
+votaroo_wait 60 votaroo_ended $game || fail "still running after Exit"
 wait $game
 
 step "started from a folder whose path passes 255 characters"
@@ -213,17 +198,11 @@ cp "$exe" "$deep/votaroo.exe"
 (cd "$deep" && exec "$root/tools/wine-run.sh" ./votaroo.exe) >"$out/deep.log" 2>&1 &
 game=$!
 votaroo_started $game
-wait_for 'Votaroo!' 30 || fail "no game window from the deep folder"
-sleep 1
-main=$(windows 'Votaroo!' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-cx=$((X + border))
-cy=$((Y + HEIGHT - 480 - border))
+votaroo_game_window || fail "no game window from the deep folder"
 step "the close box ends the program"
 # Wine draws the caption itself: the close box is its rightmost square.
 caption=$((HEIGHT - 480 - 2 * border))
 xdotool mousemove $((X + WIDTH - border - caption / 2 - 1)) $((Y + border + caption / 2)) click 1
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "the deep copy still runs after its close box"
+votaroo_wait 60 votaroo_ended $game || fail "the deep copy still runs after its close box"
 rm -rf "$WINEPREFIX/drive_c/deep"
 echo "PASS"

@@ -29,17 +29,16 @@ votaroo_started $game
 votaroo_game_window || fail "no game window"
 import -window root "$out/window.png"
 
-# Start, wait for the first tick's lines, one answer with the space bar (one wrong answer
-# cannot end the game), then Alt+F4.
+# Start, wait for the first regular deal, one answer with the space bar (one wrong answer
+# cannot end the game) and its line, then Alt+F4.
 xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
 xdotool mousemove $((cx + 5)) $((cy + 470))
-for i in $(seq 100); do [ -s "$trace" ] && break; sleep 0.1; done
+votaroo_at_least 30 1 votaroo_deals || fail "no card dealt"
 import -window root "$out/playing.png"
 xdotool key space
-sleep 0.5
+votaroo_at_least 30 1 votaroo_answers || fail "the space bar was no answer"
 xdotool key alt+F4
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "the game did not close on Alt+F4"
+votaroo_wait 60 votaroo_ended $game || fail "the game did not close on Alt+F4"
 
 [ -s "$trace" ] || fail "no trace lines"
 awk '!/^game\/MainFrameWnd\.cpp \[[0-9]+\] => .*\r$/ { bad++ } END { exit bad > 0 }' "$trace" ||

@@ -47,20 +47,22 @@ rm -f "$trace"
 refs=(Begin="$sounds/begin.wav" Scoring="$sounds/scoring.wav" Missing="$sounds/missing.wav"
   Mistaken="$sounds/mistaken.wav" End="$sounds/end.wav")
 heard() { votaroo_captured "$@" "$out" "${refs[@]}" 2>/dev/null; }
-# Waits until the capture holds COUNT streams (any number when empty) and the last is NAME,
-# "whole" or "started" (any part of it).
-wait_sound() { # count name whole|started
-  local i now
-  for i in $(seq 50); do
-    now=$(heard --last)
-    if [ -z "$1" ] || [ "$(cut -d' ' -f1 <<<"$now")" = $(($1 - 1)) ]; then
-      [ "$(cut -d' ' -f3,6 <<<"$now")" = "$2 whole" ] && return 0
-      [ $3 = started ] && [ "$(cut -d' ' -f3 <<<"$now")" = "$2" ] && return 0
-    fi
-    sleep 0.1
-  done
-  [ -f "$out/capture.wav" ] || fail "nothing played into ALSA: is Wine's winealsa.drv there?"
-  fail "the last of ${1:-the} sounds heard is not \"$2\" $3: $(heard | tr '\n' ';')"
+streams() { votaroo_captured --count "$out"; }
+field() { cut -d' ' -f"$1" <<<"$2"; } # field line
+# wait_sound N NAME whole|started: waits for the capture to hold at least N sounds and, for
+# "whole", for sound N-1 to be over (heard to its end, or another one after it); then reads
+# it. True when it is NAME, whole or begun as asked; false when the game moved on (a later
+# sound cut it short) or something else played: the record is judged after the game.
+wait_sound() {
+  local at=$(($1 - 1)) line
+  votaroo_at_least 30 "$1" streams || {
+    [ -f "$out/capture.wav" ] || fail "nothing played into ALSA: is Wine's winealsa.drv there?"
+    fail "no sound $at heard: $(heard | tr '\n' ';')"
+  }
+  [ "$3" = started ] && { [ "$(field 3 "$(heard --at $at)")" = "$2" ]; return; }
+  sound_over() { line=$(heard --at $at); [ "$(field 6 "$line")" = whole ] || [ "$(streams)" -gt $((at + 1)) ]; }
+  votaroo_wait 30 sound_over || fail "sound $at never ended: $(heard --at $at)"
+  [ "$(field 3,6 "$(heard --at $at)")" = "$2 whole" ]
 }
 
 # Wine asks PulseAudio first: where a server runs, the sounds would go there, not to ALSA.
@@ -69,83 +71,124 @@ HOME=$(votaroo_capture_home "$out") WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepuls
 game=$!
 votaroo_started $game
 
-windows() { xdotool search --name "^$1\$" 2>/dev/null; }
 votaroo_game_window || fail "no game window"
 
 step "the opening sound"
-wait_sound 1 Begin whole
+wait_sound 1 Begin whole || fail "the first sound is not \"Begin\" whole: $(heard --at 0)"
 sleep 0.5
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
+start() {
+  click 580 35
+  xdotool mousemove $((cx + 5)) $((cy + 470))
+}
 
 step "a right answer, a missed winner, a wrong answer, one cut short, then wrong answers"
-deals() { grep -c "DoGameSetup ismatch" "$trace" 2>/dev/null; }
-verdicts() { grep -o "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace" 2>/dev/null | cut -d' ' -f2; }
 sound_of() { case $1 in CORRECT) echo Scoring ;; MISSED) echo Missing ;; WRONG) echo Mistaken ;; esac; }
-click 580 35
-xdotool mousemove $((cx + 5)) $((cy + 470))
-# Each outcome's sound is let play whole before the next answer (the deal comes every 2 s,
-# longer than any sound), but once: a missed winner is answered while "Missing" plays.
-# Then the answer that ends the game cuts one short too.
-seen=0
-over=0
-cut_from= # outcomes before the one to be cut short
-cut_at=   # the outcome whose sound was cut short
-# Winners come at random: a bound that only stops a hang.
-end=$((SECONDS + 170))
+# Only the answers must come in real time, while their card shows. What came of each is read
+# from the trace and the capture afterwards; a chance the deal took away (the answer came
+# after the next card) is waited for again, and a game that ended too soon is followed by
+# another.
+# The End after a game over: the last sound, heard whole (judged with the rest afterwards).
+end_heard() { [ "$(field 3,6 "$(heard --last)")" = "End whole" ]; }
+# Whether the answer given while "Missing" played cut it short: read once a sound followed it.
+judge_cut() {
+  [ -n "$cut_try" ] && [ "$(streams)" -gt $((cut_try + 1)) ] || return 0
+  if [ "$(field 3,6 "$(heard --at $cut_try)")" = "Missing cut" ]; then
+    cut_at=$cut_try
+  else
+    echo "the answer came after \"Missing\" had ended: waiting for the next missed winner"
+  fi
+  cut_try=
+}
+start
+seen=0    # deals looked at
+checked=0 # outcomes whose sound was waited for
+base=1    # sounds heard when this game began, and
+vbase=0   # outcomes judged
+ends=()   # outcomes judged when a game ended
+cut_try=  # the sound of the missed winner answered while it played
+cut_at=   # the sound that the answer cut short
+end=$((SECONDS + 300)) # winners come at random: a bound that only stops a hang
 while [ $SECONDS -lt $end ]; do
-  [ "$(windows 'Votaroo!' | wc -l)" -ge 2 ] && { over=1; break; }
-  n=$(deals)
+  judge_cut
+  if votaroo_box_open; then
+    v=($(votaroo_verdicts))
+    ends+=(${#v[@]})
+    [ -n "$cut_at" ] && break
+    xdotool key Return
+    votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
+    votaroo_wait 30 end_heard || true
+    judge_cut
+    [ -n "$cut_at" ] && break
+    echo "a game ended before all outcomes came: ${v[*]}; another one"
+    base=$(streams)
+    vbase=${#v[@]}
+    sleep 0.5
+    start
+    continue
+  fi
+  n=$(votaroo_deals)
   [ "${n:-0}" -gt "$seen" ] || { sleep 0.1; continue; }
   seen=$n
-  v=($(verdicts))
+  v=($(votaroo_verdicts))
+  sounds=$((base + ${#v[@]} - vbase)) # what this game has played by now
+  game_v=("${v[@]:vbase}")
+  last=
+  [ ${#game_v[@]} -gt 0 ] && last=${game_v[${#game_v[@]} - 1]}
   goal=CORRECT
   case " ${v[*]} " in
     *" CORRECT "*" MISSED "*" WRONG "*) goal=CUT ;;
     *" CORRECT "*" MISSED "*) goal=WRONG ;;
     *" CORRECT "*) goal=MISSED ;;
   esac
-  [ $goal = CUT ] && [ -z "$cut_from" ] && cut_from=${#v[@]}
   [ -n "$cut_at" ] && goal=END
-  if [ $goal = CUT ] && [ ${#v[@]} -gt "$cut_from" ] && [ "${v[-1]}" = MISSED ]; then
-    wait_sound $((1 + ${#v[@]})) Missing started
-    xdotool key space
-    cut_at=$((${#v[@]} - 1))
+  # A winner passed by at this deal: answered at once while "Missing" plays, to cut it short.
+  if [ $goal = CUT ] && [ -z "$cut_try" ] && [ "$last" = MISSED ] && [ ${#v[@]} -gt $checked ]; then
+    checked=${#v[@]}
+    if wait_sound $sounds Missing started; then
+      xdotool key space
+      cut_try=$((sounds - 1))
+    fi
     continue
   fi
-  if [ ${#v[@]} -gt 0 ]; then
-    wait_sound $((1 + ${#v[@]})) "$(sound_of "${v[-1]}")" whole
-    [ "$(deals)" = "$seen" ] || { seen=0; continue; } # the next deal came meanwhile
+  # Else each outcome's sound is let play whole before the next answer.
+  if [ ${#v[@]} -gt $checked ]; then
+    checked=${#v[@]}
+    wait_sound $sounds "$(sound_of "$last")" whole || continue
+    # A missed winner's sound takes most of the deal: its card is let go.
+    [ "$last" = MISSED ] && continue
+    [ "$(votaroo_deals)" = "$seen" ] || { seen=$((seen - 1)); continue; } # the next card came meanwhile
   fi
   flag=2
-  for x in "${v[@]}"; do
+  for x in "${game_v[@]}"; do
     case $x in CORRECT) flag=$((flag < 8 ? flag + 1 : 8)) ;; MISSED) flag=$((flag - 1)) ;; WRONG) flag=$((flag - 2)) ;; esac
   done
-  winner=$(grep "DoGameSetup ismatch" "$trace" | tail -1 | grep -c YES)
+  votaroo_last_winner && winner=1 || winner=0
   answer=0
   case $goal$winner in
-    CORRECT1) answer=1 ;;
-    # Right answers raise the flag, so that the wrong or the missed one does not end the game.
-    WRONG1) answer=1 ;;
-    WRONG0) [ $flag -ge 2 ] && answer=1 ;;
-    CUT1) [ $flag -lt 1 ] && answer=1 ;;
+    # Right answers raise the flag, so that a wrong or a missed one does not end the game.
+    CORRECT1 | WRONG1) answer=1 ;;
+    MISSED1 | CUT1) [ $flag -lt 3 ] && answer=1 ;;
+    WRONG0) [ $flag -ge 3 ] && answer=1 ;;
     END0) answer=1 ;;
   esac
   [ $answer = 1 ] && xdotool key space
   sleep 0.1
 done
-[ $over = 1 ] || fail "no \"Game over!\" box"
-v=($(verdicts))
-echo "outcomes: ${v[*]}"
-xdotool key Return
-for i in $(seq 50); do [ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] && break; sleep 0.1; done
-[ "$(windows 'Votaroo!' | wc -l)" -eq 1 ] || fail "the box did not close"
-wait_sound "" End whole
+votaroo_box_open || [ -n "$cut_at" ] || fail "no \"Game over!\" box"
+[ -n "$cut_at" ] || fail "no missed winner was answered while its sound played"
+v=($(votaroo_verdicts))
+echo "outcomes: ${v[*]}; games ended after outcomes ${ends[*]}"
+if votaroo_box_open; then
+  xdotool key Return
+  votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
+  votaroo_wait 30 end_heard || true
+fi
 
 step "Exit ends the program"
 sleep 1
 click 580 445
-for i in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-kill -0 $game 2>/dev/null && fail "still running after Exit"
+votaroo_wait 60 votaroo_ended $game || fail "still running after Exit"
 wait $game
 
 step "what was heard"
@@ -155,38 +198,54 @@ case " ${v[*]:0:${#v[@]}-1} " in
   *" CORRECT "*" MISSED "*" WRONG "*) ;;
   *) fail "no right answer, missed winner and wrong answer in that order before the last: ${v[*]}" ;;
 esac
+# What the game should have played: Begin, each outcome's sound, End after each game over.
 expected=(Begin)
-for x in "${v[@]}"; do expected+=("$(sound_of "$x")"); done
-expected+=(End)
+ending=(0) # 1 for the sound of an outcome that ended a game
+for i in "${!v[@]}"; do
+  expected+=("$(sound_of "${v[i]}")")
+  ending+=(0)
+  case " ${ends[*]} " in *" $((i + 1)) "*)
+    ending[-1]=1
+    expected+=(End)
+    ending+=(0)
+    ;;
+  esac
+done
 mapfile -t got < <(cut -d' ' -f3 "$out/heard.txt")
 mapfile -t state < <(cut -d' ' -f6 "$out/heard.txt")
 mapfile -t gap < <(cut -d' ' -f7 "$out/heard.txt")
-last=$((${#expected[@]} - 2)) # the sound of the outcome that ended the game
-if [ ${#got[@]} = $((${#expected[@]} - 1)) ]; then
-  # Both sounds are asked for while one message is handled: the newer request replaced
-  # the older before it began, as any sound is cut short by the next.
-  echo "heard: the game-ending ${v[-1]} outcome's \"${expected[last]}\" was replaced by \"End\" before it began"
-  unset "expected[last]"
-  expected=("${expected[@]}")
-  last=-1
-elif [ ${#got[@]} != ${#expected[@]} ]; then
-  fail "heard ${#got[@]} sounds for ${#expected[@]}: expected ${expected[*]}"
-fi
-[ -n "$cut_at" ] || fail "no missed winner was answered while its sound played"
 ms() { cut -d' ' -f4 <<<"$(sed -n "$(($1 + 1))p" "$out/heard.txt")"; }
-for i in "${!expected[@]}"; do
-  [ "${got[i]}" = "${expected[i]}" ] || fail "sound $i is ${got[i]}, expected ${expected[i]}"
+whole=" "
+k=0 # the sound heard
+for j in "${!expected[@]}"; do
+  want=${expected[j]}
+  # The game-ending outcome's sound and End are asked for while one message is handled: End
+  # may replace it before it began, as any sound is cut short by the next.
+  if [ "${ending[j]}" = 1 ] && [ "${got[k]}" = End ]; then
+    echo "heard: the game-ending outcome's \"$want\" was replaced by \"End\" before it began"
+    continue
+  fi
+  [ "${got[k]}" = "$want" ] || fail "sound $k is ${got[k]:-nothing}, expected $want (expected ${expected[*]})"
   # Wine's mixer plays a period of silence when the sound's data comes late; the null
   # device always looks empty to it, so here it does so more often than on a sound card.
-  [ "${gap[i]}" = 0 ] || echo "heard: Wine's mixer put ${gap[i]} ms of silence into \"${got[i]}\" (data late)"
-  if [ "$i" = $((cut_at + 1)) ]; then
-    [ "${state[i]}" = cut ] || fail "sound $i (${got[i]}) is ${state[i]}, not cut short by the answer"
-    echo "heard: the answer given while \"${got[i]}\" played cut it short after $(ms $i) ms; \"${got[i + 1]}\" followed"
-  elif [ "$i" = "$last" ] && [ "${state[i]}" = cut ]; then
-    echo "heard: the game-ending ${v[-1]} outcome's \"${got[i]}\" was cut short by \"End\" after $(ms $i) ms"
-  elif [ "${state[i]}" != whole ]; then
-    fail "sound $i (${got[i]}) is ${state[i]}"
+  [ "${gap[k]}" = 0 ] || echo "heard: Wine's mixer put ${gap[k]} ms of silence into \"${got[k]}\" (data late)"
+  next=${got[k + 1]:-}
+  if [ "$k" = "$cut_at" ]; then
+    [ "${state[k]}" = cut ] || fail "sound $k (${got[k]}) is ${state[k]}, not cut short by the answer"
+    echo "heard: the answer given while \"${got[k]}\" played cut it short after $(ms $k) ms; \"$next\" followed"
+  elif [ "${state[k]}" = whole ]; then
+    whole="$whole${got[k]} "
+  elif [ "${state[k]}" = cut ] && [ -n "$next" ] && [ "$next" = "${expected[j + 1]:-}" ]; then
+    # The next outcome came while it played (the game-ending one, or a card the deal took on).
+    echo "heard: \"${got[k]}\" was cut short by \"$next\" after $(ms $k) ms, the next outcome coming"
+  else
+    fail "sound $k (${got[k]}) is ${state[k]}"
   fi
+  k=$((k + 1))
+done
+[ $k = ${#got[@]} ] || fail "heard ${#got[@]} sounds, expected ${expected[*]}"
+for name in Begin Scoring Missing Mistaken End; do
+  case "$whole" in *" $name "*) ;; *) fail "\"$name\" was never heard whole" ;; esac
 done
 echo "heard: $(cut -d' ' -f2 "$out/heard.txt" | sort -u | tr '\n' ' ')as Wine played it"
 echo PASS
