@@ -59,17 +59,26 @@ votaroo_leave() {
 # HEIGHT), its frame's border and its client area's origin (cx, cy). Without a window
 # manager Wine draws the frame itself: equal borders, the caption on top. False when none came.
 votaroo_game_window() {
+  local end=$((SECONDS + 60)) now= before=
   main=
-  votaroo_wait 60 votaroo_first_window 'Votaroo!' || return 1
   # Mapped and placed: the same geometry twice, half a second apart (a busy machine maps late).
-  local now before=
-  while :; do
-    sleep 0.5
-    now=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null)
-    [ -n "$now" ] && [ "$now" = "$before" ] && break
-    before=$now
-    [ $SECONDS -lt $((VOTAROO_WINDOW_SINCE + 60)) ] || return 1
+  while [ $SECONDS -lt $end ]; do
+    main=$(votaroo_windows 'Votaroo!' | head -1)
+    if [ -n "$main" ]; then
+      now=$(xdotool getwindowgeometry --shell "$main" 2>/dev/null)
+      [ -n "$now" ] && [ "$now" = "$before" ] && break
+      before=$now
+      sleep 0.5
+    else
+      before=
+      sleep 0.1
+    fi
   done
+  if [ -z "$now" ] || [ "$now" != "$before" ]; then
+    echo "no steady game window in 60 s; windows named Votaroo!: $(votaroo_windows 'Votaroo!' | tr '\n' ' ')" \
+      "last geometry: $(tr '\n' ' ' <<<"$now")" >&2
+    return 1
+  fi
   eval "$now"
   border=$(((WIDTH - 640) / 2))
   cx=$((X + border))
@@ -184,11 +193,6 @@ votaroo_dealt_after_verdict() {
 
 # Windows of a title, newest last; the "Game over!" box shares the game's title.
 votaroo_windows() { xdotool search --name "^$1\$" 2>/dev/null; }
-votaroo_first_window() { # title: sets main to its first window
-  VOTAROO_WINDOW_SINCE=$SECONDS
-  main=$(votaroo_windows "$1" | head -1)
-  [ -n "$main" ]
-}
 votaroo_window_count() { votaroo_windows "$1" | wc -l; }
 votaroo_box_open() { [ "$(votaroo_window_count 'Votaroo!')" -ge 2 ]; }
 votaroo_box_closed() { [ "$(votaroo_window_count 'Votaroo!')" -le 1 ]; }

@@ -23,7 +23,8 @@ step() { echo "-- $*"; }
 game=$!
 votaroo_started $game
 
-votaroo_game_window || fail "no game window"
+wlog="$out/class-wine.log"
+votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 
 # Start, then the space bar on every card until "Game over!", which is closed.

@@ -142,7 +142,8 @@ mapfile -t link < <(shortcut "$menu/Votaroo!.lnk")
 (cd "$(unixpath "${link[1]}")" && exec "$root/tools/wine-run.sh" "$(unixpath "${link[0]}")") >"$out/wine.log" 2>&1 &
 game=$!
 votaroo_started $game
-votaroo_game_window || fail "no game window"
+wlog="$out/wine.log"
+votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 xdotool mousemove $((cx + 580)) $((cy + 35)) click 1
 xdotool mousemove $((cx + 5)) $((cy + 470))
 dealt='^game/MainFrameWnd\.cpp \[[0-9]+\] => MainFrameWnd::DoGameSetup ismatch\? (YES|NO)'

@@ -26,7 +26,8 @@ shown() { [ -n "$(windows "$1")" ]; }
 gone() { [ -z "$(windows "$1")" ]; }
 
 step "the window appears"
-votaroo_game_window || fail "no game window"
+wlog="$out/wine.log"
+votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 [ "$border" -ge 0 ] && [ "$border" -le 8 ] || fail "unexpected frame ${WIDTH}x${HEIGHT}"
 
 shot() { # name: the client area of the game window

@@ -26,7 +26,8 @@ lf=$(grep -c $'[^\r]$' "$out/unzipped/README.txt")
 "$root/tools/wine-run.sh" "$out/unzipped/votaroo.exe" >"$out/wine.log" 2>&1 &
 game=$!
 votaroo_started $game
-votaroo_game_window || fail "no game window"
+wlog="$out/wine.log"
+votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 import -window root "$out/window.png"
 
 # Start, wait for the first regular deal, one answer with the space bar (one wrong answer

@@ -71,7 +71,8 @@ HOME=$(votaroo_capture_home "$out") WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepuls
 game=$!
 votaroo_started $game
 
-votaroo_game_window || fail "no game window"
+wlog="$out/wine.log"
+votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 
 step "the opening sound"
 wait_sound 1 Begin whole || fail "the first sound is not \"Begin\" whole: $(heard --at 0)"
