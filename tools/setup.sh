@@ -68,7 +68,9 @@ update() {
   "${apt[@]}" update -qq >"$log" 2>&1 && { rm -f "$log"; return 0; }
   sleep 10
   "${apt[@]}" update -qq >"$log" 2>&1 && { rm -f "$log"; return 0; }
-  index_failed=$(grep -m1 -E '^(E|W): ' "$log" | sed -e 's/^[EW]: //' -e 's/  */ /g')
+  # Each index that failed, in one line: one of them may be what keeps a package out.
+  index_failed=$(grep -E '^(E|W): Failed to fetch' "$log" | sed -e 's/^[EW]: //' -e 's/  */ /g' | paste -sd';' | sed 's/;/; /g')
+  [ -n "$index_failed" ] || index_failed=$(grep -m1 -E '^(E|W): ' "$log" | sed -e 's/^[EW]: //' -e 's/  */ /g')
   echo "setup: apt-get update failed for a package source, installing from the others: $index_failed"
   rm -f "$log"
 }
