@@ -14,14 +14,23 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
                                            collection ? collection->Label() : nullptr, profile, 0,
                                            iCollectionDialogBuilder::CollectionMode);
 
+    // The layout is in 96-DPI pixels, as a layout file's; the dialog's font follows the DPI, so
+    // its places do too.
+    const iScale scale(iScale::DpiOf(m_hWnd));
+    if (builder)
+        builder->scale = scale;
     const LONG w = r.right - r.left;
     RECT labels = {5, 5, 115, 5};
     RECT controls = {120, 5, w - 95, 5};
     int rowStep = 25;
     if (profile)
         profile->GetLayoutRects(labels, controls, rowStep);
+    labels = scale(labels);
+    controls = scale(controls);
+    rowStep = scale(rowStep);
     if (rowStep < 1)
         rowStep = 1;
+    rect.right = rect.left + scale(w);
 
     builder->Build(7, labels, controls, rowStep, false);
 
@@ -31,6 +40,8 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
         profile->Get("OK", ok);
         profile->Get("Cancel", cancel);
     }
+    ok = scale(ok);
+    cancel = scale(cancel);
     okButton = new iPushButton(this, ok, WS_VISIBLE | WS_TABSTOP, "&OK", IDOK);
     cancelButton = new iPushButton(this, cancel, WS_VISIBLE | WS_TABSTOP, "&Cancel", IDCANCEL);
 
@@ -38,7 +49,7 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
     LONG h = controls.bottom;
     if (h <= 2 * rowStep)
         h += rowStep;
-    rect.bottom = rect.top + h + 40;
+    rect.bottom = rect.top + h + scale(40);
     if (profile && profile->saving)
         profile->PutRect("Rect", rect);
 

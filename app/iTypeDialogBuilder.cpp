@@ -78,7 +78,7 @@ CWnd* iTypeDialogBuilder::CreateFallback(iType::Base* member, const RECT& place,
 {
     // An unknown kind shows its value as text; it has no exchange routine.
     RECT r = place;
-    r.right = r.left + 60;
+    r.right = r.left + scale(60);
     r.bottom = r.top + controlHeight;
     reserved = {Width(r), Height(r)};
     return new iStatic(parent, r, (style & ~WS_TABSTOP) | SS_LEFTNOWORDWRAP, member->GetText(), NoId);
@@ -262,7 +262,8 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
             iString key = entry.name + ":Dynamic";
             if (profile->Get(key, saved) > 0) {
                 savedRectFound = 1;
-                place = saved;
+                place = scale(saved);
+                saved = place;
             }
         }
         SIZE reserved{0, 0};
@@ -275,13 +276,13 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
 
         if (flags & 1) {
             RECT r = {labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight};
-            if (perMemberLayout && profile)
-                profile->Get(entry.name + ":Static", r);
+            if (perMemberLayout && profile && profile->Get(entry.name + ":Static", r) > 0)
+                r = scale(r);
             new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NoId);
         }
         if ((flags & 4) && !entry.trailing.IsEmpty()) {
-            const LONG left = place.left + reserved.cx + 5;
-            RECT r = {left, place.top, left + columnWidth - reserved.cx - 10, place.top + reserved.cy};
+            const LONG left = place.left + reserved.cx + scale(5);
+            RECT r = {left, place.top, left + columnWidth - reserved.cx - scale(10), place.top + reserved.cy};
             new iStatic(parent, r, WS_VISIBLE, entry.trailing, NoId);
         }
         // The next row starts at the smallest multiple of the step above the control.
@@ -306,8 +307,9 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
         const iStringMap* items = check->Items().Map();
         const int count = items ? items->Count() : 0;
         const bool horizontal = check->m_horizontal != 0 && count > 0;
-        const LONG boxWidth = horizontal ? width(columnWidth) / count : width(120);
-        reserved = {horizontal ? width(columnWidth) : boxWidth, count * controlHeight};
+        const LONG boxWidth = horizontal ? width(columnWidth) / count : width(scale(120));
+        // Stacked boxes stand a row step apart: the last one ends a control's height below its row.
+        reserved = {horizontal ? width(columnWidth) : boxWidth, count > 0 ? (count - 1) * rowStep + controlHeight : 0};
         if (horizontal)
             reserved.cy = controlHeight;
         CWnd* first = nullptr;
@@ -336,7 +338,7 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
     }
 
     if (auto* choice = dynamic_cast<iType::_TCombo*>(entry.member)) {
-        reserved = {width(120), choiceHeight};
+        reserved = {width(scale(120)), choiceHeight};
         RECT r = {place.left, place.top, place.left + reserved.cx, place.top + choiceHeight + 4 * controlHeight};
         if (fixed)
             r.bottom = place.top + Height(place) + 4 * controlHeight;

@@ -2,6 +2,7 @@
 #pragma once
 #include "CWnd.h"
 #include "iType.h"
+#include "iScale.h"
 #include "iTypeDialogProfile.h"
 #include <vector>
 
@@ -38,6 +39,8 @@ public:
     // The layout file's static texts, group boxes and z-order.
     void AddProfileExtras();
 
+    // Widths and places are written in 96-DPI pixels; the parent's DPI scales them.
+    iScale scale;
     int32_t labelHeight = 0;
     int32_t controlHeight = 0;
     int32_t smallControlHeight = 0;

@@ -35,4 +35,6 @@ add_compile_options(
 
 # The version, from project(): the version resources, the About box and the zip's name.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/VotarooVersion.h.in ${CMAKE_BINARY_DIR}/generated/VotarooVersion.h @ONLY)
+# The manifest both programs carry names their version too.
+configure_file(${CMAKE_SOURCE_DIR}/resources/votaroo.manifest.in ${CMAKE_BINARY_DIR}/generated/votaroo.manifest @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)

@@ -9,6 +9,7 @@
 #include <mmsystem.h>
 #include <cstddef>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #define GAME_TRACE(...) Trace(0, __FILE__, __LINE__, __VA_ARGS__)
@@ -19,6 +20,7 @@ const int ClientHeight = 480;
 const DWORD FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const int CardWidth = 136;
 const int CardHeight = 200;
+const RECT votesPlace = { 50, 45, 110, 65 };
 
 struct ButtonPlace {
     const char* text;
@@ -85,16 +87,22 @@ MainFrameWnd::MainFrameWnd()
                 "Votaroo!"),
       m_deck(5, CardKinds)
 {
+    // Made at 96 DPI; then sized for the DPI of the monitor it is on, as far as that fits.
+    if (m_hWnd) {
+        CRect window;
+        GetWindowRect(&window);
+        m_windowDpi = iScale::DpiOf(m_hWnd);
+        m_scale = iScale(FittingDpi(m_windowDpi, window));
+        if (!m_scale.IsUnit()) {
+            const CRect r = iScale::WindowRectForClient(0, 0, m_scale(ClientWidth), m_scale(ClientHeight), FrameStyle,
+                                                        m_windowDpi);
+            SetWindowPos(nullptr, 0, 0, r.Width(), r.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     CenterWindow();
     PlayWave("Begin");
     m_setup = new Setup(m_settings);
-
-    {
-        iClientDC dc(this);
-        m_canvas = new iCDC(&dc, CRect(0, 0, ClientWidth, ClientHeight));
-        // A new bitmap holds whatever memory it got; without a background that would show.
-        m_canvas->FillSolidRect(0, 0, ClientWidth, ClientHeight, RGB(0, 0, 0));
-    }
+    ApplyScale();
     // A picture missing from the module stays empty and paints nothing.
     m_background = new iPicture(AfxGetResourceHandle(), "White House");
     for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
@@ -103,13 +111,17 @@ MainFrameWnd::MainFrameWnd()
     m_remarkTimer = 0;
 
     // Children of the frame: its window set deletes them with it.
-    m_votes = new iStaticEx(this, CRect(50, 45, 110, 65), WS_VISIBLE, "Votes");
+    m_votes = new iStaticEx(this, m_scale(votesPlace), WS_VISIBLE, "Votes");
     for (int i = 0; i < ButtonCount; ++i)
-        m_buttons[i] = new CoolPushButton(this, buttonPlaces[i].rect, WS_VISIBLE, buttonPlaces[i].text,
+        m_buttons[i] = new CoolPushButton(this, m_scale(buttonPlaces[i].rect), WS_VISIBLE, buttonPlaces[i].text,
                                           buttonPlaces[i].id);
 
+    for (CoolPushButton* button : m_buttons) {
+        button->font = static_cast<HFONT>(m_buttonFont.m_hObject);
+        button->corner = m_scale(20);
+    }
     m_votes->SetTextColor(RGB(0, 0, 255));
-    m_votes->SetFont(-18, "MS Serif");
+    m_votes->SetFont(-m_scale(18), "MS Serif");
     m_votes->SetFormat(DT_RIGHT);
     // Exit needs no handler: its command closes the application.
     m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
@@ -125,12 +137,12 @@ MainFrameWnd::MainFrameWnd()
     m_balloonTool.uFlags = TTF_TRACK | TTF_TRANSPARENT;
     m_balloonTool.hwnd = m_hWnd;
     m_balloonTool.uId = 0;
-    m_balloonTool.rect = CRect(0, 0, ClientWidth, ClientHeight);
+    m_balloonTool.rect = CRect(0, 0, m_scale(ClientWidth), m_scale(ClientHeight));
     m_balloonTool.hinst = nullptr;
     m_balloonTool.lpszText = const_cast<char*>("This is the tooltip text!");
     if (m_balloon->m_hWnd) {
         m_balloon->AddTool(&m_balloonTool);
-        m_balloon->SetMaxTipWidth(iToolTipCtrl::MaxTipWidth());
+        m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
         // Off between remarks: under Wine relayed mouse moves would pop the tracking tool up.
         m_balloon->Activate(FALSE);
     }
@@ -411,8 +423,8 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     if (m_remarkTimer != 0) return; // the remark showing keeps its two seconds
     if (!m_balloon || list.count <= 0 || list.width <= 0 || list.height <= 0) return;
     CPoint at;
-    at.x = list.x + std::rand() % list.width;
-    at.y = list.y + std::rand() % list.height;
+    at.x = m_scale(list.x + std::rand() % list.width);
+    at.y = m_scale(list.y + std::rand() % list.height);
     ClientToScreen(&at);
     const int index = std::rand() % list.count;
     m_balloonTool.lpszText = const_cast<char*>(list.texts[index]);
@@ -454,6 +466,9 @@ LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_balloon->RelayEvent(&relay);
         }
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         break;
     }
@@ -509,26 +524,40 @@ void MainFrameWnd::DrawScene(CDC* target)
     if (!m_canvas || !target) return;
     const CSize backgroundSize =
         m_background && m_background->IsOpaque() ? m_background->NaturalSize(*m_canvas) : CSize(0, 0);
+    const int width = m_scale(ClientWidth);
+    const int height = m_scale(ClientHeight);
+    // The picture at its own size at 96 DPI, stretched to the scale at any other.
+    const auto drawBackground = [this, width, height](CDC* dc) {
+        if (m_scale.IsUnit()) m_background->Draw(*dc);
+        else m_background->Draw(*dc, CRect(0, 0, width, height));
+    };
     if (backgroundSize.cx >= ClientWidth && backgroundSize.cy >= ClientHeight) {
         // The background hides what the canvas held, so the kept composition is the same picture.
-        if (!m_layer) m_layer = new SceneLayer(m_canvas, ClientWidth, ClientHeight);
+        if (!m_layer) {
+            m_layer = new SceneLayer(m_canvas, width, height);
+            if (!m_scale.IsUnit()) SmoothStretch(m_layer->Canvas());
+        }
         CRect client;
         GetClientRect(&client);
-        const int top = client.Height() - 220;
         m_layer->Update(
-            m_stacks, client.Height(), [this](CDC* dc) { m_background->Draw(*dc); },
+            m_stacks, client.Height(), drawBackground,
             [this](CDC* dc, int side, const DealtCard& card) { DrawCard(dc, side, card.code, card.dx, card.dy); },
-            [top](int side, const DealtCard& card) {
-                const int left = (side == 0 ? 152 : 328) + card.dx;
-                return CRect(left, top + card.dy, left + CardWidth, top + card.dy + CardHeight);
-            });
+            [this](int side, const DealtCard& card) { return CardRect(side, card.dx, card.dy); });
         m_layer->CopyTo(m_canvas);
     } else {
-        if (m_background && m_background->IsLoaded()) m_background->Draw(*m_canvas);
+        if (m_background && m_background->IsLoaded()) drawBackground(m_canvas);
         for (int side = 0; side < 2; ++side)
             for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
     }
-    if (m_flag && m_flag->IsLoaded()) m_flag->Draw(*m_canvas, CPoint(312, 110 - 8 * m_flagPos));
+    if (m_flag && m_flag->IsLoaded()) {
+        const CPoint at(312, 110 - 8 * m_flagPos);
+        if (m_scale.IsUnit()) {
+            m_flag->Draw(*m_canvas, at);
+        } else {
+            const CSize size = m_flag->NaturalSize(*m_canvas);
+            m_flag->Draw(*m_canvas, m_scale(CRect(at, size)));
+        }
+    }
     // The frame does not clip its children, so keep the copy off the visible ones.
     const int saved = ::SaveDC(*target);
     CWnd* children[1 + ButtonCount] = { m_votes };
@@ -544,15 +573,111 @@ void MainFrameWnd::DrawScene(CDC* target)
     ::RestoreDC(*target, saved);
 }
 
+CRect MainFrameWnd::CardRect(int side, int dx, int dy) const
+{
+    // The client height is taken from the window at that moment, in 96-DPI pixels.
+    CRect client;
+    ::GetClientRect(m_hWnd, &client);
+    const int left = (side == 0 ? 152 : 328) + dx;
+    const int top = m_scale.Unscale(client.Height()) - 220 + dy;
+    return m_scale(CRect(left, top, left + CardWidth, top + CardHeight));
+}
+
 void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)
 {
     if (!dc || code < 0 || code >= CardKinds) return;
-    CRect client;
-    GetClientRect(&client);
-    const int left = (side == 0 ? 152 : 328) + dx;
-    const int top = client.Height() - 220 + dy;
-    dc->RoundRect(left, top, left + CardWidth, top + CardHeight, 20, 20);
-    const CRect face(left + 12, top + 12, left + CardWidth - 12, top + CardHeight - 12);
+    const CRect card = CardRect(side, dx, dy);
+    if (m_scale.IsUnit()) {
+        dc->RoundRect(card.left, card.top, card.right, card.bottom, 20, 20);
+    } else {
+        // The outline as thick at the scale as the one pixel at 96 DPI.
+        CPen pen(PS_SOLID, m_scale(1), RGB(0, 0, 0));
+        CScopedSelect outline(*dc, pen.m_hObject);
+        dc->RoundRect(card.left, card.top, card.right, card.bottom, m_scale(20), m_scale(20));
+    }
+    const CRect face(card.left + m_scale(12), card.top + m_scale(12), card.right - m_scale(12),
+                     card.bottom - m_scale(12));
     iPicture* picture = m_cards[code];
     if (picture && picture->IsLoaded()) picture->Draw(*dc, face);
+}
+
+int MainFrameWnd::FittingDpi(int dpi, const RECT& place) const
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
+    const CRect work(monitor.rcWork);
+    // Never below half of 96 DPI: a smaller game is no longer one to play.
+    for (int fit = dpi; fit > 48; --fit) {
+        const iScale scale(fit);
+        const CRect r = iScale::WindowRectForClient(0, 0, scale(ClientWidth), scale(ClientHeight), FrameStyle, dpi);
+        if (r.Width() <= work.Width() && r.Height() <= work.Height()) return fit;
+    }
+    return std::min(dpi, 48);
+}
+
+void MainFrameWnd::SmoothStretch(CDC* dc)
+{
+    ::SetStretchBltMode(*dc, HALFTONE);
+    ::SetBrushOrgEx(*dc, 0, 0, nullptr);
+}
+
+void MainFrameWnd::ApplyScale()
+{
+    const int width = m_scale(ClientWidth);
+    const int height = m_scale(ClientHeight);
+    delete m_layer;
+    m_layer = nullptr;
+    delete m_canvas;
+    {
+        iClientDC dc(this);
+        m_canvas = new iCDC(&dc, CRect(0, 0, width, height));
+        // A new bitmap holds whatever memory it got; without a background that would show.
+        m_canvas->FillSolidRect(0, 0, width, height, RGB(0, 0, 0));
+    }
+    // Pictures stretched past 96 DPI are smoothed, not blown up pixel by pixel.
+    if (!m_scale.IsUnit()) SmoothStretch(m_canvas);
+    if (m_votes) {
+        m_votes->MoveWindow(m_scale(votesPlace), FALSE);
+        m_votes->SetFont(-m_scale(18), "MS Serif");
+    }
+    m_buttonFont.DeleteObject();
+    if (!m_scale.IsUnit())
+        m_buttonFont.CreateFont(m_scale(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
+    for (int i = 0; i < ButtonCount; ++i) {
+        if (!m_buttons[i]) continue;
+        m_buttons[i]->MoveWindow(m_scale(buttonPlaces[i].rect), FALSE);
+        m_buttons[i]->font = static_cast<HFONT>(m_buttonFont.m_hObject);
+        m_buttons[i]->corner = m_scale(20);
+    }
+    if (m_balloon && m_balloon->m_hWnd) {
+        m_balloonTool.rect = CRect(0, 0, width, height);
+        m_balloon->SetToolInfo(&m_balloonTool);
+        m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
+    }
+}
+
+void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
+{
+    if (dpi <= 0) return;
+    CRect place;
+    GetWindowRect(&place);
+    if (suggested) place = *suggested;
+    m_windowDpi = dpi;
+    m_scale = iScale(FittingDpi(dpi, place));
+    if (m_scale.Dpi() != dpi) {
+        // The suggestion is too big for this monitor: the largest game that fits, kept on it.
+        const CRect r = iScale::WindowRectForClient(0, 0, m_scale(ClientWidth), m_scale(ClientHeight), FrameStyle, dpi);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoA(::MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
+        const int x = std::max(monitor.rcWork.left, std::min<LONG>(place.left, monitor.rcWork.right - r.Width()));
+        const int y = std::max(monitor.rcWork.top, std::min<LONG>(place.top, monitor.rcWork.bottom - r.Height()));
+        place = CRect(x, y, x + r.Width(), y + r.Height());
+    }
+    SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyScale();
+    Invalidate(FALSE);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

@@ -8,6 +8,7 @@
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
+#include "iScale.h"
 #include "iStaticEx.h"
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
@@ -64,8 +65,13 @@ public:
     bool IsWinner() const { return m_isWinner; }
     iCDC* Canvas() const { return m_canvas; }
     iToolTipCtrl* Balloon() const { return m_balloon; }
+    iStaticEx* VotesDisplay() const { return m_votes; }
     bool RemarkShowing() const { return m_remarkTimer != 0; }
     const char* RemarkText() const { return m_balloonTool.lpszText; }
+    // The scale the scene is drawn at: the window's DPI, or less where that would not fit.
+    const iScale& Scale() const { return m_scale; }
+    // Where a card of a stack lies in the window, at the scale.
+    CRect CardRect(int side, int dx, int dy) const;
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -84,8 +90,16 @@ protected:
 private:
     class ModalScope;
     void ShowButtons(bool show);
+    // The largest DPI up to the given one at which the whole window fits its monitor's work area.
+    int FittingDpi(int dpi, const RECT& place) const;
+    // Canvas, children and balloon at the scale; the scene is drawn anew.
+    void ApplyScale();
+    void OnDpiChanged(int dpi, const RECT* suggested);
+    static void SmoothStretch(CDC* dc);
     void Refill();
 
+    iScale m_scale;
+    int m_windowDpi = 96;
     Settings m_settings;
     Setup* m_setup = nullptr;
     iCDC* m_canvas = nullptr;
@@ -97,6 +111,8 @@ private:
     UINT_PTR m_remarkTimer = 0;
     iStaticEx* m_votes = nullptr;
     CoolPushButton* m_buttons[ButtonCount] = {};
+    // The buttons' text at a scale past 96 DPI, where the bitmap system font cannot follow.
+    CFont m_buttonFont;
 
     Deck m_deck;
     int32_t m_currentCard = -1;

@@ -15,6 +15,9 @@ public:
     UINT_PTR timer = 0;
     int hot = 0;
     int pressed = 0;
+    // Drawn in this font when set (not owned), else in the parent's; corners of this ellipse.
+    HFONT font = nullptr;
+    int corner = 20;
 
     static const UINT_PTR HoverTimer = 1;
     static const UINT HoverPeriod = 50;

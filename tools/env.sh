@@ -7,7 +7,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 votaroo_start_display() {
   if [ -n "$DISPLAY" ] && xdpyinfo >/dev/null 2>&1; then return; fi
   local fifo; fifo=$(mktemp -u); mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${VOTAROO_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   VOTAROO_XVFB=$!
   local n; read -r n <"$fifo"; rm -f "$fifo"
   export DISPLAY=":$n"
@@ -56,8 +56,10 @@ votaroo_leave() {
 }
 
 # The game's window, waited for up to 30 s: its id in main, its geometry (X, Y, WIDTH,
-# HEIGHT), its frame's border and its client area's origin (cx, cy). Without a window
-# manager Wine draws the frame itself: equal borders, the caption on top. False when none came.
+# HEIGHT), its frame's border and its client area's origin (cx, cy), and the client area's
+# size (cw, ch): 640 x 480 at 96 DPI, scaled at the prefix's DPI when VOTAROO_DPI names it.
+# Without a window manager Wine draws the frame itself: equal borders, the caption on top.
+# False when none came.
 votaroo_game_window() {
   local end=$((SECONDS + 60)) now= before=
   main=
@@ -80,9 +82,12 @@ votaroo_game_window() {
     return 1
   fi
   eval "$now"
-  border=$(((WIDTH - 640) / 2))
+  local dpi=${VOTAROO_DPI:-96}
+  cw=$(((640 * dpi + 48) / 96))
+  ch=$(((480 * dpi + 48) / 96))
+  border=$(((WIDTH - cw) / 2))
   cx=$((X + border))
-  cy=$((Y + HEIGHT - 480 - border))
+  cy=$((Y + HEIGHT - ch - border))
 }
 
 # 32-bit programs need two things: a kernel that runs 32-bit Linux code, and the 32-bit Wine.

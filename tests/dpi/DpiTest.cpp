@@ -1,0 +1,218 @@
+// The game window, its dialogs and the common controls at the DPI of the prefix the test runs in
+// (VOTAROO_TEST_DPI, set by dpi.sh beside the prefix's LogPixels).
+#include "GameWindowFixture.h"
+#include "HelpDialog.h"
+#include "iCollectionDialog.h"
+#include <shlwapi.h>
+#include <cctype>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace game_testing;
+
+namespace {
+
+int ExpectedDpi()
+{
+    const char* dpi = std::getenv("VOTAROO_TEST_DPI");
+    return dpi ? std::atoi(dpi) : 96;
+}
+
+struct Place {
+    const char* text;
+    RECT rect;
+};
+// The buttons' places in 96-DPI pixels.
+const Place buttons[] = {
+    { "Start", { 540, 20, 620, 50 } }, { "Setup", { 540, 60, 620, 90 } },  { "About", { 540, 100, 620, 130 } },
+    { "Upload", { 540, 140, 620, 170 } }, { "Help", { 540, 180, 620, 210 } }, { "Exit", { 540, 430, 620, 460 } },
+};
+
+CRect ClientOf(HWND window)
+{
+    CRect r;
+    ::GetClientRect(window, &r);
+    return r;
+}
+
+HWND ChildAt(HWND parent, POINT at) { return ::ChildWindowFromPointEx(parent, at, CWP_SKIPINVISIBLE); }
+
+class DpiGame : public GameWindowTest {};
+
+} // namespace
+
+TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
+{
+    const int dpi = ExpectedDpi();
+    const iScale s(dpi);
+    ASSERT_EQ(wnd->Scale().Dpi(), dpi) << "the window's DPI, and the whole game fits the screen";
+    const CRect client = ClientOf(wnd->m_hWnd);
+    EXPECT_NEAR(client.Width(), 640 * dpi / 96, 1);
+    EXPECT_NEAR(client.Height(), 480 * dpi / 96, 1);
+    EXPECT_EQ(wnd->Canvas()->area.Width(), s(640));
+    EXPECT_EQ(wnd->Canvas()->area.Height(), s(480));
+
+    // A click at the scaled place of every control lands on that control, as at 96 DPI.
+    for (const Place& place : buttons) {
+        SCOPED_TRACE(place.text);
+        const CRect r(place.rect);
+        EXPECT_EQ(ChildAt(wnd->m_hWnd, s(r.CenterPoint())), Button(place.text));
+        EXPECT_EQ(ChildAt(wnd->m_hWnd, s(CPoint(r.left + 2, r.top + 2))), Button(place.text));
+        EXPECT_EQ(ChildAt(wnd->m_hWnd, s(CPoint(r.right + 3, r.bottom + 3))), wnd->m_hWnd);
+    }
+    HWND votes = ::FindWindowExA(wnd->m_hWnd, nullptr, "Static", nullptr);
+    EXPECT_EQ(ChildAt(wnd->m_hWnd, s(CPoint(80, 55))), votes);
+    EXPECT_EQ(ChildAt(wnd->m_hWnd, s(CPoint(300, 200))), wnd->m_hWnd) << "the scene: an answer in play";
+
+    // The votes in a font made at the DPI, never a stretched one.
+    HFONT font = static_cast<HFONT>(wnd->VotesDisplay()->font.m_hObject);
+    ASSERT_NE(font, nullptr);
+    LOGFONTA lf{};
+    ::GetObjectA(font, sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -s(18));
+
+    // The first two cards lie straight: black outline, white margin, face inside, at the scale.
+    Start();
+    ASSERT_EQ(wnd->Stack(0).size(), 1u);
+    CDC* canvas = wnd->Canvas();
+    wnd->DrawScene(canvas); // composes on the canvas, then copies it onto itself
+    const int midY = s(360);
+    EXPECT_EQ(canvas->GetPixel(s(152), midY), RGB(0, 0, 0));
+    EXPECT_EQ(canvas->GetPixel(s(152) + s(6), midY), RGB(255, 255, 255));
+    EXPECT_EQ(canvas->GetPixel(s(288) - 1, midY), RGB(0, 0, 0));
+    EXPECT_EQ(canvas->GetPixel(s(220), s(260)), RGB(0, 0, 0));
+    EXPECT_EQ(canvas->GetPixel(s(220), s(260) + s(6)), RGB(255, 255, 255));
+
+    // A click in the scene at a scaled place is an answer.
+    while (wnd->GameRunning() && wnd->RegularDeals() == 0) Tick();
+    TraceReader trace;
+    Click(s(300), s(200));
+    bool answered = false;
+    for (const std::string& m : trace.NewMessages()) answered = answered || m == "MainFrameWnd::DoGameMatch";
+    EXPECT_TRUE(answered);
+}
+
+// Sent to a game in play: it moves to the suggested rectangle at the new scale and plays on.
+TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
+{
+    Start();
+    for (int i = 0; i < 6; ++i) PlayOne();
+    ASSERT_TRUE(wnd->GameRunning());
+    const int before = wnd->DealCount();
+    const int flag = wnd->FlagPos();
+    const int votes = wnd->TotalVotes();
+
+    const int dpi = ExpectedDpi() == 120 ? 144 : 120;
+    const iScale s(dpi);
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(wnd->m_hWnd, GWL_STYLE));
+    const CRect suggested = iScale::WindowRectForClient(20, 30, s(640), s(480), style, dpi);
+    ::SendMessageA(wnd->m_hWnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    CRect now;
+    ::GetWindowRect(wnd->m_hWnd, &now);
+    EXPECT_EQ(now, suggested);
+    EXPECT_EQ(wnd->Scale().Dpi(), dpi);
+    EXPECT_EQ(wnd->Canvas()->area.Width(), s(640));
+    CRect start;
+    ::GetWindowRect(Button("Exit"), &start);
+    EXPECT_EQ(CRect(start).Size(), s(CRect(540, 430, 620, 460)).Size());
+    // Nothing of the game is lost: the deal, the flag, the votes, the timer.
+    EXPECT_TRUE(wnd->GameRunning());
+    EXPECT_EQ(wnd->DealCount(), before);
+    EXPECT_EQ(wnd->FlagPos(), flag);
+    EXPECT_EQ(wnd->TotalVotes(), votes);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > before; }, 10000))
+        << "the deal timer runs on";
+    const DealtCard& top = wnd->Stack(0).size() ? wnd->Stack(0).back() : DealtCard{ -1, 0, 0 };
+    const CRect card = wnd->CardRect(0, top.dx, top.dy);
+    EXPECT_EQ(card.Width(), s(136));
+
+    // A scale whose window the screen cannot hold: the largest that fits, all of it on the work area.
+    const int huge = 960;
+    CRect tooBig = suggested;
+    tooBig.right = tooBig.left + 640 * 10;
+    tooBig.bottom = tooBig.top + 480 * 10;
+    ::SendMessageA(wnd->m_hWnd, WM_DPICHANGED, MAKEWPARAM(huge, huge), reinterpret_cast<LPARAM>(&tooBig));
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    ::GetWindowRect(wnd->m_hWnd, &now);
+    EXPECT_LT(wnd->Scale().Dpi(), huge);
+    EXPECT_GT(wnd->Scale().Dpi(), 48);
+    EXPECT_GE(now.left, work.left);
+    EXPECT_GE(now.top, work.top);
+    EXPECT_LE(now.right, work.right);
+    EXPECT_LE(now.bottom, work.bottom);
+    const iScale fit(wnd->Scale().Dpi() + 1);
+    EXPECT_GT(iScale::WindowRectForClient(0, 0, fit(640), fit(480), style, huge).Height(), work.bottom - work.top)
+        << "one more step would not fit";
+    EXPECT_TRUE(wnd->GameRunning());
+}
+
+TEST(DpiDialogs, SetupAndHelpCutNoText)
+{
+    CFrameWnd* frame = new CFrameWnd;
+    frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
+    Settings settings;
+    ::Setup setup(settings);
+    iCollectionDialog* d = new iCollectionDialog(frame, CRect(0, 0, 400, 200),
+                                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
+                                                 "Setup", -1, &setup);
+    ASSERT_NE(d->m_hWnd, nullptr);
+    auto cut = testing_support::CutTexts(d->m_hWnd);
+    EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    // Both buttons and every row inside the dialog, none over another.
+    CRect client;
+    ::GetClientRect(d->m_hWnd, &client);
+    std::vector<CRect> placed;
+    std::vector<std::string> names;
+    for (HWND c = ::GetWindow(d->m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        char text[64] = "";
+        ::GetWindowTextA(c, text, sizeof text);
+        ::GetClassNameA(c, cls, sizeof cls);
+        CRect r;
+        ::GetWindowRect(c, &r);
+        ::MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        if (std::string(cls) == "ComboBox") r.bottom = r.top + d->builder->choiceHeight; // the list drops down
+        const std::string name = std::string(cls) + " \"" + text + "\"";
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << name;
+        for (size_t i = 0; i < placed.size(); ++i) {
+            CRect overlap;
+            EXPECT_FALSE(::IntersectRect(&overlap, &r, &placed[i])) << name << " over " << names[i];
+        }
+        placed.push_back(r);
+        names.push_back(name);
+    }
+    delete d;
+    {
+        HelpDialog help(frame, "Votaroo!");
+        cut = testing_support::CutTexts(help.m_hWnd);
+        EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    }
+    frame->DestroyWindow();
+}
+
+// The manifest's dependency is honoured: the process runs on Common Controls 6. Windows says so
+// in DllGetVersion; Wine 8 answers 5.81 from every copy, so there the copy must be the one of the
+// 6.0 side-by-side assembly, which only the dependency makes the process load.
+TEST(DpiProcess, CommonControlsSixAreLoaded)
+{
+    HMODULE comctl = ::GetModuleHandleA("comctl32.dll");
+    ASSERT_NE(comctl, nullptr);
+    const auto getVersion =
+        reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(::GetProcAddress(comctl, "DllGetVersion")));
+    ASSERT_NE(getVersion, nullptr);
+    DLLVERSIONINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_EQ(getVersion(&info), S_OK);
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(comctl, path, sizeof path);
+    std::string lower(path);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool assemblySix = lower.find("\\winsxs\\") != std::string::npos &&
+                             lower.find("microsoft.windows.common-controls_6595b64144ccf1df_6.") != std::string::npos;
+    const bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    if (underWine) EXPECT_TRUE(info.dwMajorVersion >= 6 || assemblySix) << path;
+    else EXPECT_GE(info.dwMajorVersion, 6u) << path;
+}

@@ -1,0 +1,60 @@
+#!/bin/bash
+# The game at 96, 120, 144 and 192 DPI: the test program in a prefix whose LogPixels is that DPI,
+# then the real program started there, its Start clicked at the scaled place, and shot.
+# usage: dpi.sh dpi_tests.exe votaroo.exe outdir [dpi...]
+tests=$(readlink -f "$1")
+exe=$(readlink -f "$2")
+mkdir -p "$3"
+out=$(readlink -f "$3")
+shift 3
+dpis=("$@")
+[ ${#dpis[@]} -gt 0 ] || dpis=(96 120 144 192)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# A prefix of its own, and a display of its own large enough for the game at 192 DPI.
+export WINEPREFIX="$out/prefix"
+export VOTAROO_SCREEN=2560x1600
+unset DISPLAY
+source "$root/tools/env.sh"
+votaroo_e2e
+mkdir -p "$WINEPREFIX/drive_c/TMP"
+
+failed=0
+fail() { echo "FAIL at $dpi DPI: $*"; import -window root "$out/failure-$dpi.png" 2>/dev/null; failed=1; }
+set_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    /usr/lib/wine/wine64 reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  done
+  # Each process reads the DPI when it starts; a fresh server makes sure nothing is kept.
+  timeout 60 /usr/lib/wine/wineserver -w
+}
+
+for dpi in "${dpis[@]}"; do
+  echo "-- $dpi DPI"
+  set_dpi "$dpi"
+  VOTAROO_TEST_DPI=$dpi "$root/tools/wine-run.sh" "$tests" >"$out/tests-$dpi.txt" 2>&1 ||
+    { cat "$out/tests-$dpi.txt"; fail "the test program"; }
+  grep -a "PASSED\|FAILED" "$out/tests-$dpi.txt"
+
+  rm -f "$WINEPREFIX/drive_c/TMP/TRACE.QRV"
+  "$root/tools/wine-run.sh" "$exe" >"$out/wine-$dpi.log" 2>&1 &
+  game=$!
+  votaroo_started $game
+  if VOTAROO_DPI=$dpi votaroo_game_window; then
+    # The frame is only its border and caption: the client area takes the rest at the scale.
+    [ "$border" -ge 0 ] && [ "$border" -le $((8 * dpi / 96 + 1)) ] || fail "frame ${WIDTH}x${HEIGHT} for ${cw}x${ch}"
+    sleep 1
+    import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/game-$dpi.png" || fail "screenshot"
+    xdotool mousemove $((cx + 580 * dpi / 96)) $((cy + 35 * dpi / 96)) click 1
+    votaroo_at_least 20 2 votaroo_deals || fail "Start clicked at its scaled place dealt no cards"
+    xdotool mousemove $((cx + 5)) $((cy + ch - 5))
+    sleep 1
+    import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/in-play-$dpi.png" || fail "screenshot in play"
+  else
+    fail "no game window"
+  fi
+  kill $game 2>/dev/null
+  wait $game 2>/dev/null
+done
+set_dpi 96
+exit $failed
