@@ -1,6 +1,7 @@
 // The game window, its dialogs and the common controls at the DPI of the prefix the test runs in
 // (VOTAROO_TEST_DPI, set by dpi.sh beside the prefix's LogPixels).
 #include "GameWindowFixture.h"
+#include "CardNames.h"
 #include "HelpDialog.h"
 #include "iCollectionDialog.h"
 #include <shlwapi.h>
@@ -91,6 +92,50 @@ TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
     bool answered = false;
     for (const std::string& m : trace.NewMessages()) answered = answered || m == "MainFrameWnd::DoGameMatch";
     EXPECT_TRUE(answered);
+}
+
+// Past 96 DPI every picture comes from its double-size art, which the game never blows up: at
+// 192 DPI a card's face is that art pixel for pixel. At 96 DPI the game keeps its own art.
+TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
+{
+    const int dpi = ExpectedDpi();
+    const iScale s(dpi);
+    const int twice = dpi > 96 ? 2 : 1;
+    HDC screen = ::GetDC(nullptr);
+    const auto pixels = [screen](const iPicture* p) { return p && p->IsLoaded() ? p->NaturalSize(screen) : CSize(); };
+    EXPECT_NEAR(pixels(wnd->SceneArt()).cx, 640 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->SceneArt()).cy, 480 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->FlagArt()).cx, 30 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->FlagArt()).cy, 22 * twice, 1);
+    for (int code = 0; code < CardKinds; ++code) {
+        SCOPED_TRACE(CardNames[code]);
+        const CSize size = pixels(wnd->CardArt(code));
+        EXPECT_NEAR(size.cx, twice == 2 ? 224 : code == WildCard ? 89 : 107, 1);
+        EXPECT_NEAR(size.cy, twice == 2 ? 352 : code == WildCard ? 154 : 170, 1);
+    }
+    ::ReleaseDC(nullptr, screen);
+    if (dpi != 192) return;
+
+    Start();
+    ASSERT_EQ(wnd->Stack(0).size(), 1u);
+    const DealtCard card = wnd->Stack(0)[0];
+    CDC* canvas = wnd->Canvas();
+    wnd->DrawScene(canvas);
+    const CRect place = wnd->CardRect(0, card.dx, card.dy);
+    const CPoint face(place.left + s(12), place.top + s(12));
+    const iPicture* art = wnd->CardArt(card.code);
+    ASSERT_TRUE(art && art->IsLoaded());
+    CDC own;
+    own.CreateCompatibleDC(canvas);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(*canvas, 224, 352);
+    CScopedSelect selected(own, bitmap.m_hObject);
+    ASSERT_EQ(art->picture->Render(own, 0, 0, 224, 352, 0, art->GetHeight(), art->GetWidth(), -art->GetHeight(), nullptr),
+              S_OK);
+    int differ = 0;
+    for (int y = 0; y < 352; ++y)
+        for (int x = 0; x < 224; ++x) differ += canvas->GetPixel(face.x + x, face.y + y) != own.GetPixel(x, y);
+    EXPECT_EQ(differ, 0) << "pixels of the face that are not its art's";
 }
 
 // Sent to a game in play: it moves to the suggested rectangle at the new scale and plays on.
