@@ -2,7 +2,9 @@
 // (VOTAROO_TEST_DPI, set by dpi.sh beside the prefix's LogPixels).
 #include "GameWindowFixture.h"
 #include "CardNames.h"
+#include "AboutDialog.h"
 #include "HelpDialog.h"
+#include "iStaticHyperLink.h"
 #include "iCollectionDialog.h"
 #include <shlwapi.h>
 #include <cctype>
@@ -234,6 +236,73 @@ TEST(DpiDialogs, SetupAndHelpCutNoText)
         HelpDialog help(frame, "Votaroo!");
         cut = testing_support::CutTexts(help.m_hWnd);
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    }
+    frame->DestroyWindow();
+}
+
+// Past 96 DPI Help and About are set in a face made at the DPI (at 96 they keep the System font):
+// every text whole, nothing over anything else, and each link's text inside its window, where a
+// click at the text lands on the link.
+TEST(DpiDialogs, HelpAndAboutInAFontAtTheDpi)
+{
+    const int dpi = ExpectedDpi();
+    CFrameWnd* frame = new CFrameWnd;
+    frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
+    {
+        HelpDialog help(frame, "Votaroo!");
+        AboutDialog about(frame, "Votaroo!", 1, 0, 0);
+        for (HWND dialog : { help.m_hWnd, about.m_hWnd }) {
+            char title[64] = "";
+            ::GetWindowTextA(dialog, title, sizeof title);
+            SCOPED_TRACE(title);
+            const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0));
+            if (dpi == 96) {
+                EXPECT_EQ(font, nullptr);
+            } else {
+                LOGFONTA lf{};
+                ASSERT_TRUE(font && ::GetObjectA(font, sizeof lf, &lf));
+                EXPECT_EQ(lf.lfHeight, -::MulDiv(iDialog::SystemSizedPoints, dpi, 72));
+                EXPECT_STREQ(lf.lfFaceName, iDialog::SystemSizedFace);
+            }
+            const auto cut = testing_support::CutTexts(dialog);
+            EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+        }
+        // The texts of About, each clear of the others.
+        std::vector<CRect> placed;
+        for (CWnd* text : std::initializer_list<CWnd*>{ about.version, about.about, about.links[0], about.links[1],
+                                                       about.links[2] }) {
+            char shown[256] = "";
+            ::GetWindowTextA(text->m_hWnd, shown, sizeof shown);
+            SCOPED_TRACE(shown);
+            CRect r;
+            ::GetWindowRect(text->m_hWnd, &r);
+            ::MapWindowPoints(nullptr, about.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+            for (const CRect& other : placed) {
+                CRect overlap;
+                EXPECT_FALSE(::IntersectRect(&overlap, &r, &other));
+            }
+            placed.push_back(r);
+        }
+        for (iStaticHyperLink* link : about.links) {
+            char shown[128] = "";
+            ::GetWindowTextA(link->m_hWnd, shown, sizeof shown);
+            SCOPED_TRACE(shown);
+            CRect measured(0, 0, 0, 0);
+            HDC dc = ::GetDC(link->m_hWnd);
+            HFONT drawn = link->font.m_hObject ? static_cast<HFONT>(link->font.m_hObject)
+                                               : reinterpret_cast<HFONT>(::SendMessageA(link->m_hWnd, WM_GETFONT, 0, 0));
+            HGDIOBJ before = ::SelectObject(dc, drawn ? drawn : ::GetStockObject(SYSTEM_FONT));
+            ::DrawTextA(dc, shown, -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+            ::SelectObject(dc, before);
+            ::ReleaseDC(link->m_hWnd, dc);
+            CRect r;
+            ::GetWindowRect(link->m_hWnd, &r);
+            ::MapWindowPoints(nullptr, about.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_GE(r.Width(), measured.Width()) << "the link's text cut at the right";
+            EXPECT_GE(r.Height(), measured.Height()) << "the link's text cut at the bottom";
+            const CPoint onText(r.left + measured.Width() / 2, r.top + measured.Height() / 2);
+            EXPECT_EQ(::ChildWindowFromPointEx(about.m_hWnd, onText, CWP_SKIPINVISIBLE), link->m_hWnd);
+        }
     }
     frame->DestroyWindow();
 }
