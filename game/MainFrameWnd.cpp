@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #define GAME_TRACE(...) Trace(0, __FILE__, __LINE__, __VA_ARGS__)
 
@@ -20,6 +21,11 @@ const int ClientHeight = 480;
 const DWORD FrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const int CardWidth = 136;
 const int CardHeight = 200;
+// The white margin between a card's outline and its face.
+const int FaceMargin = 12;
+// The flag as it rides the staff at 96 DPI.
+const int FlagWidth = 30;
+const int FlagHeight = 22;
 const RECT votesPlace = { 50, 45, 110, 65 };
 
 struct ButtonPlace {
@@ -107,6 +113,7 @@ MainFrameWnd::MainFrameWnd()
     m_background = new iPicture(AfxGetResourceHandle(), "White House");
     for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
     m_flag = new iPicture(AfxGetResourceHandle(), "Flag");
+    PrepareArt();
     m_balloon = new iToolTipCtrl(this, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
     m_remarkTimer = 0;
 
@@ -154,11 +161,17 @@ MainFrameWnd::~MainFrameWnd()
     delete m_balloon;
     m_balloon = nullptr;
     delete m_flag;
+    delete m_flag2x;
     for (iPicture*& card : m_cards) {
         delete card;
         card = nullptr;
     }
+    for (iPicture*& card : m_cards2x) {
+        delete card;
+        card = nullptr;
+    }
     delete m_background;
+    delete m_background2x;
     delete m_layer;
     delete m_canvas;
     delete m_setup;
@@ -526,12 +539,13 @@ void MainFrameWnd::DrawScene(CDC* target)
         m_background && m_background->IsOpaque() ? m_background->NaturalSize(*m_canvas) : CSize(0, 0);
     const int width = m_scale(ClientWidth);
     const int height = m_scale(ClientHeight);
+    const iPicture* scene = SceneArt();
     // The picture at its own size at 96 DPI, stretched to the scale at any other.
-    const auto drawBackground = [this, width, height](CDC* dc) {
-        if (m_scale.IsUnit()) m_background->Draw(*dc);
-        else m_background->Draw(*dc, CRect(0, 0, width, height));
+    const auto drawBackground = [this, scene, width, height](CDC* dc) {
+        if (m_scale.IsUnit()) scene->Draw(*dc);
+        else scene->Draw(*dc, CRect(0, 0, width, height));
     };
-    if (backgroundSize.cx >= ClientWidth && backgroundSize.cy >= ClientHeight) {
+    if (backgroundSize.cx >= ClientWidth && backgroundSize.cy >= ClientHeight && scene && scene->IsOpaque()) {
         // The background hides what the canvas held, so the kept composition is the same picture.
         if (!m_layer) {
             m_layer = new SceneLayer(m_canvas, width, height);
@@ -545,18 +559,15 @@ void MainFrameWnd::DrawScene(CDC* target)
             [this](int side, const DealtCard& card) { return CardRect(side, card.dx, card.dy); });
         m_layer->CopyTo(m_canvas);
     } else {
-        if (m_background && m_background->IsLoaded()) drawBackground(m_canvas);
+        if (scene && scene->IsLoaded()) drawBackground(m_canvas);
         for (int side = 0; side < 2; ++side)
             for (const DealtCard& card : m_stacks[side]) DrawCard(m_canvas, side, card.code, card.dx, card.dy);
     }
-    if (m_flag && m_flag->IsLoaded()) {
+    const iPicture* flag = FlagArt();
+    if (flag && flag->IsLoaded()) {
         const CPoint at(312, 110 - 8 * m_flagPos);
-        if (m_scale.IsUnit()) {
-            m_flag->Draw(*m_canvas, at);
-        } else {
-            const CSize size = m_flag->NaturalSize(*m_canvas);
-            m_flag->Draw(*m_canvas, m_scale(CRect(at, size)));
-        }
+        if (m_scale.IsUnit()) flag->Draw(*m_canvas, at);
+        else flag->Draw(*m_canvas, CRect(m_scale(at), FlagSize()));
     }
     // The frame does not clip its children, so keep the copy off the visible ones.
     const int saved = ::SaveDC(*target);
@@ -580,7 +591,46 @@ CRect MainFrameWnd::CardRect(int side, int dx, int dy) const
     ::GetClientRect(m_hWnd, &client);
     const int left = (side == 0 ? 152 : 328) + dx;
     const int top = m_scale.Unscale(client.Height()) - 220 + dy;
-    return m_scale(CRect(left, top, left + CardWidth, top + CardHeight));
+    // Placed at the scale but sized once, so every card's face has the size its art was made at.
+    return CRect(m_scale(CPoint(left, top)), CSize(m_scale(CardWidth), m_scale(CardHeight)));
+}
+
+const iPicture* MainFrameWnd::CardArt(int code) const
+{
+    if (code < 0 || code >= CardKinds) return nullptr;
+    return Art(m_cards[code], m_cards2x[code]);
+}
+
+const iPicture* MainFrameWnd::Art(const iPicture* normal, const iPicture* large) const
+{
+    // Scaled down from twice the size, never blown up from the 96-DPI pixels.
+    return m_scale.Dpi() > 96 && large && large->IsLoaded() ? large : normal;
+}
+
+CSize MainFrameWnd::FaceSize() const
+{
+    return CSize(m_scale(CardWidth - 2 * FaceMargin), m_scale(CardHeight - 2 * FaceMargin));
+}
+
+CSize MainFrameWnd::FlagSize() const { return CSize(m_scale(FlagWidth), m_scale(FlagHeight)); }
+
+void MainFrameWnd::PrepareArt()
+{
+    if (!m_canvas) return;
+    if (m_scale.Dpi() > 96 && !m_flag2x) {
+        HINSTANCE module = AfxGetResourceHandle();
+        m_background2x = new iPicture(module, "White House@2x");
+        for (int code = 0; code < CardKinds; ++code)
+            m_cards2x[code] = new iPicture(module, (std::string(CardNames[code]) + "@2x").c_str());
+        m_flag2x = new iPicture(module, "Flag@2x");
+    }
+    for (int code = 0; code < CardKinds; ++code)
+        if (const iPicture* card = CardArt(code)) card->Prepare(*m_canvas, FaceSize());
+    if (const iPicture* scene = SceneArt())
+        scene->Prepare(*m_canvas, m_scale.IsUnit() ? scene->NaturalSize(*m_canvas)
+                                                   : CSize(m_scale(ClientWidth), m_scale(ClientHeight)));
+    if (const iPicture* flag = FlagArt())
+        flag->Prepare(*m_canvas, m_scale.IsUnit() ? flag->NaturalSize(*m_canvas) : FlagSize());
 }
 
 void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)
@@ -595,9 +645,8 @@ void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy)
         CScopedSelect outline(*dc, pen.m_hObject);
         dc->RoundRect(card.left, card.top, card.right, card.bottom, m_scale(20), m_scale(20));
     }
-    const CRect face(card.left + m_scale(12), card.top + m_scale(12), card.right - m_scale(12),
-                     card.bottom - m_scale(12));
-    iPicture* picture = m_cards[code];
+    const CRect face(CPoint(card.left + m_scale(FaceMargin), card.top + m_scale(FaceMargin)), FaceSize());
+    const iPicture* picture = CardArt(code);
     if (picture && picture->IsLoaded()) picture->Draw(*dc, face);
 }
 
@@ -656,6 +705,7 @@ void MainFrameWnd::ApplyScale()
         m_balloon->SetToolInfo(&m_balloonTool);
         m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
     }
+    PrepareArt();
 }
 
 void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)

@@ -72,6 +72,10 @@ public:
     const iScale& Scale() const { return m_scale; }
     // Where a card of a stack lies in the window, at the scale.
     CRect CardRect(int side, int dx, int dy) const;
+    // The pictures drawn at the scale: past 96 DPI the double-size art where it could be loaded.
+    const iPicture* CardArt(int code) const;
+    const iPicture* SceneArt() const { return Art(m_background, m_background2x); }
+    const iPicture* FlagArt() const { return Art(m_flag, m_flag2x); }
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -96,6 +100,11 @@ private:
     void ApplyScale();
     void OnDpiChanged(int dpi, const RECT* suggested);
     static void SmoothStretch(CDC* dc);
+    const iPicture* Art(const iPicture* normal, const iPicture* large) const;
+    // Every picture stretched to its size at the scale once, so no paint has to.
+    void PrepareArt();
+    CSize FaceSize() const;
+    CSize FlagSize() const;
     void Refill();
 
     iScale m_scale;
@@ -106,6 +115,10 @@ private:
     iPicture* m_background = nullptr;
     iPicture* m_cards[CardKinds] = {};
     iPicture* m_flag = nullptr;
+    // Loaded the first time the scale passes 96 DPI.
+    iPicture* m_background2x = nullptr;
+    iPicture* m_cards2x[CardKinds] = {};
+    iPicture* m_flag2x = nullptr;
     iToolTipCtrl* m_balloon = nullptr;
     TTTOOLINFOA m_balloonTool = {};
     UINT_PTR m_remarkTimer = 0;

@@ -4,6 +4,7 @@
 BEGIN_MESSAGE_MAP(XStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_MESSAGE(WM_SETTEXT, OnSetText)
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(WM_SIZE, OnSize)
     ON_WM_DESTROY()
     ON_WM_ERASEBKGND()
@@ -174,6 +175,16 @@ LRESULT XStatic::OnSetText(WPARAM, LPARAM)
     UpdateTipText();
     if (fitToText) FitToText();
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return r;
+}
+
+LRESULT XStatic::OnSetFont(WPARAM, LPARAM redraw)
+{
+    LRESULT r = Default();
+    // The parent's font comes after the window was sized to its text; past 96 DPI it is another
+    // size than the one measured, so measure again.
+    if (fitToText) FitToText();
+    if (redraw) ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
     return r;
 }
 

@@ -40,6 +40,7 @@ public:
 protected:
     virtual bool UnderlinesFont() const { return false; }
     LRESULT OnSetText(WPARAM, LPARAM);
+    LRESULT OnSetFont(WPARAM, LPARAM);
     LRESULT OnSize(WPARAM, LPARAM);
     void OnDestroy();
     BOOL OnEraseBkgnd(CDC* dc);

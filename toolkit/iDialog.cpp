@@ -1,12 +1,23 @@
 #include "iDialog.h"
+#include "iScale.h"
 
 iDialog::iDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int menu, int modeless)
 {
     WORD menuId = (menu == 0 || menu == -1) ? 0 : static_cast<WORD>(menu);
-    dialogTemplate.reset(new CDialogTemplate(dialogStyle & ~KeepPlacement, 0, static_cast<short>(r.left),
-                                             static_cast<short>(r.top), static_cast<short>(r.right - r.left),
-                                             static_cast<short>(r.bottom - r.top), caption, menuId, 8,
-                                             "MS Sans Serif"));
+    DWORD templateStyle = dialogStyle & ~KeepPlacement;
+    WORD pointSize = 8;
+    LPCSTR face = "MS Sans Serif";
+    // Without a font of its own a dialog has the System font, which under Wine is a bitmap that
+    // keeps its 96-DPI size. Past 96 DPI such a dialog gets a TrueType face of that size made at
+    // the DPI instead, and its dialog units, its controls and its links grow with it.
+    if (!(templateStyle & DS_SETFONT) && iScale::DpiOf(parent ? parent->m_hWnd : nullptr) > 96) {
+        templateStyle |= DS_SETFONT;
+        pointSize = SystemSizedPoints;
+        face = SystemSizedFace;
+    }
+    dialogTemplate.reset(new CDialogTemplate(templateStyle, 0, static_cast<short>(r.left), static_cast<short>(r.top),
+                                             static_cast<short>(r.right - r.left),
+                                             static_cast<short>(r.bottom - r.top), caption, menuId, pointSize, face));
     rect = r;
     style = dialogStyle;
     if (modeless == 0) {

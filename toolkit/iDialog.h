@@ -29,6 +29,11 @@ public:
     DWORD style = 0;
     iWindowSet windows;
 
+    // The font a dialog without one of its own has past 96 DPI: the System font's 16-pixel
+    // cell at 96 DPI, in a face that is drawn at every size.
+    static constexpr WORD SystemSizedPoints = 10;
+    static constexpr const char* SystemSizedFace = "Tahoma";
+
 protected:
     // The bit of WS_MAXIMIZE is the toolkit's own: it keeps the template's placement.
     static const DWORD KeepPlacement = 0x01000000;

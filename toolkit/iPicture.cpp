@@ -94,15 +94,20 @@ bool iPicture::Render(HDC dc, int x, int y, int width, int height) const
 {
     // Opaque bitmaps are rendered once per size and then copied; anything else every time.
     if (width > 0 && height > 0 && ::GetMapMode(dc) == MM_TEXT && IsOpaque()) {
-        const int mode = ::GetStretchBltMode(dc);
-        if (!copyDC || copySize.cx != width || copySize.cy != height || copyMode != mode)
-            RenderOnce(dc, width, height);
+        Prepare(dc, SIZE{ width, height });
         if (copyDC) return ::BitBlt(dc, x, y, width, height, copyDC, 0, 0, SRCCOPY) != FALSE;
     }
     long hw = GetWidth();
     long hh = GetHeight();
     // HIMETRIC y grows upwards, so the source is given bottom-up.
     return picture->Render(dc, x, y, width, height, 0, hh, hw, -hh, nullptr) == S_OK;
+}
+
+void iPicture::Prepare(HDC dc, SIZE size) const
+{
+    if (size.cx <= 0 || size.cy <= 0 || ::GetMapMode(dc) != MM_TEXT || !IsOpaque()) return;
+    if (!copyDC || copySize.cx != size.cx || copySize.cy != size.cy || copyMode != ::GetStretchBltMode(dc))
+        RenderOnce(dc, size.cx, size.cy);
 }
 
 bool iPicture::RenderOnce(HDC dc, int width, int height) const

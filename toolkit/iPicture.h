@@ -28,6 +28,9 @@ public:
     // Its size in pixels on the context when drawn at its natural size.
     CSize NaturalSize(HDC dc) const;
 
+    // Renders the copy for that size now, so the first paint at a new scale does not stretch.
+    void Prepare(HDC dc, SIZE size) const;
+
     bool Draw(HDC dc) const;
     bool Draw(HDC dc, const POINT& at) const;
     bool Draw(HDC dc, const RECT& rect) const;

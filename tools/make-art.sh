@@ -23,9 +23,9 @@ gold='#F2B705'
 # Windows loads these as plain 24-bit bitmaps: no alpha, no colour-space block.
 bmp=(-type TrueColor -define bmp:format=bmp3)
 
-# star CX CY R r: polygon points of a five-pointed star, point up.
+# star CX CY R r [S]: polygon points of a five-pointed star, point up, all lengths times S.
 star() {
-  awk -v cx="$1" -v cy="$2" -v R="$3" -v r="$4" 'BEGIN { pi = atan2(0, -1); s = "";
+  awk -v cx="$1" -v cy="$2" -v R="$3" -v r="$4" -v k="${5:-1}" 'BEGIN { pi = atan2(0, -1); s = ""; cx *= k; cy *= k; R *= k; r *= k;
     for (i = 0; i < 10; i++) { a = -pi / 2 + i * pi / 5; d = (i % 2) ? r : R;
       s = s sprintf("%.2f,%.2f ", cx + d * cos(a), cy + d * sin(a)) } print s }'
 }
@@ -35,20 +35,23 @@ star() {
 # face fills its bitmap. One big numeral a child reads at a glance, corner
 # indices and a row of stars at both ends. Cards always lie upright in the game,
 # so the lower index stays upright too: no 6 that reads as a 9.
+# card N OUT [S]: drawn on an S-times grid (1 unless given).
 card() {
-  local n=$1 out=$2 W=107 H=170 big y
-  if [ ${#n} -eq 1 ]; then big=88; else big=60; fi
+  local n=$1 out=$2 s=${3:-1} W H big y
+  W=$((107 * s)) H=$((170 * s))
+  if [ ${#n} -eq 1 ]; then big=$((88 * s)); else big=$((60 * s)); fi
   local stars=()
   for y in 40 128; do
-    stars+=(-draw "polygon $(star 53.5 $y 8 3.4)"
-            -draw "polygon $(star 37.5 $((y + 2)) 5 2.1)" -draw "polygon $(star 69.5 $((y + 2)) 5 2.1)")
+    stars+=(-draw "polygon $(star 53.5 $y 8 3.4 "$s")"
+            -draw "polygon $(star 37.5 $((y + 2)) 5 2.1 "$s")" -draw "polygon $(star 69.5 $((y + 2)) 5 2.1 "$s")")
   done
   convert -size ${W}x${H} xc:"$navy" \
-    -fill "$cream" -draw "roundrectangle 5,5 $((W - 6)),$((H - 6)) 5,5" \
-    -fill none -stroke "$red" -strokewidth 2 -draw "roundrectangle 9,9 $((W - 10)),$((H - 10)) 5,5" -stroke none \
+    -fill "$cream" -draw "roundrectangle $((5 * s)),$((5 * s)) $((W - 1 - 5 * s)),$((H - 1 - 5 * s)) $((5 * s)),$((5 * s))" \
+    -fill none -stroke "$red" -strokewidth $((2 * s)) \
+    -draw "roundrectangle $((9 * s)),$((9 * s)) $((W - 1 - 9 * s)),$((H - 1 - 9 * s)) $((5 * s)),$((5 * s))" -stroke none \
     -fill "$red" "${stars[@]}" \
-    -fill "$navy" -font "$font" -pointsize 15 -gravity NorthWest -annotate +14+13 "$n" \
-    -gravity SouthEast -annotate +14+12 "$n" \
+    -fill "$navy" -font "$font" -pointsize $((15 * s)) -gravity NorthWest -annotate +$((14 * s))+$((13 * s)) "$n" \
+    -gravity SouthEast -annotate +$((14 * s))+$((12 * s)) "$n" \
     -gravity Center -pointsize $big -annotate +0+0 "$n" \
     "${bmp[@]}" BMP3:"$out"
 }
@@ -59,24 +62,61 @@ done
 # --- Wild card ----------------------------------------------------------------
 # 89 x 154 and in other colours than the numbered cards (red and gold, no
 # numeral), so it stands out at once.
-corner=(-fill '#FFD54A' -draw "polygon $(star 17 17 6 2.5)")
-convert -size 89x154 xc:"$gold" \
-  -fill "$red" -draw "roundrectangle 5,5 83,148 5,5" \
-  -fill none -stroke '#FFE9A0' -strokewidth 1.5 -draw "roundrectangle 8.5,8.5 80.5,145.5 4,4" -stroke none \
-  "${corner[@]}" -rotate 180 "${corner[@]}" -flop "${corner[@]}" -rotate 180 "${corner[@]}" -flop \
-  -fill '#FFD54A' -stroke '#7A0A1A' -strokewidth 2 -draw "polygon $(star 44.5 56 30 12)" -stroke none \
-  -fill white -stroke "$navy" -strokewidth 2 -font "$font" -pointsize 30 -gravity North -annotate +0+93 KAZ \
-  "${bmp[@]}" BMP3:"$res/cards/KAZ.bmp"
+wild() {
+  local out=$1 s=${2:-1} W H corner
+  W=$((89 * s)) H=$((154 * s))
+  corner=(-fill '#FFD54A' -draw "polygon $(star 17 17 6 2.5 "$s")")
+  convert -size ${W}x${H} xc:"$gold" \
+    -fill "$red" -draw "roundrectangle $((5 * s)),$((5 * s)) $((W - 1 - 5 * s)),$((H - 1 - 5 * s)) $((5 * s)),$((5 * s))" \
+    -fill none -stroke '#FFE9A0' -strokewidth "$(awk -v s="$s" 'BEGIN { print 1.5 * s }')" \
+    -draw "roundrectangle $(awk -v s="$s" -v W="$W" -v H="$H" 'BEGIN { a = 8.5 * s; printf "%g,%g %g,%g %d,%d", a, a, W - a, H - a, 4 * s, 4 * s }')" -stroke none \
+    "${corner[@]}" -rotate 180 "${corner[@]}" -flop "${corner[@]}" -rotate 180 "${corner[@]}" -flop \
+    -fill '#FFD54A' -stroke '#7A0A1A' -strokewidth $((2 * s)) -draw "polygon $(star 44.5 56 30 12 "$s")" -stroke none \
+    -fill white -stroke "$navy" -strokewidth $((2 * s)) -font "$font" -pointsize $((30 * s)) -gravity North \
+    -annotate +0+$((93 * s)) KAZ \
+    "${bmp[@]}" BMP3:"$out"
+}
+wild "$res/cards/KAZ.bmp"
 
 # --- Flag -----------------------------------------------------------------------
 # 30 x 22, hung at the staff by its left edge: eleven stripes of two rows, red at
 # top and bottom, and a blue canton with white stars, drawn pixel by pixel.
-d=(+antialias -fill "$red")
-for y in 0 4 8 12 16 20; do d+=(-draw "rectangle 0,$y 29,$((y + 1))"); done
-d+=(-fill "$navy" -draw "rectangle 0,0 12,11" -fill white)
-for y in 2 6 10; do for x in 2 6 10; do d+=(-draw "point $x,$y"); done; done
-for y in 4 8; do for x in 4 8; do d+=(-draw "point $x,$y"); done; done
-convert -size 30x22 xc:white "${d[@]}" "${bmp[@]}" BMP3:"$res/flag.bmp"
+# flag OUT [S]: each pixel an S x S block.
+flag() {
+  local out=$1 s=${2:-1} x y d
+  # box X0 Y0 X1 Y1: the pixels [X0,X1] x [Y0,Y1] of the 30 x 22 grid.
+  box() { d+=(-draw "rectangle $(($1 * s)),$(($2 * s)) $((($3 + 1) * s - 1)),$((($4 + 1) * s - 1))"); }
+  d=(+antialias -fill "$red")
+  for y in 0 4 8 12 16 20; do box 0 $y 29 $((y + 1)); done
+  d+=(-fill "$navy"); box 0 0 12 11; d+=(-fill white)
+  if [ "$s" -eq 1 ]; then
+    for y in 2 6 10; do for x in 2 6 10; do d+=(-draw "point $x,$y"); done; done
+    for y in 4 8; do for x in 4 8; do d+=(-draw "point $x,$y"); done; done
+  else
+    for y in 2 6 10; do for x in 2 6 10; do box $x $y $x $y; done; done
+    for y in 4 8; do for x in 4 8; do box $x $y $x $y; done; done
+  fi
+  convert -size $((30 * s))x$((22 * s)) xc:white "${d[@]}" "${bmp[@]}" BMP3:"$out"
+}
+flag "$res/flag.bmp"
+
+# --- The same pictures at twice the size they are drawn at at 96 DPI --------------
+# For displays past 96 DPI the game scales these down instead of blowing the
+# others up. The card faces are drawn on a four-times grid and brought to their
+# size in the game (224 x 352, the face's place at 192 DPI) in one smooth step, so
+# they look as the game's stretch of the small ones does, only sharp. Stored with
+# a palette and run-length packed: a 24-bit face would take 230 KB.
+mkdir -p "$res/double/cards"
+big=$(mktemp -d)
+palette=(-dither None -colors 256 -type Palette -compress RLE -define bmp:format=bmp3)
+for n in $(seq 0 16); do
+  card "$n" "$big/card.bmp" 4
+  convert "$big/card.bmp" -filter Lanczos -resize '224x352!' "${palette[@]}" BMP3:"$res/double/cards/$(printf %02d "$n").bmp"
+done
+wild "$big/card.bmp" 4
+convert "$big/card.bmp" -filter Lanczos -resize '224x352!' "${palette[@]}" BMP3:"$res/double/cards/KAZ.bmp"
+flag "$res/double/flag.bmp" 2
+rm -rf "$big"
 
 # --- Program icon ---------------------------------------------------------------
 # A ballot with a red tick going into a navy ballot box. Each size is drawn on its
@@ -181,6 +221,14 @@ convert -size 640x250 gradient:'#2F6FD0-#A8D4F6' \( -size 640x230 gradient:'#6DB
   "${d[@]}" "$house/house.ppm"
 # Baseline JPEG: the picture loader of older systems reads no progressive files.
 convert "$house/house.ppm" -strip -interlace none -sampling-factor 2x2 -quality 90 "$res/whitehouse.jpg"
+# The same drawing at twice the size, every shape and line scaled by the affine.
+convert -size 1280x500 gradient:'#2F6FD0-#A8D4F6' \( -size 1280x460 gradient:'#6DBE45-#3F8F2C' \) -append \
+  -affine 2,0,0,2,0,0 -fill white \
+  -draw "ellipse 170,80 42,13 0,360" -draw "ellipse 200,72 30,14 0,360" -draw "ellipse 145,86 24,9 0,360" \
+  -draw "ellipse 455,105 40,11 0,360" -draw "ellipse 480,98 24,11 0,360" \
+  -fill '#4F8F3A' -draw "rectangle 0,238 640,252" \
+  "${d[@]}" "$house/house2.ppm"
+convert "$house/house2.ppm" -strip -interlace none -sampling-factor 2x2 -quality 90 "$res/double/whitehouse.jpg"
 
 # --- Sounds ---------------------------------------------------------------------
 # Mono, 8-bit unsigned PCM at 22050 Hz, each well under two seconds. Notes are

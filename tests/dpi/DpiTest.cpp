@@ -1,7 +1,10 @@
 // The game window, its dialogs and the common controls at the DPI of the prefix the test runs in
 // (VOTAROO_TEST_DPI, set by dpi.sh beside the prefix's LogPixels).
 #include "GameWindowFixture.h"
+#include "CardNames.h"
+#include "AboutDialog.h"
 #include "HelpDialog.h"
+#include "iStaticHyperLink.h"
 #include "iCollectionDialog.h"
 #include <shlwapi.h>
 #include <cctype>
@@ -91,6 +94,50 @@ TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
     bool answered = false;
     for (const std::string& m : trace.NewMessages()) answered = answered || m == "MainFrameWnd::DoGameMatch";
     EXPECT_TRUE(answered);
+}
+
+// Past 96 DPI every picture comes from its double-size art, which the game never blows up: at
+// 192 DPI a card's face is that art pixel for pixel. At 96 DPI the game keeps its own art.
+TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
+{
+    const int dpi = ExpectedDpi();
+    const iScale s(dpi);
+    const int twice = dpi > 96 ? 2 : 1;
+    HDC screen = ::GetDC(nullptr);
+    const auto pixels = [screen](const iPicture* p) { return p && p->IsLoaded() ? p->NaturalSize(screen) : CSize(); };
+    EXPECT_NEAR(pixels(wnd->SceneArt()).cx, 640 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->SceneArt()).cy, 480 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->FlagArt()).cx, 30 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->FlagArt()).cy, 22 * twice, 1);
+    for (int code = 0; code < CardKinds; ++code) {
+        SCOPED_TRACE(CardNames[code]);
+        const CSize size = pixels(wnd->CardArt(code));
+        EXPECT_NEAR(size.cx, twice == 2 ? 224 : code == WildCard ? 89 : 107, 1);
+        EXPECT_NEAR(size.cy, twice == 2 ? 352 : code == WildCard ? 154 : 170, 1);
+    }
+    ::ReleaseDC(nullptr, screen);
+    if (dpi != 192) return;
+
+    Start();
+    ASSERT_EQ(wnd->Stack(0).size(), 1u);
+    const DealtCard card = wnd->Stack(0)[0];
+    CDC* canvas = wnd->Canvas();
+    wnd->DrawScene(canvas);
+    const CRect place = wnd->CardRect(0, card.dx, card.dy);
+    const CPoint face(place.left + s(12), place.top + s(12));
+    const iPicture* art = wnd->CardArt(card.code);
+    ASSERT_TRUE(art && art->IsLoaded());
+    CDC own;
+    own.CreateCompatibleDC(canvas);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(*canvas, 224, 352);
+    CScopedSelect selected(own, bitmap.m_hObject);
+    ASSERT_EQ(art->picture->Render(own, 0, 0, 224, 352, 0, art->GetHeight(), art->GetWidth(), -art->GetHeight(), nullptr),
+              S_OK);
+    int differ = 0;
+    for (int y = 0; y < 352; ++y)
+        for (int x = 0; x < 224; ++x) differ += canvas->GetPixel(face.x + x, face.y + y) != own.GetPixel(x, y);
+    EXPECT_EQ(differ, 0) << "pixels of the face that are not its art's";
 }
 
 // Sent to a game in play: it moves to the suggested rectangle at the new scale and plays on.
@@ -189,6 +236,73 @@ TEST(DpiDialogs, SetupAndHelpCutNoText)
         HelpDialog help(frame, "Votaroo!");
         cut = testing_support::CutTexts(help.m_hWnd);
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    }
+    frame->DestroyWindow();
+}
+
+// Past 96 DPI Help and About are set in a face made at the DPI (at 96 they keep the System font):
+// every text whole, nothing over anything else, and each link's text inside its window, where a
+// click at the text lands on the link.
+TEST(DpiDialogs, HelpAndAboutInAFontAtTheDpi)
+{
+    const int dpi = ExpectedDpi();
+    CFrameWnd* frame = new CFrameWnd;
+    frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
+    {
+        HelpDialog help(frame, "Votaroo!");
+        AboutDialog about(frame, "Votaroo!", 1, 0, 0);
+        for (HWND dialog : { help.m_hWnd, about.m_hWnd }) {
+            char title[64] = "";
+            ::GetWindowTextA(dialog, title, sizeof title);
+            SCOPED_TRACE(title);
+            const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0));
+            if (dpi == 96) {
+                EXPECT_EQ(font, nullptr);
+            } else {
+                LOGFONTA lf{};
+                ASSERT_TRUE(font && ::GetObjectA(font, sizeof lf, &lf));
+                EXPECT_EQ(lf.lfHeight, -::MulDiv(iDialog::SystemSizedPoints, dpi, 72));
+                EXPECT_STREQ(lf.lfFaceName, iDialog::SystemSizedFace);
+            }
+            const auto cut = testing_support::CutTexts(dialog);
+            EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+        }
+        // The texts of About, each clear of the others.
+        std::vector<CRect> placed;
+        for (CWnd* text : std::initializer_list<CWnd*>{ about.version, about.about, about.links[0], about.links[1],
+                                                       about.links[2] }) {
+            char shown[256] = "";
+            ::GetWindowTextA(text->m_hWnd, shown, sizeof shown);
+            SCOPED_TRACE(shown);
+            CRect r;
+            ::GetWindowRect(text->m_hWnd, &r);
+            ::MapWindowPoints(nullptr, about.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+            for (const CRect& other : placed) {
+                CRect overlap;
+                EXPECT_FALSE(::IntersectRect(&overlap, &r, &other));
+            }
+            placed.push_back(r);
+        }
+        for (iStaticHyperLink* link : about.links) {
+            char shown[128] = "";
+            ::GetWindowTextA(link->m_hWnd, shown, sizeof shown);
+            SCOPED_TRACE(shown);
+            CRect measured(0, 0, 0, 0);
+            HDC dc = ::GetDC(link->m_hWnd);
+            HFONT drawn = link->font.m_hObject ? static_cast<HFONT>(link->font.m_hObject)
+                                               : reinterpret_cast<HFONT>(::SendMessageA(link->m_hWnd, WM_GETFONT, 0, 0));
+            HGDIOBJ before = ::SelectObject(dc, drawn ? drawn : ::GetStockObject(SYSTEM_FONT));
+            ::DrawTextA(dc, shown, -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+            ::SelectObject(dc, before);
+            ::ReleaseDC(link->m_hWnd, dc);
+            CRect r;
+            ::GetWindowRect(link->m_hWnd, &r);
+            ::MapWindowPoints(nullptr, about.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_GE(r.Width(), measured.Width()) << "the link's text cut at the right";
+            EXPECT_GE(r.Height(), measured.Height()) << "the link's text cut at the bottom";
+            const CPoint onText(r.left + measured.Width() / 2, r.top + measured.Height() / 2);
+            EXPECT_EQ(::ChildWindowFromPointEx(about.m_hWnd, onText, CWP_SKIPINVISIBLE), link->m_hWnd);
+        }
     }
     frame->DestroyWindow();
 }

@@ -29,6 +29,19 @@ set_dpi() {
   timeout 60 /usr/lib/wine/wineserver -w
 }
 
+# shot_dialog Y TITLE NAME: clicks the button at (580, Y) in 96-DPI pixels, shoots the dialog
+# that has the title into NAME-<dpi>.png, and closes it with Escape.
+shot_dialog() {
+  local dialog
+  xdotool mousemove $((cx + 580 * dpi / 96)) $((cy + $1 * dpi / 96)) click 1
+  if ! votaroo_wait 10 bash -c "xdotool search --name '^$2\$' >/dev/null"; then fail "no $3 dialog"; return; fi
+  dialog=$(xdotool search --name "^$2\$" | head -1)
+  sleep 0.5
+  import -window "$dialog" "$out/$3-$dpi.png" || fail "screenshot of $3"
+  xdotool key Escape
+  votaroo_wait 10 bash -c "! xdotool search --name '^$2\$' >/dev/null" || fail "$3 did not close"
+}
+
 for dpi in "${dpis[@]}"; do
   echo "-- $dpi DPI"
   set_dpi "$dpi"
@@ -45,6 +58,9 @@ for dpi in "${dpis[@]}"; do
     [ "$border" -ge 0 ] && [ "$border" -le $((8 * dpi / 96 + 1)) ] || fail "frame ${WIDTH}x${HEIGHT} for ${cw}x${ch}"
     sleep 1
     import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/game-$dpi.png" || fail "screenshot"
+    # Help and About opened by their buttons at the scaled places, shot and closed.
+    shot_dialog 195 "Help Votaroo!" help
+    shot_dialog 115 "About Votaroo!" about
     xdotool mousemove $((cx + 580 * dpi / 96)) $((cy + 35 * dpi / 96)) click 1
     votaroo_at_least 20 2 votaroo_deals || fail "Start clicked at its scaled place dealt no cards"
     xdotool mousemove $((cx + 5)) $((cy + ch - 5))
