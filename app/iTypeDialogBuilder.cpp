@@ -166,7 +166,8 @@ void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool group
                     value.GetString(), error);
             continue;
         }
-        const RECT r = {line.left, line.top, line.right, line.bottom};
+        // In 96-DPI pixels, as every other place of the layout file.
+        const RECT r = scale(RECT{line.left, line.top, line.right, line.bottom});
         CWnd* window;
         if (groupBoxes)
             window = new iGroupBox(parent, r, line.style, line.text, NoId);

@@ -240,6 +240,51 @@ TEST(DpiDialogs, SetupAndHelpCutNoText)
     frame->DestroyWindow();
 }
 
+// A layout file's places are in 96-DPI pixels: its own texts and group boxes, and a member's saved
+// place, come out at the scale as the generated rows do.
+TEST(DpiDialogs, LayoutFilePlacesAtTheScale)
+{
+    const iScale scale(ExpectedDpi());
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string layout = path;
+    layout = layout.substr(0, layout.size() - 4) + ".dlg";
+    FILE* f = std::fopen(layout.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("[Setup]\nStatic=1\nStatic_0000=10 150 100 16, 50000000, Note\n"
+               "GroupBox=1\nGroupBox_0000=4 2 296 138, 50000000, Rules\n"
+               "Layout=1\nHigh:Dynamic=200 100 320 122\n", f);
+    std::fclose(f);
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, layout.c_str());
+
+    CFrameWnd* frame = new CFrameWnd;
+    frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
+    Settings settings;
+    ::Setup setup(settings);
+    iCollectionDialog* d = new iCollectionDialog(frame, CRect(0, 0, 400, 200),
+                                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
+                                                 "Setup", -1, &setup);
+    // A layout line gives left, top, width and height.
+    auto placeOf = [&](const char* name) {
+        CRect r;
+        const iTypeDialogBuilder::Control* c = d->builder->FindControl(name);
+        if (!c) return r;
+        ::GetWindowRect(c->window->m_hWnd, &r);
+        ::MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    auto text = [](const RECT& r) { return ::testing::PrintToString(std::vector<LONG>{r.left, r.top, r.right, r.bottom}); };
+    EXPECT_EQ(text(placeOf("Static_0000")), text(scale(RECT{10, 150, 110, 166})));
+    EXPECT_EQ(text(placeOf("GroupBox_0000")), text(scale(RECT{4, 2, 300, 140})));
+    const CRect high = placeOf("High");
+    EXPECT_EQ(high.TopLeft(), scale(POINT{200, 100}));
+    EXPECT_EQ(high.Width(), scale(120));
+    delete d;
+    frame->DestroyWindow();
+    ::DeleteFileA(layout.c_str());
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, layout.c_str());
+}
+
 // Past 96 DPI Help and About are set in a face made at the DPI (at 96 they keep the System font):
 // every text whole, nothing over anything else, and each link's text inside its window, where a
 // click at the text lands on the link.

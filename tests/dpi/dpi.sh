@@ -1,12 +1,14 @@
 #!/bin/bash
 # The game at 96, 120, 144 and 192 DPI: the test program in a prefix whose LogPixels is that DPI,
-# then the real program started there, its Start clicked at the scaled place, and shot.
-# usage: dpi.sh dpi_tests.exe votaroo.exe outdir [dpi...]
+# then the real program started there, its Start clicked at the scaled place, and shot; then the
+# report program's box.
+# usage: dpi.sh dpi_tests.exe votaroo.exe votaroo-report.exe outdir [dpi...]
 tests=$(readlink -f "$1")
 exe=$(readlink -f "$2")
-mkdir -p "$3"
-out=$(readlink -f "$3")
-shift 3
+report=$(readlink -f "$3")
+mkdir -p "$4"
+out=$(readlink -f "$4")
+shift 4
 dpis=("$@")
 [ ${#dpis[@]} -gt 0 ] || dpis=(96 120 144 192)
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -71,6 +73,30 @@ for dpi in "${dpis[@]}"; do
   fi
   kill $game 2>/dev/null
   wait $game 2>/dev/null
+
+  # The report program's box with no record to report on, laid out by the system at the DPI
+  # its manifest lets it see: shot, and larger by the scale than at 96 DPI.
+  rm -f "$WINEPREFIX/drive_c/TMP/TRACE.QRV"
+  # Started as Explorer starts it, with a console of its own, it speaks in a box.
+  /usr/lib/wine/wine64 start /wait /unix "$report" >"$out/report-$dpi.log" 2>&1 &
+  shown=$!
+  if votaroo_wait 20 bash -c "xdotool search --name '^Votaroo! learning report\$' >/dev/null"; then
+    box=$(xdotool search --name '^Votaroo! learning report$' | head -1)
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    import -window "$box" "$out/report-$dpi.png" || fail "screenshot of the report's box"
+    if [ "$dpi" = 96 ]; then
+      area96=$((WIDTH * HEIGHT))
+    elif [ -n "$area96" ] && [ $((WIDTH * HEIGHT * 96 * 96 * 10)) -lt $((area96 * dpi * dpi * 8)) ]; then
+      fail "the report's box is ${WIDTH}x${HEIGHT}, not scaled from its size at 96 DPI"
+    fi
+    xdotool key Return
+    votaroo_wait 10 bash -c "! kill -0 $shown 2>/dev/null" || fail "the report program did not end on Enter"
+  else
+    fail "no box from the report program"
+  fi
+  kill $shown 2>/dev/null
+  wait $shown 2>/dev/null
 done
 set_dpi 96
 exit $failed
