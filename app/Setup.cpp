@@ -1,17 +1,18 @@
 #include "Setup.h"
+#include "ProgramText.h"
 
 Setup::Setup(Settings& settings)
-    : iType::Collection(nullptr, &settings, static_cast<int32_t>(sizeof settings), "Setup", "Setup"),
-      m_operation(this, &settings.operations, static_cast<int32_t>(sizeof settings.operations), "Operation", "Operation"),
-      m_size(this, &settings.copies, static_cast<int32_t>(sizeof settings.copies), "Size", "Number of each"),
-      m_high(this, &settings.highestCard, static_cast<int32_t>(sizeof settings.highestCard), "High", "Highest card")
+    : iType::Collection(nullptr, &settings, static_cast<int32_t>(sizeof settings), "Setup", ProgramText(IDS_SETUP_CAPTION)),
+      m_operation(this, &settings.operations, static_cast<int32_t>(sizeof settings.operations), "Operation", ProgramText(IDS_SETUP_OPERATION)),
+      m_size(this, &settings.copies, static_cast<int32_t>(sizeof settings.copies), "Size", ProgramText(IDS_SETUP_SIZE)),
+      m_high(this, &settings.highestCard, static_cast<int32_t>(sizeof settings.highestCard), "High", ProgramText(IDS_SETUP_HIGH))
 {
     m_operation.SetDefault(3);
     m_operation.SetClearValue(3);
-    m_operation.AddItem(0, "Addition (+)");
-    m_operation.AddItem(1, "Substraction (-)");
-    m_operation.AddItem(2, "Multiplication (*)");
-    m_operation.AddItem(3, "Division (/)");
+    m_operation.AddItem(0, ProgramText(IDS_SETUP_ADDITION));
+    m_operation.AddItem(1, ProgramText(IDS_SETUP_SUBTRACTION));
+    m_operation.AddItem(2, ProgramText(IDS_SETUP_MULTIPLICATION));
+    m_operation.AddItem(3, ProgramText(IDS_SETUP_DIVISION));
 
     // One-digit texts lead with a space so the numbers line up.
     static const char* const sizes[] = {" 5", " 6", " 7", " 8", " 9", "10"};

@@ -1,4 +1,5 @@
 #include "iCollectionDialog.h"
+#include "ProgramText.h"
 #include <new>
 
 iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int id,
@@ -42,8 +43,8 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
     }
     ok = scale(ok);
     cancel = scale(cancel);
-    okButton = new iPushButton(this, ok, WS_VISIBLE | WS_TABSTOP, "&OK", IDOK);
-    cancelButton = new iPushButton(this, cancel, WS_VISIBLE | WS_TABSTOP, "&Cancel", IDCANCEL);
+    okButton = new iPushButton(this, ok, WS_VISIBLE | WS_TABSTOP, ProgramText(IDS_OK), IDOK);
+    cancelButton = new iPushButton(this, cancel, WS_VISIBLE | WS_TABSTOP, ProgramText(IDS_CANCEL), IDCANCEL);
 
     // A short collection still needs room for both buttons.
     LONG h = controls.bottom;

@@ -3,6 +3,7 @@
 #include "CDialog.h"
 #include "LayoutLine.h"
 #include "Message.h"
+#include "ProgramText.h"
 #include "iCheckBox.h"
 #include "iDialog.h"
 #include "iDialogUnitsParent.h"
@@ -143,7 +144,7 @@ void iTypeDialogBuilder::DoDataExchange(CDataExchange* dx)
         else if (auto* combo = dynamic_cast<iType::_TCombo*>(c.member))
             ExchangeCombo(c, *combo, save);
         else
-            Message(parent, "ERROR", MB_OK | MB_ICONSTOP, "Value of '%s' could not be stored or retrieved!",
+            Message(parent, ProgramText(IDS_EXCHANGE_CAPTION), MB_OK | MB_ICONSTOP, ProgramText(IDS_EXCHANGE_FAILED),
                     c.member->Caption() ? c.member->Caption() : "");
     }
 }
@@ -162,7 +163,7 @@ void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool group
         LayoutLine line;
         const int error = ParseLayoutLine(value, line);
         if (error >= 0) {
-            Message(parent, "Error", MB_OK | MB_ICONEXCLAMATION, "Error in:\n%s\nNear position %d",
+            Message(parent, ProgramText(IDS_LAYOUT_CAPTION), MB_OK | MB_ICONEXCLAMATION, ProgramText(IDS_LAYOUT_ERROR),
                     value.GetString(), error);
             continue;
         }

@@ -1,4 +1,5 @@
 #include "LibraryString.h"
+#include "ProgramText.h"
 #include <cstdio>
 
 namespace {
@@ -44,7 +45,11 @@ int fallbackIndex = 0;
 const char* LibraryString(uint32_t number)
 {
     const Table& table = Slots();
-    if (number < LibraryStringCount && table.slots[number]) return table.slots[number];
+    if (number < LibraryStringCount && table.slots[number]) {
+        // The program's string tables may carry the same numbers in the player's language.
+        const char* translated = table.slots[number][0] ? FindProgramText(number) : nullptr;
+        return translated ? translated : table.slots[number];
+    }
     fallbackIndex = (fallbackIndex + 1) & 3;
     char* buffer = fallback[fallbackIndex];
     std::snprintf(buffer, sizeof fallback[0], "[ %8lu ]", static_cast<unsigned long>(number));

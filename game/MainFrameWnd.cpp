@@ -1,4 +1,5 @@
 #include "MainFrameWnd.h"
+#include "ProgramText.h"
 #include "iCollectionDialog.h"
 #include "AboutDialog.h"
 #include "HelpDialog.h"
@@ -29,17 +30,17 @@ const int FlagHeight = 22;
 const RECT votesPlace = { 50, 45, 110, 65 };
 
 struct ButtonPlace {
-    const char* text;
+    UINT text;
     RECT rect;
     UINT id;
 };
 const ButtonPlace buttonPlaces[MainFrameWnd::ButtonCount] = {
-    { "Start", { 540, 20, 620, 50 }, 0xFFFF },
-    { "Setup", { 540, 60, 620, 90 }, 0xFFFF },
-    { "About", { 540, 100, 620, 130 }, 0xFFFF },
-    { "Upload", { 540, 140, 620, 170 }, 0xFFFF },
-    { "Help", { 540, 180, 620, 210 }, 0xFFFF },
-    { "Exit", { 540, 430, 620, 460 }, ID_APP_EXIT },
+    { IDS_START, { 540, 20, 620, 50 }, 0xFFFF },
+    { IDS_SETUP, { 540, 60, 620, 90 }, 0xFFFF },
+    { IDS_ABOUT, { 540, 100, 620, 130 }, 0xFFFF },
+    { IDS_UPLOAD, { 540, 140, 620, 170 }, 0xFFFF },
+    { IDS_HELP, { 540, 180, 620, 210 }, 0xFFFF },
+    { IDS_EXIT, { 540, 430, 620, 460 }, ID_APP_EXIT },
 };
 
 // The tool description of the oldest common controls the balloon needs.
@@ -90,7 +91,7 @@ void MainFrameWnd::OnClose()
 
 MainFrameWnd::MainFrameWnd()
     : iFrameWnd(nullptr, WindowRectForClient(0, 0, ClientWidth, ClientHeight, FrameStyle, FALSE), FrameStyle,
-                "Votaroo!"),
+                ProgramText(IDS_TITLE)),
       m_deck(5, CardKinds)
 {
     // Made at 96 DPI; then sized for the DPI of the monitor it is on, as far as that fits.
@@ -118,9 +119,9 @@ MainFrameWnd::MainFrameWnd()
     m_remarkTimer = 0;
 
     // Children of the frame: its window set deletes them with it.
-    m_votes = new iStaticEx(this, m_scale(votesPlace), WS_VISIBLE, "Votes");
+    m_votes = new iStaticEx(this, m_scale(votesPlace), WS_VISIBLE, ProgramText(IDS_VOTES));
     for (int i = 0; i < ButtonCount; ++i)
-        m_buttons[i] = new CoolPushButton(this, m_scale(buttonPlaces[i].rect), WS_VISIBLE, buttonPlaces[i].text,
+        m_buttons[i] = new CoolPushButton(this, m_scale(buttonPlaces[i].rect), WS_VISIBLE, ProgramText(buttonPlaces[i].text),
                                           buttonPlaces[i].id);
 
     for (CoolPushButton* button : m_buttons) {
@@ -146,7 +147,7 @@ MainFrameWnd::MainFrameWnd()
     m_balloonTool.uId = 0;
     m_balloonTool.rect = CRect(0, 0, m_scale(ClientWidth), m_scale(ClientHeight));
     m_balloonTool.hinst = nullptr;
-    m_balloonTool.lpszText = const_cast<char*>("This is the tooltip text!");
+    m_balloonTool.lpszText = const_cast<char*>(ProgramText(IDS_BALLOON_PLACEHOLDER));
     if (m_balloon->m_hWnd) {
         m_balloon->AddTool(&m_balloonTool);
         m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
@@ -238,7 +239,7 @@ void MainFrameWnd::OnSetup(CWnd*)
     // The dialog writes the record on OK; the handler leaves the outcome to it.
     ModalScope modal(this);
     iCollectionDialog* dialog = new iCollectionDialog(
-        this, CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, "Setup", -1,
+        this, CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, ProgramText(IDS_SETUP_CAPTION), -1,
         m_setup);
     dialog->DoModal();
     delete dialog;
@@ -247,7 +248,7 @@ void MainFrameWnd::OnSetup(CWnd*)
 void MainFrameWnd::OnAbout(CWnd*)
 {
     ModalScope modal(this);
-    AboutDialog* dialog = new AboutDialog(this, "Votaroo!", VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR,
+    AboutDialog* dialog = new AboutDialog(this, ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR,
                                             VOTAROO_VERSION_PATCH);
     dialog->DoModal();
     delete dialog;
@@ -259,7 +260,7 @@ void MainFrameWnd::OnUpload(CWnd* button) { OnAbout(button); }
 void MainFrameWnd::OnHelp(CWnd*)
 {
     ModalScope modal(this);
-    HelpDialog* dialog = new HelpDialog(this, "Votaroo!");
+    HelpDialog* dialog = new HelpDialog(this, ProgramText(IDS_TITLE));
     dialog->DoModal();
     delete dialog;
 }
@@ -389,7 +390,7 @@ void MainFrameWnd::DoGameClose()
         GetWindowText(title);
         {
             ModalScope modal(this);
-            MessageBox("Game over!", title, MB_OK);
+            MessageBox(ProgramText(IDS_GAME_OVER), title, MB_OK);
         }
         m_startTime = 0;
         ShowButtons(true);
@@ -440,7 +441,7 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     at.y = m_scale(list.y + std::rand() % list.height);
     ClientToScreen(&at);
     const int index = std::rand() % list.count;
-    m_balloonTool.lpszText = const_cast<char*>(list.texts[index]);
+    m_balloonTool.lpszText = const_cast<char*>(ProgramText(list.first + index));
     m_balloon->SetToolInfo(&m_balloonTool);
     m_balloon->Activate(TRUE);
     m_balloon->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));

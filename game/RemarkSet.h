@@ -3,7 +3,7 @@
 #include <cstdint>
 
 struct RemarkSet {
-    const char* const* texts;
+    uint32_t first; // the number of the list's first text; the others follow it
     int32_t count;
     int32_t x;
     int32_t y;

@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 #include "HelpTexts.h"
+#include "ProgramText.h"
 #include "iButton.h"
 #include "iStatic.h"
 #include "iStaticHyperLink.h"
@@ -9,19 +10,19 @@ const DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_
 }
 
 AboutDialog::AboutDialog(CWnd* parent, LPCSTR title, int major, int minor, int build)
-    : iDialog(parent, CRect(40, 40, 360, 240), kDialogStyle, CString("About ") + title)
+    : iDialog(parent, CRect(40, 40, 360, 240), kDialogStyle, CaptionOf(IDS_ABOUT_CAPTION, title))
 {
     CString line;
-    line.Format("%s Version %d.%03d.%03d", title, major, minor, build);
+    line.Format(ProgramText(IDS_ABOUT_VERSION), title, major, minor, build);
     version = new iStatic(this, CRect(40, 10, 160, 22), WS_VISIBLE, line, 0xFFFF);
-    about = new iStatic(this, CRect(40, 22, 280, 142), WS_VISIBLE, AboutText, 0xFFFF);
-    links[0] = new iStaticHyperLink(this, CRect(40, 152, 240, 164), WS_VISIBLE, AboutCodeNotice, 0xFFFF);
+    about = new iStatic(this, CRect(40, 22, 280, 142), WS_VISIBLE, ProgramText(IDS_ABOUT_TEXT), 0xFFFF);
+    links[0] = new iStaticHyperLink(this, CRect(40, 152, 240, 164), WS_VISIBLE, ProgramText(IDS_ABOUT_CODE_NOTICE), 0xFFFF);
     links[0]->SetAction(XHyperLinkAction::Open, AboutCodeUrl, "", "", SW_SHOWNORMAL, 0, nullptr);
-    links[1] = new iStaticHyperLink(this, CRect(40, 166, 240, 178), WS_VISIBLE, AboutProgrammer, 0xFFFF);
+    links[1] = new iStaticHyperLink(this, CRect(40, 166, 240, 178), WS_VISIBLE, ProgramText(IDS_ABOUT_PROGRAMMER), 0xFFFF);
     links[1]->SetAction(XHyperLinkAction::EMail, AboutProgrammerMail, "", "", SW_SHOWNORMAL, 0, nullptr);
-    links[2] = new iStaticHyperLink(this, CRect(40, 180, 240, 192), WS_VISIBLE, AboutArtist, 0xFFFF);
+    links[2] = new iStaticHyperLink(this, CRect(40, 180, 240, 192), WS_VISIBLE, ProgramText(IDS_ABOUT_ARTIST), 0xFFFF);
     links[2]->SetAction(XHyperLinkAction::EMail, AboutPublisherMail, "", "", SW_SHOWNORMAL, 0, nullptr);
-    ok = new iPushButton(this, CRect(265, 4, 315, 18), WS_VISIBLE | WS_GROUP, "&OK", IDOK);
+    ok = new iPushButton(this, CRect(265, 4, 315, 18), WS_VISIBLE | WS_GROUP, ProgramText(IDS_OK), IDOK);
 }
 
 AboutDialog::~AboutDialog()

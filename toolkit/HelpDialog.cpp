@@ -1,5 +1,5 @@
 #include "HelpDialog.h"
-#include "HelpTexts.h"
+#include "ProgramText.h"
 #include "iButton.h"
 #include "iStatic.h"
 
@@ -8,10 +8,10 @@ const DWORD kDialogStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_
 }
 
 HelpDialog::HelpDialog(CWnd* parent, LPCSTR title)
-    : iDialog(parent, CRect(0, 0, 400, 300), kDialogStyle, CString("Help ") + title)
+    : iDialog(parent, CRect(0, 0, 400, 300), kDialogStyle, CaptionOf(IDS_HELP_CAPTION, title))
 {
-    text = new iStatic(this, CRect(10, 10, 390, 290), WS_VISIBLE, HelpRulesText, 0xFFFF);
-    ok = new iPushButton(this, CRect(345, 4, 395, 18), WS_VISIBLE | WS_GROUP, "&OK", IDOK);
+    text = new iStatic(this, CRect(10, 10, 390, 290), WS_VISIBLE, ProgramText(IDS_HELP_RULES), 0xFFFF);
+    ok = new iPushButton(this, CRect(345, 4, 395, 18), WS_VISIBLE | WS_GROUP, ProgramText(IDS_OK), IDOK);
 }
 
 HelpDialog::~HelpDialog()

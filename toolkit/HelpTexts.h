@@ -1,11 +1,6 @@
-// The texts of the Help and About dialogs and the addresses of the About links.
+// The addresses of the About links; the dialogs' texts are in the string tables.
 #pragma once
 
-extern const char* const HelpRulesText;
-extern const char* const AboutText;
-extern const char* const AboutCodeNotice;
 extern const char* const AboutCodeUrl;
-extern const char* const AboutProgrammer;
 extern const char* const AboutProgrammerMail;
-extern const char* const AboutArtist;
 extern const char* const AboutPublisherMail;

@@ -1,12 +1,12 @@
 #include "XHyperLinkAction.h"
+#include "ProgramText.h"
 #include <shellapi.h>
 
 LinkShellExecuteFn LinkShellExecute = &::ShellExecuteA;
 
 LPCSTR XHyperLinkAction::TypeName(int t)
 {
-    static const LPCSTR names[] = { "None", "User defined", "Open", "Print", "Explore", "E-mail" };
-    return t >= 0 && t <= 5 ? names[t] : "";
+    return t >= 0 && t <= 5 ? ProgramText(IDS_ACTION_NAME_FIRST + t) : "";
 }
 
 bool XHyperLinkAction::Execute(bool reportErrors)
@@ -68,24 +68,24 @@ CString XHyperLinkAction::ErrorText(int error, int actionType)
 {
     CString text;
     switch (error) {
-    case -2: text = "Failed to execute unknown action!"; break;
-    case -3: text.Format("%s action failed!", TypeName(actionType)); break;
-    case 0: text = "The operating system is out\nof memory or resources."; break;
-    case ERROR_FILE_NOT_FOUND: text = "The specified file was not found."; break;
-    case ERROR_PATH_NOT_FOUND: text = "The specified path was not found."; break;
-    case SE_ERR_ACCESSDENIED: text = "The operating system denied\naccess to the specified file."; break;
-    case SE_ERR_OOM: text = "There was not enough memory to complete the operation."; break;
-    case ERROR_BAD_FORMAT: text = "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."; break;
-    case SE_ERR_SHARE: text = "A sharing violation occurred."; break;
-    case SE_ERR_ASSOCINCOMPLETE: text = "The filename association is\nincomplete or invalid."; break;
-    case SE_ERR_DDETIMEOUT: text = "The DDE transaction could not\nbe completed because the request timed out."; break;
-    case SE_ERR_DDEFAIL: text = "The DDE transaction failed."; break;
+    case -2: text = ProgramText(IDS_LINK_UNKNOWN_ACTION); break;
+    case -3: text.Format(ProgramText(IDS_LINK_ACTION_FAILED), TypeName(actionType)); break;
+    case 0: text = ProgramText(IDS_LINK_OUT_OF_MEMORY); break;
+    case ERROR_FILE_NOT_FOUND: text = ProgramText(IDS_LINK_FILE_NOT_FOUND); break;
+    case ERROR_PATH_NOT_FOUND: text = ProgramText(IDS_LINK_PATH_NOT_FOUND); break;
+    case SE_ERR_ACCESSDENIED: text = ProgramText(IDS_LINK_ACCESS_DENIED); break;
+    case SE_ERR_OOM: text = ProgramText(IDS_LINK_NOT_ENOUGH_MEMORY); break;
+    case ERROR_BAD_FORMAT: text = ProgramText(IDS_LINK_BAD_FORMAT); break;
+    case SE_ERR_SHARE: text = ProgramText(IDS_LINK_SHARING); break;
+    case SE_ERR_ASSOCINCOMPLETE: text = ProgramText(IDS_LINK_ASSOC_INCOMPLETE); break;
+    case SE_ERR_DDETIMEOUT: text = ProgramText(IDS_LINK_DDE_TIMEOUT); break;
+    case SE_ERR_DDEFAIL: text = ProgramText(IDS_LINK_DDE_FAIL); break;
     case SE_ERR_DDEBUSY:
-        text = "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
+        text = ProgramText(IDS_LINK_DDE_BUSY);
         break;
-    case SE_ERR_NOASSOC: text = "There is no application associated\nwith the given filename extension."; break;
-    case SE_ERR_DLLNOTFOUND: text = "The specified dynamic-link library was not found."; break;
-    default: text = "Unknown error!"; break;
+    case SE_ERR_NOASSOC: text = ProgramText(IDS_LINK_NO_ASSOC); break;
+    case SE_ERR_DLLNOTFOUND: text = ProgramText(IDS_LINK_DLL_NOT_FOUND); break;
+    default: text = ProgramText(IDS_LINK_UNKNOWN_ERROR); break;
     }
     return text;
 }

@@ -1,4 +1,5 @@
 #include "iDialog.h"
+#include "ProgramText.h"
 #include "iScale.h"
 
 iDialog::iDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int menu, int modeless)
@@ -96,4 +97,11 @@ BOOL iDialog::OnInitDialog()
         }
     }
     return result;
+}
+
+CString iDialog::CaptionOf(UINT textId, LPCSTR title)
+{
+    CString caption;
+    caption.Format(ProgramText(textId), title ? title : "");
+    return caption;
 }

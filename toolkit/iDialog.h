@@ -34,6 +34,9 @@ public:
     static constexpr WORD SystemSizedPoints = 10;
     static constexpr const char* SystemSizedFace = "Tahoma";
 
+    // A caption from the string tables that names the program by a %s ("Help %s").
+    static CString CaptionOf(UINT textId, LPCSTR title);
+
 protected:
     // The bit of WS_MAXIMIZE is the toolkit's own: it keeps the template's placement.
     static const DWORD KeepPlacement = 0x01000000;

@@ -1,4 +1,5 @@
 // Outcome sounds and the remark balloon: which sound plays, when a remark shows, and what reaches the balloon.
+#include "ProgramText.h"
 #include "GameWindowFixture.h"
 #include "Sound.h"
 #include <mmsystem.h>
@@ -45,7 +46,7 @@ LRESULT CALLBACK WatchBalloon(int code, WPARAM wParam, LPARAM lParam)
 bool InList(const RemarkSet& list, const char* text)
 {
     for (int i = 0; i < list.count; ++i)
-        if (list.texts[i] == text) return true;
+        if (ProgramText(list.first + i) == text) return true;
     return false;
 }
 
