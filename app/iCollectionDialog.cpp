@@ -1,5 +1,6 @@
 #include "iCollectionDialog.h"
 #include "ProgramText.h"
+#include <algorithm>
 #include <new>
 
 iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int id,
@@ -31,18 +32,42 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
     rowStep = scale(rowStep);
     if (rowStep < 1)
         rowStep = 1;
-    rect.right = rect.left + scale(w);
+    // A language whose words run longer widens the columns and the dialog from its texts.
+    LONG wider = 0;
+    if (builder) {
+        const LONG labelWiden = builder->WidestLabel() + scale(2) - (labels.right - labels.left);
+        if (labelWiden > 0) {
+            labels.right += labelWiden;
+            controls.left += labelWiden;
+            controls.right += labelWiden;
+            wider += labelWiden;
+        }
+        const LONG controlWiden = builder->WidestControl() - (controls.right - controls.left);
+        if (controlWiden > 0) {
+            controls.right += controlWiden;
+            wider += controlWiden;
+        }
+    }
+    RECT ok = {w - 90, 5, w - 10, 27};
+    RECT cancel = {w - 90, 30, w - 10, 52};
+    const bool placedButtons = profile && (profile->Get("OK", ok) > 0) + (profile->Get("Cancel", cancel) > 0) > 0;
+    ok = scale(ok);
+    cancel = scale(cancel);
+    if (!placedButtons && builder) {
+        // Both buttons as wide as the wider caption needs, right of the controls.
+        const LONG need = std::max(builder->TextWidth(ProgramText(IDS_OK)), builder->TextWidth(ProgramText(IDS_CANCEL))) +
+                          scale(16);
+        const LONG buttonWiden = std::max<LONG>(0, need - (ok.right - ok.left));
+        for (RECT* b : {&ok, &cancel}) {
+            b->left += wider;
+            b->right += wider + buttonWiden;
+        }
+        wider += buttonWiden;
+    }
+    rect.right = rect.left + scale(w) + wider;
 
     builder->Build(7, labels, controls, rowStep, false);
 
-    RECT ok = {w - 90, 5, w - 10, 27};
-    RECT cancel = {w - 90, 30, w - 10, 52};
-    if (profile) {
-        profile->Get("OK", ok);
-        profile->Get("Cancel", cancel);
-    }
-    ok = scale(ok);
-    cancel = scale(cancel);
     okButton = new iPushButton(this, ok, WS_VISIBLE | WS_TABSTOP, ProgramText(IDS_OK), IDOK);
     cancelButton = new iPushButton(this, cancel, WS_VISIBLE | WS_TABSTOP, ProgramText(IDS_CANCEL), IDCANCEL);
 

@@ -9,6 +9,7 @@
 #include "iDialogUnitsParent.h"
 #include "iStatic.h"
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -86,6 +87,17 @@ CWnd* iTypeDialogBuilder::CreateFallback(iType::Base* member, const RECT& place,
 }
 
 DWORD iTypeDialogBuilder::AdjustStyle(DWORD style, iType::Base*) { return style; }
+
+LONG iTypeDialogBuilder::TextWidth(LPCSTR text) const
+{
+    if (!parent || !parent->m_hWnd || !text || !*text) return 0;
+    CClientDC dc(parent);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(parent->SendMessage(WM_GETFONT));
+    CScopedSelect select(dc.m_hDC, font);
+    RECT need = {0, 0, 0, 0};
+    ::DrawTextA(dc.m_hDC, text, -1, &need, DT_SINGLELINE | DT_CALCRECT);
+    return need.right;
+}
 
 void iTypeDialogBuilder::AddControl(CWnd* window, LPCSTR controlName, iType::Base* member)
 {
@@ -296,6 +308,33 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
     return true;
 }
 
+LONG iTypeDialogBuilderEx::WidestLabel() const
+{
+    LONG widest = 0;
+    for (const MemberEntry& entry : members) widest = std::max(widest, TextWidth(entry.label));
+    return widest;
+}
+
+LONG iTypeDialogBuilderEx::WidestControl() const
+{
+    LONG widest = 0;
+    for (const MemberEntry& entry : members) {
+        const iStringMap* items = nullptr;
+        LONG frame = 0;
+        if (auto* check = dynamic_cast<iType::_TCheck*>(entry.member)) {
+            if (check->m_horizontal) continue; // a row of boxes shares the column
+            items = check->Items().Map();
+            frame = ::GetSystemMetrics(SM_CXMENUCHECK) + 4 + 2; // the box and the gap before the text
+        } else if (auto* choice = dynamic_cast<iType::_TCombo*>(entry.member)) {
+            items = choice->Items().Map();
+            frame = ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXEDGE) + 2;
+        }
+        if (items)
+            for (const auto& item : *items) widest = std::max(widest, TextWidth(item.second) + frame);
+    }
+    return widest;
+}
+
 // --- controls by member kind ---------------------------------------------------------
 
 CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, const RECT& place, DWORD style,
@@ -309,7 +348,7 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
         const iStringMap* items = check->Items().Map();
         const int count = items ? items->Count() : 0;
         const bool horizontal = check->m_horizontal != 0 && count > 0;
-        const LONG boxWidth = horizontal ? width(columnWidth) / count : width(scale(120));
+        const LONG boxWidth = horizontal ? width(columnWidth) / count : width(std::max<LONG>(scale(120), WidestControl()));
         // Stacked boxes stand a row step apart: the last one ends a control's height below its row.
         reserved = {horizontal ? width(columnWidth) : boxWidth, count > 0 ? (count - 1) * rowStep + controlHeight : 0};
         if (horizontal)
@@ -340,7 +379,7 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
     }
 
     if (auto* choice = dynamic_cast<iType::_TCombo*>(entry.member)) {
-        reserved = {width(scale(120)), choiceHeight};
+        reserved = {width(std::max<LONG>(scale(120), WidestControl())), choiceHeight};
         RECT r = {place.left, place.top, place.left + reserved.cx, place.top + choiceHeight + 4 * controlHeight};
         if (fixed)
             r.bottom = place.top + Height(place) + 4 * controlHeight;

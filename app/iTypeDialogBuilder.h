@@ -33,6 +33,8 @@ public:
     virtual DWORD DefaultControlStyle() { return WS_VISIBLE | WS_TABSTOP; }
 
     void AddControl(CWnd* window, LPCSTR name, iType::Base* member);
+    // The width of the text on one line in the parent's font, in its pixels.
+    LONG TextWidth(LPCSTR text) const;
     const Control* FindControl(LPCSTR name) const;
     // Every control's member exchange, in creation order.
     void DoDataExchange(CDataExchange* dx);
@@ -72,6 +74,10 @@ public:
     // flags bit 0: labels, bit 2: trailing texts. On return both bottoms hold the y below the
     // last row. False when there is nothing to show.
     bool Build(int flags, RECT& labelColumn, RECT& controlColumn, int rowStep, bool readOnly);
+    // The widths, in the parent's pixels, that the longest label and the widest control with its
+    // texts need on one line: a longer language widens the columns, never cuts its words.
+    LONG WidestLabel() const;
+    LONG WidestControl() const;
 
     MemberList members;
     iType::Collection* collection;

@@ -128,6 +128,7 @@ MainFrameWnd::MainFrameWnd()
         button->font = static_cast<HFONT>(m_buttonFont.m_hObject);
         button->corner = m_scale(20);
     }
+    PlaceButtons();
     m_votes->SetTextColor(RGB(0, 0, 255));
     m_votes->SetFont(-m_scale(18), "MS Serif");
     m_votes->SetFormat(DT_RIGHT);
@@ -697,16 +698,47 @@ void MainFrameWnd::ApplyScale()
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
     for (int i = 0; i < ButtonCount; ++i) {
         if (!m_buttons[i]) continue;
-        m_buttons[i]->MoveWindow(m_scale(buttonPlaces[i].rect), FALSE);
         m_buttons[i]->font = static_cast<HFONT>(m_buttonFont.m_hObject);
         m_buttons[i]->corner = m_scale(20);
     }
+    PlaceButtons();
     if (m_balloon && m_balloon->m_hWnd) {
         m_balloonTool.rect = CRect(0, 0, width, height);
         m_balloon->SetToolInfo(&m_balloonTool);
         m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
     }
     PrepareArt();
+}
+
+void MainFrameWnd::PlaceButtons()
+{
+    // A caption longer than a button, as some languages have, widens every button to the
+    // left by the same amount: the column keeps its right edge and one width.
+    const int widen = ButtonWiden();
+    for (int i = 0; i < ButtonCount; ++i) {
+        if (!m_buttons[i]) continue;
+        CRect r = m_scale(buttonPlaces[i].rect);
+        r.left -= widen;
+        m_buttons[i]->MoveWindow(r, FALSE);
+    }
+}
+
+int MainFrameWnd::ButtonWiden()
+{
+    iClientDC dc(this);
+    int widest = 0;
+    for (int i = 0; i < ButtonCount; ++i) {
+        if (!m_buttons[i]) continue;
+        HGDIOBJ font = m_buttons[i]->font ? static_cast<HGDIOBJ>(m_buttons[i]->font) : ::GetStockObject(SYSTEM_FONT);
+        CScopedSelect select(dc.m_hDC, font);
+        SIZE need{};
+        const char* caption = ProgramText(buttonPlaces[i].text);
+        ::GetTextExtentPoint32A(dc.m_hDC, caption, lstrlenA(caption), &need);
+        widest = std::max<int>(widest, need.cx);
+    }
+    // Clear of the rounded ends, and never wider than the scene beside the cards allows.
+    const int room = m_scale(buttonPlaces[0].rect.right - buttonPlaces[0].rect.left);
+    return std::min(std::max(0, widest + m_scale(12) - room), m_scale(120));
 }
 
 void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)

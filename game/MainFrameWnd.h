@@ -98,6 +98,9 @@ private:
     int FittingDpi(int dpi, const RECT& place) const;
     // Canvas, children and balloon at the scale; the scene is drawn anew.
     void ApplyScale();
+    // The buttons at their places, widened for the longest caption.
+    void PlaceButtons();
+    int ButtonWiden();
     void OnDpiChanged(int dpi, const RECT* suggested);
     static void SmoothStretch(CDC* dc);
     const iPicture* Art(const iPicture* normal, const iPicture* large) const;
