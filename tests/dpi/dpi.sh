@@ -50,6 +50,12 @@ for dpi in "${dpis[@]}"; do
   VOTAROO_TEST_DPI=$dpi "$root/tools/wine-run.sh" "$tests" >"$out/tests-$dpi.txt" 2>&1 ||
     { cat "$out/tests-$dpi.txt"; fail "the test program"; }
   grep -a "PASSED\|FAILED" "$out/tests-$dpi.txt"
+  # Every language, and the longer pseudo-language, whole at this scale too.
+  if [ -n "$VOTAROO_LANG_TESTS" ]; then
+    VOTAROO_TEST_DPI=$dpi "$root/tools/wine-run.sh" "$VOTAROO_LANG_TESTS" >"$out/lang-$dpi.txt" 2>&1 ||
+      { cat "$out/lang-$dpi.txt"; fail "the language test program"; }
+    grep -a "PASSED\|FAILED" "$out/lang-$dpi.txt"
+  fi
 
   rm -f "$WINEPREFIX/drive_c/TMP/TRACE.QRV"
   "$root/tools/wine-run.sh" "$exe" >"$out/wine-$dpi.log" 2>&1 &

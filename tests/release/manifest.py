@@ -19,8 +19,8 @@ SUPPORTED_OS = {
 }
 
 
-def resource(data, type_id, name_id):
-    """The bytes of a resource with integer type and name, first language; None when absent."""
+def resources(data, type_id):
+    """Every resource of an integer type with an integer name: (name, language, bytes)."""
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     if data[pe:pe + 4] != b"PE\0\0":
         raise ValueError("not a PE file")
@@ -30,7 +30,7 @@ def resource(data, type_id, name_id):
     directories = optional + (96 if magic == 0x10B else 112)
     rsrc_rva, rsrc_size = struct.unpack_from("<II", data, directories + 2 * 8)
     if not rsrc_rva:
-        return None
+        return
     table = optional + optional_size
 
     def offset(rva):
@@ -46,26 +46,29 @@ def resource(data, type_id, name_id):
         named, ids = struct.unpack_from("<HH", data, base + directory + 12)
         for i in range(named + ids):
             name, target = struct.unpack_from("<II", data, base + directory + 16 + 8 * i)
-            yield name, target
+            if not name & 0x80000000:
+                yield name, target
 
-    def find(directory, wanted):
-        for name, target in entries(directory):
-            if not name & 0x80000000 and (wanted is None or name == wanted):
-                return target
-        return None
+    for kind, names in entries(0):
+        if kind != type_id or not names & 0x80000000:
+            continue
+        for name, languages in entries(names & 0x7FFFFFFF):
+            if not languages & 0x80000000:
+                continue
+            for language, leaf in entries(languages & 0x7FFFFFFF):
+                if leaf & 0x80000000:
+                    continue
+                rva, size = struct.unpack_from("<II", data, base + leaf)
+                start = offset(rva)
+                yield name, language, data[start:start + size]
 
-    level = find(0, type_id)
-    if level is None or not level & 0x80000000:
-        return None
-    level = find(level & 0x7FFFFFFF, name_id)
-    if level is None or not level & 0x80000000:
-        return None
-    leaf = find(level & 0x7FFFFFFF, None)
-    if leaf is None or leaf & 0x80000000:
-        return None
-    rva, size = struct.unpack_from("<II", data, base + leaf)
-    start = offset(rva)
-    return data[start:start + size]
+
+def resource(data, type_id, name_id):
+    """The bytes of a resource with integer type and name, first language; None when absent."""
+    for name, _, content in resources(data, type_id):
+        if name == name_id:
+            return content
+    return None
 
 
 def check(path, version):

@@ -1,0 +1,85 @@
+#!/bin/bash
+# The real game in each language it ships, picked by the settings file's override: that
+# language's texts on the buttons, in Setup, Help and About, in a balloon and in "Game over!",
+# and no English where a translation exists; a broken override gives the display language.
+# usage: lang.sh votaroo.exe lang_probe.exe outdir
+exe=$(readlink -f "$1")
+probe=$(readlink -f "$2")
+mkdir -p "$3"
+out=$(readlink -f "$3")
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tools/env.sh"
+votaroo_e2e
+mkdir -p "$WINEPREFIX/drive_c/TMP"
+failed=0
+fail() { echo "FAIL ($code): $*"; import -window root "$out/failure-$code.png" 2>/dev/null; failed=1; }
+# probe CHECK [SECONDS]: asks the probe until the windows show the language, or the time is up.
+probe() {
+  local result
+  votaroo_wait "${2:-10}" bash -c "'$root/tools/wine-run.sh' '$probe' '$expect' $1 >'$out/probe.txt' 2>/dev/null; [ \$? != 1 ]"
+  "$root/tools/wine-run.sh" "$probe" "$expect" "$1" >"$out/probe.txt" 2>/dev/null
+  result=$?
+  [ $result = 0 ] || fail "$1: $(tr '\n' ' ' <"$out/probe.txt")"
+  return $result
+}
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
+park() { xdotool mousemove $((cx + 5)) $((cy + 470)); }
+# dialog Y CHECK: opens the dialog of the button at (580, Y), checks it, closes it.
+dialog() {
+  click 580 "$1"
+  probe "$2"
+  [ "$code" = de ] && import -window root "$out/$2-$code.png"
+  xdotool key Escape
+  sleep 0.5
+}
+
+for code in nl de fr es Klingon; do
+  echo "-- $code"
+  expect=$code
+  [ $code = Klingon ] && expect=display
+  dir="$out/$code"
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$exe" "$dir/votaroo.exe"
+  printf '[Votaroo]\r\nLanguage=%s\r\n' "$code" >"$dir/votaroo.ini"
+  (cd "$dir" && exec "$root/tools/wine-run.sh" ./votaroo.exe) >"$out/wine-$code.log" 2>&1 &
+  game=$!
+  votaroo_started $game
+  if ! votaroo_game_window; then
+    fail "no game window"
+  else
+    park
+    probe buttons 20 && import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/game-$code.png"
+    if [ $code != Klingon ]; then
+      dialog 75 setup
+      dialog 195 help
+      dialog 115 about
+      # Wrong answers and misses come fast from the space bar, each with its remark, until the
+      # flag is off its staff.
+      click 580 35
+      park
+      balloon=1
+      over=1
+      answer() {
+        xdotool key space
+        sleep 0.2
+        if [ $balloon != 0 ]; then
+          "$root/tools/wine-run.sh" "$probe" "$expect" balloon >"$out/balloon.txt" 2>/dev/null
+          balloon=$?
+          [ $balloon = 2 ] && return 0
+          [ $balloon = 0 ] && [ $code = de ] && import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/in-play-$code.png"
+        fi
+        votaroo_box_open
+      }
+      votaroo_wait 90 answer || fail "no \"Game over!\" box"
+      [ $balloon = 0 ] || fail "balloon: $(tr '\n' ' ' <"$out/balloon.txt")"
+      probe gameover
+      xdotool key Return
+      votaroo_wait 20 votaroo_box_closed || fail "the box did not close"
+    fi
+  fi
+  kill $game 2>/dev/null
+  wait $game 2>/dev/null
+  timeout 60 /usr/lib/wine/wineserver -w
+done
+exit $failed

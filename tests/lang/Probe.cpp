@@ -1,0 +1,192 @@
+// Reads the texts of the running game's windows from outside, as a person sees them, and
+// checks them against one language's table: the e2e language run asks it after each step.
+// usage: lang_probe CODE buttons|setup|help|about|balloon|gameover
+// CODE "display" stands for the language the game picks with no override. Exit 0: the
+// windows show that language; 1: not (yet) there; 2: there in other texts.
+#include "ProgramText.h"
+#include <windows.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Window {
+    HWND hwnd;
+    std::string cls, text;
+};
+
+std::string TextOf(HWND h)
+{
+    char buf[8192] = "";
+    DWORD_PTR got = 0;
+    // Marshalled across processes, unlike GetWindowText of a child.
+    ::SendMessageTimeoutA(h, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &got);
+    return buf;
+}
+
+Window Describe(HWND h)
+{
+    char cls[64] = "";
+    ::GetClassNameA(h, cls, sizeof cls);
+    return {h, cls, TextOf(h)};
+}
+
+DWORD GameProcess()
+{
+    // The frame: a top-level "Votaroo!" window with buttons.
+    for (HWND h = ::FindWindowExA(nullptr, nullptr, nullptr, "Votaroo!"); h;
+         h = ::FindWindowExA(nullptr, h, nullptr, "Votaroo!"))
+        if (::FindWindowExA(h, nullptr, "Button", nullptr)) {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            return pid;
+        }
+    return 0;
+}
+
+std::vector<Window> TopLevel(DWORD pid)
+{
+    std::vector<Window> found;
+    for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(h, &owner);
+        if (owner == pid && ::IsWindowVisible(h)) found.push_back(Describe(h));
+    }
+    return found;
+}
+
+std::vector<Window> Children(HWND parent)
+{
+    std::vector<Window> found;
+    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        if (::IsWindowVisible(c)) found.push_back(Describe(c));
+    return found;
+}
+
+std::string Caption(UINT id)
+{
+    char buf[256];
+    std::snprintf(buf, sizeof buf, ProgramText(id), ProgramText(IDS_TITLE));
+    return buf;
+}
+
+// The texts of these numbers in the language and in English.
+struct Expected {
+    std::vector<std::string> own, english;
+};
+Expected TextsOf(LANGID language, const std::vector<UINT>& ids)
+{
+    Expected e;
+    for (UINT id : ids) {
+        SetProgramLanguage(language);
+        e.own.push_back(ProgramText(id));
+        SetProgramLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_NEUTRAL));
+        e.english.push_back(ProgramText(id));
+    }
+    SetProgramLanguage(language);
+    return e;
+}
+
+// 0 when every text of the language is among the windows' and no English one that differs.
+int Compare(const std::vector<Window>& windows, const Expected& e, const char* what)
+{
+    int result = 0;
+    for (size_t i = 0; i < e.own.size(); ++i) {
+        bool own = false, english = false;
+        for (const Window& w : windows) {
+            own = own || w.text == e.own[i];
+            english = english || (w.text == e.english[i] && e.english[i] != e.own[i]);
+        }
+        if (!own) {
+            std::printf("%s: \"%s\" not shown\n", what, e.own[i].c_str());
+            result = 2;
+        }
+        if (english) {
+            std::printf("%s: English \"%s\" shown\n", what, e.english[i].c_str());
+            result = 2;
+        }
+    }
+    return result;
+}
+
+const Window* Find(const std::vector<Window>& windows, const char* cls, const std::string& text)
+{
+    for (const Window& w : windows)
+        if ((!cls || w.cls == cls) && w.text == text) return &w;
+    return nullptr;
+}
+
+std::vector<UINT> Range(UINT first, UINT count)
+{
+    std::vector<UINT> ids;
+    for (UINT i = 0; i < count; ++i) ids.push_back(first + i);
+    return ids;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::printf("usage: lang_probe CODE buttons|setup|help|about|balloon|gameover\n");
+        return 2;
+    }
+    const std::string code = argv[1], what = argv[2];
+    const LANGID language = code == "display" ? ChooseProgramLanguage("", ::GetUserDefaultUILanguage())
+                                              : LanguageOfCode(code.c_str());
+    if (!language) {
+        std::printf("no table for \"%s\"\n", code.c_str());
+        return 2;
+    }
+    SetProgramLanguage(language);
+    const DWORD pid = GameProcess();
+    if (!pid) {
+        std::printf("no game window\n");
+        return 1;
+    }
+    const std::vector<Window> top = TopLevel(pid);
+    int result = 1;
+    if (what == "buttons") {
+        for (const Window& w : top)
+            if (w.text == "Votaroo!" && ::FindWindowExA(w.hwnd, nullptr, "Button", nullptr))
+                result = Compare(Children(w.hwnd), TextsOf(language, Range(IDS_START, 6)), "buttons");
+    } else if (what == "setup" || what == "help" || what == "about") {
+        const UINT caption = what == "setup" ? IDS_SETUP_CAPTION : what == "help" ? IDS_HELP_CAPTION : IDS_ABOUT_CAPTION;
+        const std::string title = what == "setup" ? std::string(ProgramText(caption)) : Caption(caption);
+        std::vector<UINT> ids;
+        if (what == "setup")
+            ids = {IDS_SETUP_OPERATION, IDS_SETUP_SIZE, IDS_SETUP_HIGH, IDS_SETUP_ADDITION, IDS_SETUP_SUBTRACTION,
+                   IDS_SETUP_MULTIPLICATION, IDS_SETUP_DIVISION, IDS_OK, IDS_CANCEL};
+        else if (what == "help")
+            ids = {IDS_HELP_RULES, IDS_OK};
+        else
+            ids = {IDS_ABOUT_TEXT, IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST, IDS_OK};
+        if (const Window* dialog = Find(top, nullptr, title))
+            result = Compare(Children(dialog->hwnd), TextsOf(language, ids), what.c_str());
+    } else if (what == "balloon") {
+        const Expected remarks = TextsOf(language, [] {
+            std::vector<UINT> ids = Range(IDS_CORRECT_FIRST, 10);
+            for (UINT id : Range(IDS_MISSED_FIRST, 9)) ids.push_back(id);
+            for (UINT id : Range(IDS_WRONG_FIRST, 5)) ids.push_back(id);
+            return ids;
+        }());
+        for (const Window& w : top) {
+            if (w.cls != "tooltips_class32" || w.text.empty()) continue;
+            bool own = false;
+            for (const std::string& t : remarks.own) own = own || t == w.text;
+            std::printf("balloon: \"%s\"%s\n", w.text.c_str(), own ? "" : " is not the language's remark");
+            result = own ? 0 : 2;
+        }
+    } else if (what == "gameover") {
+        for (const Window& w : top)
+            if (w.cls == "#32770" && w.text == "Votaroo!")
+                result = Compare(Children(w.hwnd), TextsOf(language, {IDS_GAME_OVER}), "game over");
+    } else {
+        std::printf("unknown check \"%s\"\n", what.c_str());
+        return 2;
+    }
+    if (result == 0) std::printf("%s: %s\n", what.c_str(), ProgramText(IDS_LANGUAGE_NAME));
+    return result;
+}
