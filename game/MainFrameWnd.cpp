@@ -132,6 +132,7 @@ MainFrameWnd::MainFrameWnd()
     m_votes->SetTextColor(RGB(0, 0, 255));
     m_votes->SetFont(-m_scale(18), "MS Serif");
     m_votes->SetFormat(DT_RIGHT);
+    PlaceVotes();
     // Exit needs no handler: its command closes the application.
     m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
     m_buttons[1]->SetOnClick(this, &MainFrameWnd::OnSetup);
@@ -689,8 +690,8 @@ void MainFrameWnd::ApplyScale()
     // Pictures stretched past 96 DPI are smoothed, not blown up pixel by pixel.
     if (!m_scale.IsUnit()) SmoothStretch(m_canvas);
     if (m_votes) {
-        m_votes->MoveWindow(m_scale(votesPlace), FALSE);
         m_votes->SetFont(-m_scale(18), "MS Serif");
+        PlaceVotes();
     }
     m_buttonFont.DeleteObject();
     if (!m_scale.IsUnit())
@@ -708,6 +709,21 @@ void MainFrameWnd::ApplyScale()
         m_balloon->SetMaxTipWidth(m_scale(iToolTipCtrl::MaxTipWidth()));
     }
     PrepareArt();
+}
+
+void MainFrameWnd::PlaceVotes()
+{
+    // Right-aligned, so a longer word than "Votes" before the first game widens it to the left.
+    CRect r = m_scale(votesPlace);
+    if (m_votes->font.m_hObject) {
+        iClientDC dc(m_votes);
+        CScopedSelect select(dc.m_hDC, m_votes->font.m_hObject);
+        SIZE need{};
+        const char* label = ProgramText(IDS_VOTES);
+        ::GetTextExtentPoint32A(dc.m_hDC, label, lstrlenA(label), &need);
+        r.left = std::max(m_scale(4), std::min<int>(r.left, r.right - need.cx - m_scale(4)));
+    }
+    m_votes->MoveWindow(r, FALSE);
 }
 
 void MainFrameWnd::PlaceButtons()

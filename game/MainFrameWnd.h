@@ -98,7 +98,9 @@ private:
     int FittingDpi(int dpi, const RECT& place) const;
     // Canvas, children and balloon at the scale; the scene is drawn anew.
     void ApplyScale();
-    // The buttons at their places, widened for the longest caption.
+    // "Votes" at its place, widened for a longer word; the buttons at theirs, widened for the
+    // longest caption.
+    void PlaceVotes();
     void PlaceButtons();
     int ButtonWiden();
     void OnDpiChanged(int dpi, const RECT* suggested);

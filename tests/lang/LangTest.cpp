@@ -146,6 +146,21 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         buttons.push_back(r);
     }
 
+    // The votes display shows its word before the first game, whole.
+    {
+        iStaticEx* votes = wnd->VotesDisplay();
+        EXPECT_EQ(VotesText(), ProgramText(IDS_VOTES));
+        CRect room;
+        ::GetClientRect(votes->m_hWnd, &room);
+        HDC dc = ::GetDC(votes->m_hWnd);
+        HGDIOBJ old = ::SelectObject(dc, votes->font.m_hObject);
+        SIZE need{};
+        ::GetTextExtentPoint32A(dc, ProgramText(IDS_VOTES), lstrlenA(ProgramText(IDS_VOTES)), &need);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(votes->m_hWnd, dc);
+        EXPECT_LE(need.cx, room.Width()) << ProgramText(IDS_VOTES);
+    }
+
     Settings settings;
     ::Setup setup(settings);
     {

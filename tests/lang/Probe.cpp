@@ -1,6 +1,7 @@
 // Reads the texts of the running game's windows from outside, as a person sees them, and
 // checks them against one language's table: the e2e language run asks it after each step.
-// usage: lang_probe CODE buttons|setup|help|about|balloon|gameover
+// usage: lang_probe CODE buttons|setup|help|about|balloon|gameover, or lang_probe list for
+// the codes of the languages besides English.
 // CODE "display" stands for the language the game picks with no override. Exit 0: the
 // windows show that language; 1: not (yet) there; 2: there in other texts.
 #include "ProgramText.h"
@@ -129,6 +130,13 @@ std::vector<UINT> Range(UINT first, UINT count)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "list") == 0) {
+        for (LANGID l : ProgramLanguages()) {
+            SetProgramLanguage(l);
+            if (PRIMARYLANGID(l) != LANG_ENGLISH) std::printf("%s\n", ProgramText(IDS_LANGUAGE_CODE));
+        }
+        return 0;
+    }
     if (argc != 3) {
         std::printf("usage: lang_probe CODE buttons|setup|help|about|balloon|gameover\n");
         return 2;
