@@ -93,8 +93,8 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
     for (const ClassRow& r : m_rows) {
         out << "<tr><td class=\"name\">" << HtmlEscape(r.name) << "</td>";
         if (!r.read) {
-            out << "<td colspan=\"7\" class=\"error\">" << Fill(PageText(IDS_REPORT_CLASS_NOT_READ), HtmlEscape(r.error))
-                << "</td></tr>\n";
+            out << "<td colspan=\"7\" class=\"error\">"
+                << Fill(PageText(IDS_REPORT_CLASS_NOT_READ), HtmlEscape(r.error)) << "</td></tr>\n";
             continue;
         }
         const Tally& t = r.total;
@@ -133,8 +133,9 @@ void ClassReport::WriteSummary(std::ostream& out) const
             continue;
         }
         const Tally& t = r.total;
-        out << Fill(PlainText(r.games == 1 ? IDS_REPORT_SUM_ROW_GAME : IDS_REPORT_SUM_ROW_GAMES), r.name, r.games, t.dealt,
-                    Percent(t.correct, t.winners), Percent(t.wrong, t.dealt - t.winners));
+        const uint32_t row = r.games == 1 ? IDS_REPORT_SUM_ROW_GAME : IDS_REPORT_SUM_ROW_GAMES;
+        out << Fill(PlainText(row), r.name, r.games, t.dealt, Percent(t.correct, t.winners),
+                    Percent(t.wrong, t.dealt - t.winners));
         if (r.trend.games)
             out << Fill(PlainText(IDS_REPORT_SUM_ROW_TREND), r.trend.games,
                         Percent(r.trend.first.correct, r.trend.first.winners), r.trend.games,

@@ -7,8 +7,8 @@
 namespace report {
 
 // The text for the page: UTF-8 as the page declares, with '&', '<' and '>' as entities so that
-// a text cannot break the markup around it.
-std::string PageText(uint32_t id);
+// a text cannot break the markup around it. Valid until the next call for the same number.
+const std::string& PageText(uint32_t id);
 // The text for the console and the boxes, in the program's code page.
 inline std::string PlainText(uint32_t id) { return ProgramText(id); }
 

@@ -205,7 +205,8 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
         uint32_t name;
         std::string value;
     } tiles[] = {
-        { static_cast<uint32_t>(record.games == 1 ? IDS_REPORT_TILE_GAME : IDS_REPORT_TILE_GAMES), Number(record.games) },
+        { static_cast<uint32_t>(record.games == 1 ? IDS_REPORT_TILE_GAME : IDS_REPORT_TILE_GAMES),
+          Number(record.games) },
         { IDS_REPORT_TILE_CARDS_DEALT, Number(t.dealt) },
         { IDS_REPORT_TILE_WINNERS, Number(t.winners) },
         { IDS_REPORT_TILE_CORRECT, Number(t.correct) },
@@ -250,23 +251,23 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
         out << "<p class=\"note\">" << Fill(PageText(IDS_REPORT_LAST_GAMES), record.recentGames.size(), record.games)
             << "</p>\n";
     out << "<table>\n<thead><tr>";
-    for (uint32_t id : { IDS_REPORT_COL_GAME, IDS_REPORT_COL_LOG_LINE, IDS_REPORT_COL_CARDS_DEALT, IDS_REPORT_COL_WINNERS,
-                         IDS_REPORT_COL_CORRECT, IDS_REPORT_COL_MISSED, IDS_REPORT_COL_WRONG, IDS_REPORT_COL_SPOTTED,
-                         IDS_REPORT_COL_REFILLS })
+    for (uint32_t id : { IDS_REPORT_COL_GAME, IDS_REPORT_COL_LOG_LINE, IDS_REPORT_COL_CARDS_DEALT,
+                         IDS_REPORT_COL_WINNERS, IDS_REPORT_COL_CORRECT, IDS_REPORT_COL_MISSED, IDS_REPORT_COL_WRONG,
+                         IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_REFILLS })
         out << "<th>" << PageText(id) << "</th>";
     out << "<th class=\"name\">" << PageText(IDS_REPORT_COL_END) << "</th></tr></thead>\n";
     for (const GameSummary& g : record.recentGames) {
         out << "<tr><td>" << g.number << "</td><td>" << g.firstLine << "</td>";
         TallyCells(g.tally, out);
-        out << "<td>" << g.tally.refills << "</td><td class=\"name\">" << PageText(g.over ? IDS_REPORT_GAME_OVER : IDS_REPORT_BREAKS_OFF)
-            << "</td></tr>\n";
+        out << "<td>" << g.tally.refills << "</td><td class=\"name\">"
+            << PageText(g.over ? IDS_REPORT_GAME_OVER : IDS_REPORT_BREAKS_OFF) << "</td></tr>\n";
     }
     out << "<tr><th>" << PageText(IDS_REPORT_ROW_ALL) << "</th><th></th>";
     out << "<th>" << t.dealt << "</th><th>" << t.winners << "</th><th>" << t.correct << "</th><th>" << t.missed
         << "</th><th>" << t.wrong << "</th><th>" << Percent(t.correct, t.winners) << "</th><th>" << t.refills
         << "</th><th></th></tr>\n</table>\n";
-    out << "<p class=\"note\">" << Fill(PageText(IDS_REPORT_CARDS_DEALT_NOTE), record.afterGameOver, record.unjudgedCards)
-        << "</p>\n";
+    out << "<p class=\"note\">"
+        << Fill(PageText(IDS_REPORT_CARDS_DEALT_NOTE), record.afterGameOver, record.unjudgedCards) << "</p>\n";
     if (inClass) WriteReadNote(record, logPath, out);
 }
 
