@@ -48,9 +48,9 @@ const Tables& TablesOfModule()
     return tables;
 }
 
-// The string of the number in exactly this language's table; false where it has none (an
-// empty string is no string in a table).
-bool Lookup(LANGID language, uint32_t id, std::string& text)
+// The string of the number in exactly this language's table, in the code page; false where it
+// has none (an empty string is no string in a table).
+bool Lookup(LANGID language, uint32_t id, std::string& text, UINT codePage = CP_ACP)
 {
     const WORD block = static_cast<WORD>(id / 16 + 1);
     if (id > 0xFFFF || !TablesOfModule().blocks.count({block, language})) return false;
@@ -62,10 +62,10 @@ bool Lookup(LANGID language, uint32_t id, std::string& text)
     for (uint32_t i = 0; i < id % 16 && p < end; ++i) p += 1 + *p;
     if (p >= end || *p == 0 || p + 1 + *p > end) return false;
     const int length = *p;
-    // The program is ANSI: the texts are drawn in the code page of the system.
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, p + 1, length, nullptr, 0, nullptr, nullptr);
+    // The program is ANSI: its windows draw the texts in the code page of the system.
+    const int n = ::WideCharToMultiByte(codePage, 0, p + 1, length, nullptr, 0, nullptr, nullptr);
     text.assign(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, p + 1, length, &text[0], n, nullptr, nullptr);
+    if (n > 0) ::WideCharToMultiByte(codePage, 0, p + 1, length, &text[0], n, nullptr, nullptr);
     return n > 0;
 }
 
@@ -140,26 +140,44 @@ void SetProgramLanguage(LANGID language)
     current = language;
 }
 
-const char* FindProgramText(uint32_t id)
+namespace {
+
+const char* Find(uint32_t id, UINT codePage)
 {
     // Kept for the run, so a caller may hold the pointer.
-    static std::map<std::pair<LANGID, uint32_t>, std::string> texts;
+    static std::map<std::pair<std::pair<LANGID, UINT>, uint32_t>, std::string> texts;
     const LANGID language = ProgramLanguage();
-    auto at = texts.find({language, id});
+    const auto key = std::make_pair(std::make_pair(language, codePage), id);
+    auto at = texts.find(key);
     if (at != texts.end()) return at->second.c_str();
     std::string text;
     const LANGID table = Carried(language);
-    if (!(table && Lookup(table, id, text))) {
+    if (!(table && Lookup(table, id, text, codePage))) {
         const LANGID english = Carried(English);
-        if (!(english && Lookup(english, id, text))) return nullptr;
+        if (!(english && Lookup(english, id, text, codePage))) return nullptr;
     }
-    return texts.emplace(std::make_pair(language, id), std::move(text)).first->second.c_str();
+    return texts.emplace(key, std::move(text)).first->second.c_str();
 }
+
+const char* Missing(uint32_t id)
+{
+    fallbackIndex = (fallbackIndex + 1) & 3;
+    std::snprintf(fallback[fallbackIndex], sizeof fallback[0], "[ %8lu ]", static_cast<unsigned long>(id));
+    return fallback[fallbackIndex];
+}
+
+} // namespace
+
+const char* FindProgramText(uint32_t id) { return Find(id, CP_ACP); }
 
 const char* ProgramText(uint32_t id)
 {
     if (const char* text = FindProgramText(id)) return text;
-    fallbackIndex = (fallbackIndex + 1) & 3;
-    std::snprintf(fallback[fallbackIndex], sizeof fallback[0], "[ %8lu ]", static_cast<unsigned long>(id));
-    return fallback[fallbackIndex];
+    return Missing(id);
+}
+
+const char* ProgramTextUtf8(uint32_t id)
+{
+    if (const char* text = Find(id, CP_UTF8)) return text;
+    return Missing(id);
 }

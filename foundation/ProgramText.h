@@ -11,6 +11,8 @@
 const char* ProgramText(uint32_t id);
 // The same, but null where no table has the number.
 const char* FindProgramText(uint32_t id);
+// The same text in UTF-8, for what is written in it whatever the system's code page (a web page).
+const char* ProgramTextUtf8(uint32_t id);
 
 // The language the texts are taken in, chosen on first use by ChooseProgramLanguage with the
 // entry Language= of the [Votaroo] section of votaroo.ini beside the program.

@@ -8,6 +8,8 @@ typedef int BOOL;
 #define FALSE 0
 typedef unsigned int UINT;
 typedef uint32_t DWORD;
+typedef uint16_t WORD;
+typedef WORD LANGID;
 typedef int32_t LONG;
 typedef char* LPSTR;
 typedef const char* LPCSTR;

@@ -1,4 +1,5 @@
 #include "ClassReport.h"
+#include "PageText.h"
 #include "ReportWriter.h"
 #include "TraceLogReader.h"
 #include <map>
@@ -72,19 +73,28 @@ size_t ClassReport::Unreadable() const
 void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
 {
     const LearningRecord& c = *m_class;
-    WritePageStart("Votaroo! class report", out);
-    out << "<h1>Votaroo! class report</h1>\n<p class=\"note\">" << m_rows.size() << " logs, " << m_rows.size() - Unreadable()
-        << " read";
-    if (Unreadable()) out << ", <b>" << Unreadable() << " could not be read</b>";
-    out << "; " << c.lines << " lines read in all.</p>\n";
+    WritePageStart(ProgramTextUtf8(IDS_REPORT_CLASS_TITLE), out);
+    out << "<h1>" << PageText(IDS_REPORT_CLASS_TITLE) << "</h1>\n<p class=\"note\">";
+    const size_t read = m_rows.size() - Unreadable();
+    if (Unreadable())
+        out << Fill(PageText(IDS_REPORT_CLASS_LOGS_UNREAD), m_rows.size(), read,
+                    "<b>" + Fill(PageText(IDS_REPORT_CLASS_UNREAD), Unreadable()) + "</b>", c.lines);
+    else
+        out << Fill(PageText(IDS_REPORT_CLASS_LOGS), m_rows.size(), read, c.lines);
+    out << "</p>\n";
 
-    out << "<h2>The class</h2>\n<table>\n<thead><tr><th class=\"name\">log</th><th>games</th><th>cards dealt</th>"
-           "<th>winners spotted</th><th>other cards answered</th><th>spotted in the first games</th>"
-           "<th>in the last games</th><th>change</th></tr></thead>\n";
+    out << "<h2>" << PageText(IDS_REPORT_THE_CLASS) << "</h2>\n<table>\n<thead><tr><th class=\"name\">"
+        << PageText(IDS_REPORT_COL_LOG) << "</th>";
+    for (uint32_t id : { IDS_REPORT_COL_GAMES, IDS_REPORT_COL_CARDS_DEALT, IDS_REPORT_COL_WINNERS_SPOTTED,
+                         IDS_REPORT_COL_OTHERS, IDS_REPORT_COL_FIRST_GAMES, IDS_REPORT_COL_LAST_GAMES,
+                         IDS_REPORT_COL_CHANGE })
+        out << "<th>" << PageText(id) << "</th>";
+    out << "</tr></thead>\n";
     for (const ClassRow& r : m_rows) {
         out << "<tr><td class=\"name\">" << HtmlEscape(r.name) << "</td>";
         if (!r.read) {
-            out << "<td colspan=\"7\" class=\"error\">could not be read: " << HtmlEscape(r.error) << "</td></tr>\n";
+            out << "<td colspan=\"7\" class=\"error\">"
+                << Fill(PageText(IDS_REPORT_CLASS_NOT_READ), HtmlEscape(r.error)) << "</td></tr>\n";
             continue;
         }
         const Tally& t = r.total;
@@ -99,20 +109,16 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
         out << "<td>" << Change(r.trend) << "</td></tr>\n";
     }
     const Tally& t = c.total;
-    out << "<tr><th class=\"name\">the class</th><th>" << c.games << "</th><th>" << t.dealt << "</th><th>"
+    out << "<tr><th class=\"name\">" << PageText(IDS_REPORT_ROW_CLASS) << "</th><th>" << c.games << "</th><th>" << t.dealt << "</th><th>"
         << Percent(t.correct, t.winners) << "</th><th>" << Percent(t.wrong, t.dealt - t.winners)
         << "</th><th></th><th></th><th></th></tr>\n</table>\n";
-    out << "<p class=\"note\">Each log's first and last games are compared by the share of winners spotted: five "
-           "of each, or as many as fit without overlapping when a log has fewer than ten games (in brackets); "
-           "\"change\" is the difference in points. \"Other cards answered\" is the share of cards that were no "
-           "winner and were clicked all the same: a high share means guessing.</p>\n";
+    out << "<p class=\"note\">" << PageText(IDS_REPORT_CLASS_NOTE) << "</p>\n";
 
-    out << "<div class=\"cols\">\n<div>\n<h2>Missed most often by the class</h2>\n";
+    out << "<div class=\"cols\">\n<div>\n<h2>" << PageText(IDS_REPORT_CLASS_MISSED) << "</h2>\n";
     WriteMissedTable(c, 10, out);
-    out << "</div>\n<div class=\"keep\">\n<h2>Fact grid of the class</h2>\n";
+    out << "</div>\n<div class=\"keep\">\n<h2>" << PageText(IDS_REPORT_CLASS_GRID) << "</h2>\n";
     WriteFactGrid(c, out);
-    out << "<p class=\"note\">Each square is a pair of showing cards; its colour is the share of that pair's winners "
-           "the class spotted (darker: fewer), its number how many winners there were.</p>\n</div>\n</div>\n";
+    out << "<p class=\"note\">" << PageText(IDS_REPORT_CLASS_GRID_NOTE) << "</p>\n</div>\n</div>\n";
 
     if (sections.peek() != std::char_traits<char>::eof()) out << sections.rdbuf();
     WritePageEnd(out);
@@ -120,24 +126,26 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
 
 void ClassReport::WriteSummary(std::ostream& out) const
 {
-    out << "Votaroo! class report of " << m_rows.size() << " logs\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_CLASS), m_rows.size()) << "\n";
     for (const ClassRow& r : m_rows) {
-        out << r.name << ": ";
         if (!r.read) {
-            out << "NOT READ, " << r.error << "\n";
+            out << Fill(PlainText(IDS_REPORT_SUM_NOT_READ), r.name, r.error) << "\n";
             continue;
         }
         const Tally& t = r.total;
-        out << r.games << (r.games == 1 ? " game, " : " games, ") << t.dealt << " cards dealt, winners spotted " << Percent(t.correct, t.winners)
-            << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners);
+        const uint32_t row = r.games == 1 ? IDS_REPORT_SUM_ROW_GAME : IDS_REPORT_SUM_ROW_GAMES;
+        out << Fill(PlainText(row), r.name, r.games, t.dealt, Percent(t.correct, t.winners),
+                    Percent(t.wrong, t.dealt - t.winners));
         if (r.trend.games)
-            out << ", first " << r.trend.games << " games " << Percent(r.trend.first.correct, r.trend.first.winners)
-                << " -> last " << r.trend.games << " " << Percent(r.trend.last.correct, r.trend.last.winners);
+            out << Fill(PlainText(IDS_REPORT_SUM_ROW_TREND), r.trend.games,
+                        Percent(r.trend.first.correct, r.trend.first.winners), r.trend.games,
+                        Percent(r.trend.last.correct, r.trend.last.winners));
         out << "\n";
     }
     const Tally& t = m_class->total;
-    out << "Class: " << m_class->games << " games, " << t.dealt << " cards dealt, winners spotted "
-        << Percent(t.correct, t.winners) << ", other cards answered " << Percent(t.wrong, t.dealt - t.winners) << "\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_CLASS_TOTAL), m_class->games, t.dealt, Percent(t.correct, t.winners),
+                Percent(t.wrong, t.dealt - t.winners))
+        << "\n";
     WriteMissedLine(*m_class, out);
 }
 

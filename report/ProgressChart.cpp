@@ -1,4 +1,6 @@
 #include "ProgressChart.h"
+#include "PageText.h"
+#include "ReportWriter.h"
 #include <cstdio>
 
 namespace report {
@@ -84,21 +86,22 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
 {
     const std::vector<ProgressPoint> points = ProgressOf(record);
     if (points.empty()) {
-        out << "<p>No games to chart yet.</p>\n";
+        out << "<p>" << PageText(IDS_REPORT_CHART_NONE) << "</p>\n";
         return;
     }
     out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height
-        << "\" viewBox=\"0 0 " << Width << " " << Height << "\" role=\"img\" aria-label=\"Progress from game to game\">\n";
+        << "\" viewBox=\"0 0 " << Width << " " << Height << "\" role=\"img\" aria-label=\""
+        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_CHART_LABEL)) << "\">\n";
     // Legend across the top: markers and line styles, so it reads in black and white too.
     out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"12\" x2=\"" << Left + 24
         << "\" y2=\"12\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"12\" r=\"3.5\" class=\"spotted\"/>"
-        << "<text x=\"" << Left + 30 << "\" y=\"16\">winners spotted</text>"
+        << "<text x=\"" << Left + 30 << "\" y=\"16\">" << PageText(IDS_REPORT_CHART_SPOTTED) << "</text>"
         << "<line x1=\"" << Left + 150 << "\" y1=\"12\" x2=\"" << Left + 174 << "\" y2=\"12\" class=\"guessed\"/><rect x=\""
         << Left + 159 << "\" y=\"9\" width=\"6\" height=\"6\" class=\"guessed\"/>"
-        << "<text x=\"" << Left + 180 << "\" y=\"16\">other cards answered</text>"
+        << "<text x=\"" << Left + 180 << "\" y=\"16\">" << PageText(IDS_REPORT_CHART_OTHERS) << "</text>"
         << "<line x1=\"" << Left + 330 << "\" y1=\"12\" x2=\"" << Left + 354
-        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << Left + 360 << "\" y=\"16\">average of the last "
-        << AverageGames << " games</text></g>\n";
+        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << Left + 360 << "\" y=\"16\">"
+        << Fill(PageText(IDS_REPORT_CHART_AVERAGE), AverageGames) << "</text></g>\n";
     // Axes, grid lines and their labels.
     for (int pct = 0; pct <= 100; pct += 25) {
         const std::string y = Coord(YOf(pct / 100.0));
@@ -121,9 +124,10 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
             << "\" text-anchor=\"middle\">" << points[i].game << "</text>";
     }
     out << "\n<text class=\"title\" x=\"" << Left + PlotWidth / 2 << "\" y=\"" << Height - 8
-        << "\" text-anchor=\"middle\">game</text><text class=\"title\" x=\"14\" y=\"" << Top + PlotHeight / 2
+        << "\" text-anchor=\"middle\">" << PageText(IDS_REPORT_CHART_GAME) << "</text><text class=\"title\" x=\"14\" y=\""
+        << Top + PlotHeight / 2
         << "\" text-anchor=\"middle\" transform=\"rotate(-90 14 " << Top + PlotHeight / 2
-        << ")\">share of the cards</text>\n";
+        << ")\">" << PageText(IDS_REPORT_CHART_SHARE) << "</text>\n";
 
     Lines(points, &ProgressPoint::spotted, true, "average spotted", out);
     Lines(points, &ProgressPoint::guessed, true, "average guessed", out);
@@ -135,13 +139,16 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
         const std::string x = Coord(XOf(i, points.size()));
         if (p.spotted.known)
             out << "<circle class=\"spotted\" cx=\"" << x << "\" cy=\"" << Coord(YOf(p.spotted.share))
-                << "\" r=\"3.5\"><title>game " << p.game << ": " << t.correct << " of " << t.winners
-                << " winners spotted (" << Percent100(p.spotted.share) << "%)</title></circle>";
+                << "\" r=\"3.5\"><title>"
+                << Fill(PageText(IDS_REPORT_CHART_GAME_SPOTTED), p.game, t.correct, t.winners,
+                        std::to_string(Percent100(p.spotted.share)) + "%")
+                << "</title></circle>";
         if (p.guessed.known)
             out << "<rect class=\"guessed\" x=\"" << Coord(XOf(i, points.size()) - 3) << "\" y=\""
-                << Coord(YOf(p.guessed.share) - 3) << "\" width=\"6\" height=\"6\"><title>game " << p.game << ": "
-                << t.wrong << " of " << t.dealt - t.winners << " other cards answered ("
-                << Percent100(p.guessed.share) << "%)</title></rect>";
+                << Coord(YOf(p.guessed.share) - 3) << "\" width=\"6\" height=\"6\"><title>"
+                << Fill(PageText(IDS_REPORT_CHART_GAME_OTHERS), p.game, t.wrong, t.dealt - t.winners,
+                        std::to_string(Percent100(p.guessed.share)) + "%")
+                << "</title></rect>";
         out << "\n";
     }
     out << "</svg>\n";

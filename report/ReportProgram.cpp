@@ -1,5 +1,6 @@
 #include "ReportProgram.h"
 #include "ClassReport.h"
+#include "PageText.h"
 #include "ReportWriter.h"
 #include "TraceLogReader.h"
 #include <tlhelp32.h>
@@ -19,14 +20,8 @@ namespace {
 
 const char defaultLog[] = "C:\\TMP\\TRACE.QRV";
 const char classPage[] = "votaroo-class-report.html";
-const char caption[] = "Votaroo! learning report";
 
-const char usage[] =
-    "usage: votaroo-report [--out FILE] [trace log]\n"
-    "       votaroo-report [--out FILE] LOG LOG ...\n"
-    "Reads the game's trace log (C:\\TMP\\TRACE.QRV when none is given) and writes a learning report\n"
-    "beside it, as <log name>-report.html. Two or more logs, one per child, make one class report,\n"
-    "votaroo-class-report.html in the current folder. --out names the page instead.\n";
+std::string Usage() { return Fill(PlainText(IDS_REPORT_USAGE), defaultLog, classPage); }
 
 std::string FolderOf(const std::string& path)
 {
@@ -42,24 +37,18 @@ std::string FullPath(const std::string& path)
     return n > 0 && n < sizeof full ? std::string(full) : path;
 }
 
-void Tell(const std::string& text, UINT icon) { ::MessageBoxA(nullptr, text.c_str(), caption, MB_OK | icon); }
+void Tell(const std::string& text, UINT icon)
+{
+    ::MessageBoxA(nullptr, text.c_str(), ProgramText(IDS_REPORT_TITLE), MB_OK | icon);
+}
 
 // What a parent reads when there is no log to report on.
 std::string NoLogText(const std::string& logPath)
 {
     const bool there = ::GetFileAttributesA(logPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-    std::string text;
-    if (there)
-        text = "The record of games \"" + logPath + "\" could not be read, so there is nothing to report on.\n\n"
-               "It may be in use or damaged. Close Votaroo! and try again.";
-    else if (logPath == defaultLog)
-        text = "There is no record of games on this computer yet, so there is nothing to report on.\n\n"
-               "Votaroo! keeps its record in " + logPath + " as soon as a game is played. Play a game of "
-               "Votaroo!, then open the report again.";
-    else
-        text = "The record of games \"" + logPath + "\" is not there, so there is nothing to report on.\n\n"
-               "Check that the file has been copied to this place, then try again.";
-    return text;
+    if (there) return Fill(PlainText(IDS_REPORT_LOG_UNREADABLE), logPath);
+    if (logPath == defaultLog) return Fill(PlainText(IDS_REPORT_NO_LOG_YET), logPath);
+    return Fill(PlainText(IDS_REPORT_LOG_NOT_THERE), logPath);
 }
 
 bool SavePage(const std::string& path, const std::string& body)
@@ -77,17 +66,15 @@ void OpenPage(const std::string& pagePath)
     const std::string page = FullPath(pagePath);
     const HINSTANCE result = ReportShellExecute(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
-        Tell("The report has been saved as\n" + page + "\nbut no web browser could be started to show it. Open the "
-             "file with your web browser.", MB_ICONINFORMATION);
+        Tell(Fill(PlainText(IDS_REPORT_NO_BROWSER), page), MB_ICONINFORMATION);
 }
 
 int NotWritten(const std::string& pagePath, bool onItsOwn, std::ostream& err)
 {
     if (onItsOwn)
-        Tell("The report could not be saved as\n" + pagePath + "\n\nThe folder may be read-only. Copy the record of "
-             "games to your Documents folder and open it with the report from there.", MB_ICONWARNING);
+        Tell(Fill(PlainText(IDS_REPORT_NOT_SAVED), pagePath), MB_ICONWARNING);
     else
-        err << "votaroo-report: cannot write the report \"" << pagePath << "\"\n";
+        err << "votaroo-report: " << Fill(PlainText(IDS_REPORT_CANNOT_WRITE), pagePath) << "\n";
     return 3;
 }
 
@@ -109,7 +96,7 @@ int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, s
         return 0;
     }
     WriteTextSummary(*record, logPath, out);
-    out << "Report written to " << pagePath << "\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_WRITTEN), pagePath) << "\n";
     return 0;
 }
 
@@ -147,7 +134,7 @@ int Class(const std::vector<std::string>& logs, std::string pagePath, bool onIts
         return report.Unreadable() ? 2 : 0;
     }
     report.WriteSummary(out);
-    out << "Report written to " << pagePath << "\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_WRITTEN), pagePath) << "\n";
     return report.Unreadable() ? 2 : 0;
 }
 
@@ -200,8 +187,8 @@ int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, st
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h" || arg == "/?") {
-            if (onItsOwn) Tell(usage, MB_ICONINFORMATION);
-            else out << usage;
+            if (onItsOwn) Tell(Usage(), MB_ICONINFORMATION);
+            else out << Usage();
             return 0;
         }
         if (arg == "--out") {
@@ -216,8 +203,8 @@ int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, st
     for (const std::string& log : logs)
         if (!pagePath.empty() && ::lstrcmpiA(FullPath(log).c_str(), FullPath(pagePath).c_str()) == 0) bad = true;
     if (bad) {
-        if (onItsOwn) Tell(usage, MB_ICONWARNING);
-        else err << usage;
+        if (onItsOwn) Tell(Usage(), MB_ICONWARNING);
+        else err << Usage();
         return 1;
     }
     if (logs.size() >= 2) return Class(logs, pagePath, onItsOwn, out, err);

@@ -1,12 +1,16 @@
 #include "ReportWriter.h"
+#include "PageText.h"
 #include "ProgressChart.h"
 #include <cstdio>
 
 namespace report {
 namespace {
 
-const char* const operationNames[OperationCount] = { "Addition", "Subtraction", "Multiplication", "Division",
-                                                     "Wild card" };
+std::string OperationName(int operation, bool html)
+{
+    const uint32_t id = IDS_REPORT_OPERATION_FIRST + static_cast<uint32_t>(operation);
+    return html ? PageText(id) : PlainText(id);
+}
 
 } // namespace
 
@@ -65,10 +69,12 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
     const int size = margin + cell * ValueCount;
     const int legendTop = size + 16;
     out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size + 10 << "\" height=\"" << legendTop + 44
-        << "\" viewBox=\"0 0 " << size + 10 << " " << legendTop + 44 << "\" role=\"img\" aria-label=\"Fact grid\">\n";
-    out << "<text x=\"" << margin + cell * ValueCount / 2 << "\" y=\"12\" class=\"axis\">one card showing</text>\n";
+        << "\" viewBox=\"0 0 " << size + 10 << " " << legendTop + 44 << "\" role=\"img\" aria-label=\""
+        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_FACT_GRID)) << "\">\n";
+    out << "<text x=\"" << margin + cell * ValueCount / 2 << "\" y=\"12\" class=\"axis\">"
+        << PageText(IDS_REPORT_GRID_ONE_CARD) << "</text>\n";
     out << "<text x=\"12\" y=\"" << margin + cell * ValueCount / 2 << "\" class=\"axis\" transform=\"rotate(-90 12 "
-        << margin + cell * ValueCount / 2 << ")\">the other card showing</text>\n";
+        << margin + cell * ValueCount / 2 << ")\">" << PageText(IDS_REPORT_GRID_OTHER_CARD) << "</text>\n";
     for (int v = 0; v < ValueCount; ++v) {
         out << "<text x=\"" << margin + v * cell + cell / 2 << "\" y=\"" << margin - 8 << "\" class=\"label\">" << v
             << "</text>";
@@ -83,10 +89,10 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
             const double share = t.seen ? static_cast<double>(t.spotted) / static_cast<double>(t.seen) : 1.0;
             out << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << cell - 1 << "\" height=\"" << cell - 1
                 << "\" " << (t.seen ? "fill=\"" + ShareColour(share) + "\"" : std::string("class=\"none\""))
-                << "><title>" << col << " and " << row << ": ";
-            if (t.seen) out << t.spotted << " of " << t.seen << " winners spotted";
-            else out << "no winners yet";
-            out << "</title></rect>";
+                << "><title>"
+                << (t.seen ? Fill(PageText(IDS_REPORT_GRID_PAIR_SPOTTED), col, row, t.spotted, t.seen)
+                           : Fill(PageText(IDS_REPORT_GRID_PAIR_NONE), col, row))
+                << "</title></rect>";
             // White numbers on the dark squares of few spotted.
             if (t.seen)
                 out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count"
@@ -102,7 +108,8 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
             << "\" class=\"label\">" << static_cast<int>(shares[i] * 100) << "%</text>\n";
     }
     out << "<rect x=\"" << margin + 320 << "\" y=\"" << legendTop << "\" width=\"56\" height=\"14\" class=\"none\"/>"
-        << "<text x=\"" << margin + 348 << "\" y=\"" << legendTop + 28 << "\" class=\"label\">no winners</text>\n";
+        << "<text x=\"" << margin + 348 << "\" y=\"" << legendTop + 28 << "\" class=\"label\">"
+        << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</text>\n";
     out << "</svg>\n";
 }
 
@@ -131,7 +138,8 @@ std::string Percent(uint64_t part, uint64_t whole)
 }
 void WritePageStart(const std::string& title, std::ostream& out)
 {
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << HtmlEscape(title)
+    out << "<!DOCTYPE html>\n<html lang=\"" << HtmlEscape(ProgramTextUtf8(IDS_REPORT_PAGE_LANGUAGE))
+        << "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" << HtmlEscape(title)
         << "</title>\n<style>\n"
            "body{font-family:sans-serif;margin:24px;color:#222;background:#fff;max-width:980px}\n"
            "h1{color:#14386b;margin-bottom:4px}h2,h3{color:#14386b;border-bottom:2px solid #c9d6ea;padding-bottom:2px;"
@@ -165,99 +173,108 @@ void WritePageEnd(std::ostream& out) { out << "</body>\n</html>\n"; }
 
 void WriteReadNote(const LearningRecord& record, const std::string& logPath, std::ostream& out)
 {
-    out << "<p class=\"note\">From the trace log <code>" << HtmlEscape(logPath) << "</code>: " << record.lines
-        << " lines read, " << record.foreignLines + record.strayLines << " skipped (" << record.foreignLines
-        << " not the game's, " << record.strayLines << " out of place).</p>\n";
+    out << "<p class=\"note\">"
+        << Fill(PageText(IDS_REPORT_READ_NOTE), "<code>" + HtmlEscape(logPath) + "</code>", record.lines,
+                record.foreignLines + record.strayLines, record.foreignLines, record.strayLines)
+        << "</p>\n";
 }
 
 void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& out)
 {
     const std::deque<Fact> missed = MostMissed(record, count);
     if (missed.empty()) {
-        out << "<p>No winner by a sum, difference, product or quotient was missed.</p>\n";
+        out << "<p>" << PageText(IDS_REPORT_NONE_MISSED) << "</p>\n";
         return;
     }
-    out << "<table>\n<thead><tr><th class=\"name\">fact</th><th>missed</th><th>seen</th></tr></thead>\n";
+    out << "<table>\n<thead><tr><th class=\"name\">" << PageText(IDS_REPORT_COL_FACT) << "</th><th>"
+        << PageText(IDS_REPORT_COL_MISSED) << "</th><th>" << PageText(IDS_REPORT_COL_SEEN) << "</th></tr></thead>\n";
     for (const Fact& f : missed)
         out << "<tr><td class=\"name\">" << FactText(f, true) << "</td><td>" << f.tally.missed << "</td><td>"
             << f.tally.seen << "</td></tr>\n";
-    out << "</table>\n<p class=\"note\">Differences and quotients are written from the larger card.</p>\n";
+    out << "</table>\n<p class=\"note\">" << PageText(IDS_REPORT_LARGER_CARD_NOTE) << "</p>\n";
 }
 
 void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out)
 {
     const char* h = inClass ? "h3" : "h2";
     const Tally& t = record.total;
-    out << "<" << h << ">In total</" << h << ">\n<div class=\"tiles\">\n";
+    const auto heading = [&](uint32_t id) { out << "<" << h << ">" << PageText(id) << "</" << h << ">\n"; };
+    heading(IDS_REPORT_IN_TOTAL);
+    out << "<div class=\"tiles\">\n";
     const struct {
-        const char* name;
+        uint32_t name;
         std::string value;
     } tiles[] = {
-        { record.games == 1 ? "game" : "games", Number(record.games) },           { "cards dealt", Number(t.dealt) },
-        { "winners", Number(t.winners) },            { "correct answers", Number(t.correct) },
-        { "missed winners", Number(t.missed) },      { "wrong answers", Number(t.wrong) },
-        { "winners spotted", Percent(t.correct, t.winners) },
-        { "other cards answered", Percent(t.wrong, t.dealt - t.winners) },
+        { static_cast<uint32_t>(record.games == 1 ? IDS_REPORT_TILE_GAME : IDS_REPORT_TILE_GAMES),
+          Number(record.games) },
+        { IDS_REPORT_TILE_CARDS_DEALT, Number(t.dealt) },
+        { IDS_REPORT_TILE_WINNERS, Number(t.winners) },
+        { IDS_REPORT_TILE_CORRECT, Number(t.correct) },
+        { IDS_REPORT_TILE_MISSED, Number(t.missed) },
+        { IDS_REPORT_TILE_WRONG, Number(t.wrong) },
+        { IDS_REPORT_TILE_SPOTTED, Percent(t.correct, t.winners) },
+        { IDS_REPORT_TILE_OTHERS, Percent(t.wrong, t.dealt - t.winners) },
     };
-    for (const auto& tile : tiles) out << "<div class=\"tile\"><b>" << tile.value << "</b>" << tile.name << "</div>\n";
+    for (const auto& tile : tiles)
+        out << "<div class=\"tile\"><b>" << tile.value << "</b>" << PageText(tile.name) << "</div>\n";
     out << "</div>\n";
     if (!inClass)
-        out << "<p class=\"note\">A winner is a card that was the sum, difference, product or exact quotient of "
-               "the two cards showing, or a wild card. \"Other cards answered\" is the share of cards that were no "
-               "winner and were clicked all the same: a high share means guessing.</p>\n";
-    if (record.games == 0) out << "<p><b>No games were found in this log.</b></p>\n";
+        out << "<p class=\"note\">" << PageText(IDS_REPORT_WINNER_NOTE) << "</p>\n";
+    if (record.games == 0) out << "<p><b>" << PageText(IDS_REPORT_NO_GAMES) << "</b></p>\n";
 
-    out << "<" << h << ">From game to game</" << h << ">\n";
+    heading(IDS_REPORT_GAME_TO_GAME);
     WriteProgressChart(record, out);
-    if (record.games > 0)
-        out << "<p class=\"note\">A rising line of winners spotted and a low line of other cards answered show a "
-               "child getting better; many other cards answered mean guessing.</p>\n";
+    if (record.games > 0) out << "<p class=\"note\">" << PageText(IDS_REPORT_GAME_TO_GAME_NOTE) << "</p>\n";
 
-    out << "<div class=\"cols\">\n<div>\n<" << h << ">By operation</" << h << ">\n<table>\n<thead><tr>"
-           "<th class=\"name\">operation</th><th>winners seen</th><th>spotted</th><th>missed</th><th>share spotted</th>"
-           "</tr></thead>\n";
+    out << "<div class=\"cols\">\n<div>\n";
+    heading(IDS_REPORT_BY_OPERATION);
+    out << "<table>\n<thead><tr><th class=\"name\">" << PageText(IDS_REPORT_COL_OPERATION) << "</th>";
+    for (uint32_t id : { IDS_REPORT_COL_WINNERS_SEEN, IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_MISSED,
+                         IDS_REPORT_COL_SHARE_SPOTTED })
+        out << "<th>" << PageText(id) << "</th>";
+    out << "</tr></thead>\n";
     for (int op = Addition; op < OperationCount; ++op) {
         const WinnerTally& w = record.byOperation[op];
-        out << "<tr><td class=\"name\">" << operationNames[op] << "</td><td>" << w.seen << "</td><td>" << w.spotted
+        out << "<tr><td class=\"name\">" << OperationName(op, true) << "</td><td>" << w.seen << "</td><td>" << w.spotted
             << "</td><td>" << w.missed << "</td><td>" << Percent(w.spotted, w.seen) << "</td></tr>\n";
     }
-    out << "</table>\n<p class=\"note\">A winner counts for the first operation the game found it by: addition, "
-           "then subtraction, multiplication and division.</p>\n";
-    out << "<" << h << ">Missed most often</" << h << ">\n";
+    out << "</table>\n<p class=\"note\">" << PageText(IDS_REPORT_BY_OPERATION_NOTE) << "</p>\n";
+    heading(IDS_REPORT_MISSED_MOST);
     WriteMissedTable(record, 5, out);
-    out << "</div>\n<div class=\"keep\">\n<" << h << ">Fact grid</" << h << ">\n";
+    out << "</div>\n<div class=\"keep\">\n";
+    heading(IDS_REPORT_FACT_GRID);
     WriteFactGrid(record, out);
-    out << "<p class=\"note\">Each square is a pair of showing cards; its colour is the share of that pair's winners "
-           "that were spotted (darker: fewer), its number how many winners there were. Wild cards are left "
-           "out.</p>\n</div>\n</div>\n";
+    out << "<p class=\"note\">" << PageText(IDS_REPORT_FACT_GRID_NOTE) << "</p>\n</div>\n</div>\n";
 
-    out << "<" << h << ">Game by game</" << h << ">\n";
+    heading(IDS_REPORT_GAME_BY_GAME);
     if (record.games > record.recentGames.size())
-        out << "<p class=\"note\">The last " << record.recentGames.size() << " of " << record.games
-            << " games; the earlier ones count in the totals.</p>\n";
-    out << "<table>\n<thead><tr><th>game</th><th>log line</th><th>cards dealt</th><th>winners</th><th>correct</th>"
-           "<th>missed</th><th>wrong</th><th>spotted</th><th>refills</th><th class=\"name\">end</th></tr></thead>\n";
+        out << "<p class=\"note\">" << Fill(PageText(IDS_REPORT_LAST_GAMES), record.recentGames.size(), record.games)
+            << "</p>\n";
+    out << "<table>\n<thead><tr>";
+    for (uint32_t id : { IDS_REPORT_COL_GAME, IDS_REPORT_COL_LOG_LINE, IDS_REPORT_COL_CARDS_DEALT,
+                         IDS_REPORT_COL_WINNERS, IDS_REPORT_COL_CORRECT, IDS_REPORT_COL_MISSED, IDS_REPORT_COL_WRONG,
+                         IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_REFILLS })
+        out << "<th>" << PageText(id) << "</th>";
+    out << "<th class=\"name\">" << PageText(IDS_REPORT_COL_END) << "</th></tr></thead>\n";
     for (const GameSummary& g : record.recentGames) {
         out << "<tr><td>" << g.number << "</td><td>" << g.firstLine << "</td>";
         TallyCells(g.tally, out);
-        out << "<td>" << g.tally.refills << "</td><td class=\"name\">" << (g.over ? "game over" : "log breaks off")
-            << "</td></tr>\n";
+        out << "<td>" << g.tally.refills << "</td><td class=\"name\">"
+            << PageText(g.over ? IDS_REPORT_GAME_OVER : IDS_REPORT_BREAKS_OFF) << "</td></tr>\n";
     }
-    out << "<tr><th>all</th><th></th>";
+    out << "<tr><th>" << PageText(IDS_REPORT_ROW_ALL) << "</th><th></th>";
     out << "<th>" << t.dealt << "</th><th>" << t.winners << "</th><th>" << t.correct << "</th><th>" << t.missed
         << "</th><th>" << t.wrong << "</th><th>" << Percent(t.correct, t.winners) << "</th><th>" << t.refills
         << "</th><th></th></tr>\n</table>\n";
-    out << "<p class=\"note\">Cards dealt counts the cards that were judged; the two opening cards of a game, the "
-           "one card dealt after \"Game over!\" ("
-        << record.afterGameOver << " in all) and the last card of a game the log breaks off in (" << record.unjudgedCards
-        << ") are not.</p>\n";
+    out << "<p class=\"note\">"
+        << Fill(PageText(IDS_REPORT_CARDS_DEALT_NOTE), record.afterGameOver, record.unjudgedCards) << "</p>\n";
     if (inClass) WriteReadNote(record, logPath, out);
 }
 
 void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out)
 {
-    WritePageStart("Votaroo! learning report", out);
-    out << "<h1>Votaroo! learning report</h1>\n";
+    WritePageStart(ProgramTextUtf8(IDS_REPORT_TITLE), out);
+    out << "<h1>" << PageText(IDS_REPORT_TITLE) << "</h1>\n";
     WriteReadNote(record, logPath, out);
     WriteLogSection(record, logPath, false, out);
     WritePageEnd(out);
@@ -267,28 +284,29 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
 void WriteMissedLine(const LearningRecord& record, std::ostream& out)
 {
     const std::deque<Fact> missed = MostMissed(record, 5);
-    out << "Missed most often:";
-    if (missed.empty()) out << " none";
+    std::string facts = missed.empty() ? PlainText(IDS_REPORT_SUM_MISSED_NONE) : std::string();
     for (size_t i = 0; i < missed.size(); ++i)
-        out << (i ? ", " : " ") << FactText(missed[i], false) << " (" << missed[i].tally.missed << "x)";
-    out << "\n";
+        facts += (i ? ", " : "") + Fill(PlainText(IDS_REPORT_SUM_MISSED_FACT), FactText(missed[i], false),
+                                       missed[i].tally.missed);
+    out << Fill(PlainText(IDS_REPORT_SUM_MISSED), facts) << "\n";
 }
 
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out)
 {
     const Tally& t = record.total;
-    out << "Votaroo! learning report from " << logPath << "\n";
-    out << "Lines read: " << record.lines << ", skipped: " << record.foreignLines + record.strayLines << " ("
-        << record.foreignLines << " not the game's, " << record.strayLines << " out of place)\n";
-    out << "Games: " << record.games << " (" << record.gamesOver << " to game over)\n";
-    out << "Cards dealt: " << t.dealt << ", winners: " << t.winners << ", correct: " << t.correct
-        << ", missed: " << t.missed << ", wrong: " << t.wrong << ", spotted: " << Percent(t.correct, t.winners)
+    out << Fill(PlainText(IDS_REPORT_SUM_FROM), logPath) << "\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_LINES), record.lines, record.foreignLines + record.strayLines,
+                record.foreignLines, record.strayLines)
         << "\n";
-    out << "By operation (spotted/seen):";
+    out << Fill(PlainText(IDS_REPORT_SUM_GAMES), record.games, record.gamesOver) << "\n";
+    out << Fill(PlainText(IDS_REPORT_SUM_CARDS), t.dealt, t.winners, t.correct, t.missed, t.wrong,
+                Percent(t.correct, t.winners))
+        << "\n";
+    std::string operations;
     for (int op = Addition; op < OperationCount; ++op)
-        out << (op ? ", " : " ") << operationNames[op] << " " << record.byOperation[op].spotted << "/"
-            << record.byOperation[op].seen;
-    out << "\n";
+        operations += (op ? ", " : "") + OperationName(op, false) + " " + Number(record.byOperation[op].spotted) + "/" +
+                      Number(record.byOperation[op].seen);
+    out << Fill(PlainText(IDS_REPORT_SUM_BY_OPERATION), operations) << "\n";
     WriteMissedLine(record, out);
 }
 

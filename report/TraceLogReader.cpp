@@ -1,4 +1,5 @@
 #include "TraceLogReader.h"
+#include "PageText.h"
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -53,7 +54,9 @@ bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& 
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        error = "cannot open the trace log \"" + path + "\": " + std::strerror(errno);
+        // Taken before the text is looked up, which may set errno again.
+        const std::string why = std::strerror(errno);
+        error = Fill(PlainText(IDS_REPORT_CANNOT_OPEN_LOG), path, why);
         return false;
     }
     GameRebuilder rebuilder(record);
@@ -65,7 +68,8 @@ bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& 
         if (n > 0) reader.Feed(buffer.data(), n);
         if (n < buffer.size()) {
             if (std::ferror(file)) {
-                error = "cannot read the trace log \"" + path + "\": " + std::strerror(errno);
+                const std::string why = std::strerror(errno);
+                error = Fill(PlainText(IDS_REPORT_CANNOT_READ_LOG), path, why);
                 ok = false;
             }
             break;
