@@ -1,12 +1,14 @@
 #!/bin/bash
 # The real game in each language it ships, picked by the settings file's override: that
 # language's texts on the buttons, in Setup, Help and About, in a balloon and in "Game over!",
-# and no English where a translation exists; a broken override gives the display language.
-# usage: lang.sh votaroo.exe lang_probe.exe outdir
+# and no English where a translation exists; then the report of that game written in the
+# language by the report program beside it; a broken override gives the display language.
+# usage: lang.sh votaroo.exe lang_probe.exe votaroo-report.exe outdir
 exe=$(readlink -f "$1")
 probe=$(readlink -f "$2")
-mkdir -p "$3"
-out=$(readlink -f "$3")
+report=$(readlink -f "$3")
+mkdir -p "$4"
+out=$(readlink -f "$4")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tools/env.sh"
 votaroo_e2e
@@ -43,6 +45,8 @@ for code in $codes Klingon; do
   rm -rf "$dir"
   mkdir -p "$dir"
   cp "$exe" "$dir/votaroo.exe"
+  cp "$report" "$dir/votaroo-report.exe"
+  rm -f "$WINEPREFIX/drive_c/TMP/TRACE.QRV"
   printf '[Votaroo]\r\nLanguage=%s\r\n' "$code" >"$dir/votaroo.ini"
   (cd "$dir" && exec "$root/tools/wine-run.sh" ./votaroo.exe) >"$out/wine-$code.log" 2>&1 &
   game=$!
@@ -78,6 +82,13 @@ for code in $codes Klingon; do
       probe gameover
       xdotool key Return
       votaroo_wait 20 votaroo_box_closed || fail "the box did not close"
+      # The report of this game, by the report program that reads the same settings file.
+      page="$dir/report.html"
+      (cd "$dir" && "$root/tools/wine-run.sh" ./votaroo-report.exe --out report.html 'C:\TMP\TRACE.QRV') \
+        >"$out/report-$code.txt" 2>&1 || fail "the report program: $(tr '\n' ' ' <"$out/report-$code.txt")"
+      title=$("$root/tools/wine-run.sh" "$probe" "$code" page-title 2>/dev/null | tr -d '\r')
+      grep -q "<html lang=\"$code\">" "$page" || fail "the report page is not marked as $code"
+      grep -qF "<title>$title</title>" "$page" || fail "the report page's title is not \"$title\""
     fi
   fi
   kill $game 2>/dev/null

@@ -130,6 +130,12 @@ std::vector<UINT> Range(UINT first, UINT count)
 
 int main(int argc, char** argv)
 {
+    // The page's title in the language, as the report writes it (UTF-8).
+    if (argc == 3 && std::strcmp(argv[2], "page-title") == 0) {
+        SetProgramLanguage(LanguageOfCode(argv[1]));
+        std::printf("%s\n", ProgramTextUtf8(IDS_REPORT_TITLE));
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "list") == 0) {
         for (LANGID l : ProgramLanguages()) {
             SetProgramLanguage(l);
