@@ -1,6 +1,7 @@
 #include "ProgressChart.h"
 #include "PageText.h"
 #include "ReportWriter.h"
+#include <algorithm>
 #include <cstdio>
 
 namespace report {
@@ -9,6 +10,14 @@ namespace {
 const int Width = 640, Height = 270;
 const int Left = 58, Right = 16, Top = 34, Bottom = 50;
 const int PlotWidth = Width - Left - Right, PlotHeight = Height - Top - Bottom;
+
+// About how wide the legend's 11-pixel sans-serif draws a text: letters, not UTF-8 bytes.
+int LegendWidth(const std::string& text)
+{
+    int letters = 0;
+    for (unsigned char c : text) letters += (c & 0xC0) != 0x80;
+    return letters * 31 / 5;
+}
 
 // Pixel positions with one decimal, so a hundred games still spread evenly.
 std::string Coord(double v)
@@ -92,15 +101,20 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
     out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height
         << "\" viewBox=\"0 0 " << Width << " " << Height << "\" role=\"img\" aria-label=\""
         << HtmlEscape(ProgramTextUtf8(IDS_REPORT_CHART_LABEL)) << "\">\n";
-    // Legend across the top: markers and line styles, so it reads in black and white too.
+    // Legend across the top: markers and line styles, so it reads in black and white too. An
+    // entry starts 150 pixels after the one before, or further when that one's words run longer.
+    const std::string& spotted = PageText(IDS_REPORT_CHART_SPOTTED);
+    const std::string& others = PageText(IDS_REPORT_CHART_OTHERS);
+    const int second = std::max(Left + 150, Left + 30 + LegendWidth(spotted) + 12);
+    const int third = std::max(second + 180, second + 30 + LegendWidth(others) + 12);
     out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"12\" x2=\"" << Left + 24
         << "\" y2=\"12\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"12\" r=\"3.5\" class=\"spotted\"/>"
-        << "<text x=\"" << Left + 30 << "\" y=\"16\">" << PageText(IDS_REPORT_CHART_SPOTTED) << "</text>"
-        << "<line x1=\"" << Left + 150 << "\" y1=\"12\" x2=\"" << Left + 174 << "\" y2=\"12\" class=\"guessed\"/><rect x=\""
-        << Left + 159 << "\" y=\"9\" width=\"6\" height=\"6\" class=\"guessed\"/>"
-        << "<text x=\"" << Left + 180 << "\" y=\"16\">" << PageText(IDS_REPORT_CHART_OTHERS) << "</text>"
-        << "<line x1=\"" << Left + 330 << "\" y1=\"12\" x2=\"" << Left + 354
-        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << Left + 360 << "\" y=\"16\">"
+        << "<text x=\"" << Left + 30 << "\" y=\"16\">" << spotted << "</text>"
+        << "<line x1=\"" << second << "\" y1=\"12\" x2=\"" << second + 24 << "\" y2=\"12\" class=\"guessed\"/><rect x=\""
+        << second + 9 << "\" y=\"9\" width=\"6\" height=\"6\" class=\"guessed\"/>"
+        << "<text x=\"" << second + 30 << "\" y=\"16\">" << others << "</text>"
+        << "<line x1=\"" << third << "\" y1=\"12\" x2=\"" << third + 24
+        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << third + 30 << "\" y=\"16\">"
         << Fill(PageText(IDS_REPORT_CHART_AVERAGE), AverageGames) << "</text></g>\n";
     // Axes, grid lines and their labels.
     for (int pct = 0; pct <= 100; pct += 25) {
