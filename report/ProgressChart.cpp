@@ -98,24 +98,32 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
         out << "<p>" << PageText(IDS_REPORT_CHART_NONE) << "</p>\n";
         return;
     }
-    out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height
-        << "\" viewBox=\"0 0 " << Width << " " << Height << "\" role=\"img\" aria-label=\""
-        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_CHART_LABEL)) << "\">\n";
     // Legend across the top: markers and line styles, so it reads in black and white too. An
-    // entry starts 150 pixels after the one before, or further when that one's words run longer.
+    // entry starts 150 pixels after the one before, or further when that one's words run longer;
+    // a last entry that would run past the chart goes on a row of its own, below the others,
+    // which move up into room the chart grows by.
     const std::string& spotted = PageText(IDS_REPORT_CHART_SPOTTED);
     const std::string& others = PageText(IDS_REPORT_CHART_OTHERS);
+    const std::string average = Fill(PageText(IDS_REPORT_CHART_AVERAGE), AverageGames);
     const int second = std::max(Left + 150, Left + 30 + LegendWidth(spotted) + 12);
-    const int third = std::max(second + 180, second + 30 + LegendWidth(others) + 12);
-    out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"12\" x2=\"" << Left + 24
-        << "\" y2=\"12\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"12\" r=\"3.5\" class=\"spotted\"/>"
-        << "<text x=\"" << Left + 30 << "\" y=\"16\">" << spotted << "</text>"
-        << "<line x1=\"" << second << "\" y1=\"12\" x2=\"" << second + 24 << "\" y2=\"12\" class=\"guessed\"/><rect x=\""
-        << second + 9 << "\" y=\"9\" width=\"6\" height=\"6\" class=\"guessed\"/>"
-        << "<text x=\"" << second + 30 << "\" y=\"16\">" << others << "</text>"
+    int third = std::max(second + 180, second + 30 + LegendWidth(others) + 12);
+    const bool ownRow = third + 30 + LegendWidth(average) > Width;
+    if (ownRow) third = Left;
+    const int up = ownRow ? 16 : 0;
+    out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height + up
+        << "\" viewBox=\"0 " << -up << " " << Width << " " << Height + up << "\" role=\"img\" aria-label=\""
+        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_CHART_LABEL)) << "\">\n";
+    out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"" << 12 - up << "\" x2=\"" << Left + 24 << "\" y2=\""
+        << 12 - up << "\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"" << 12 - up
+        << "\" r=\"3.5\" class=\"spotted\"/>"
+        << "<text x=\"" << Left + 30 << "\" y=\"" << 16 - up << "\">" << spotted << "</text>"
+        << "<line x1=\"" << second << "\" y1=\"" << 12 - up << "\" x2=\"" << second + 24 << "\" y2=\"" << 12 - up
+        << "\" class=\"guessed\"/><rect x=\"" << second + 9 << "\" y=\"" << 9 - up
+        << "\" width=\"6\" height=\"6\" class=\"guessed\"/>"
+        << "<text x=\"" << second + 30 << "\" y=\"" << 16 - up << "\">" << others << "</text>"
         << "<line x1=\"" << third << "\" y1=\"12\" x2=\"" << third + 24
         << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << third + 30 << "\" y=\"16\">"
-        << Fill(PageText(IDS_REPORT_CHART_AVERAGE), AverageGames) << "</text></g>\n";
+        << average << "</text></g>\n";
     // Axes, grid lines and their labels.
     for (int pct = 0; pct <= 100; pct += 25) {
         const std::string y = Coord(YOf(pct / 100.0));
