@@ -27,6 +27,8 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
     int rowStep = 25;
     if (profile)
         profile->GetLayoutRects(labels, controls, rowStep);
+    // Columns a layout file placed are kept as it placed them.
+    const bool placedColumns = labels.right != 115 || controls.left != 120 || controls.right != w - 95;
     labels = scale(labels);
     controls = scale(controls);
     rowStep = scale(rowStep);
@@ -34,7 +36,7 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
         rowStep = 1;
     // A language whose words run longer widens the columns and the dialog from its texts.
     LONG wider = 0;
-    if (builder) {
+    if (builder && !placedColumns) {
         const LONG labelWiden = builder->WidestLabel() + scale(2) - (labels.right - labels.left);
         if (labelWiden > 0) {
             labels.right += labelWiden;
