@@ -41,6 +41,13 @@ CRect ClientOf(HWND window)
 
 HWND ChildAt(HWND parent, POINT at) { return ::ChildWindowFromPointEx(parent, at, CWP_SKIPINVISIBLE); }
 
+// The Setup dialog as the game opens it.
+iCollectionDialog* OpenSetup(CWnd* parent, ::Setup& setup)
+{
+    return new iCollectionDialog(parent, CRect(0, 0, 400, 200),
+                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, "Setup", -1, &setup);
+}
+
 class DpiGame : public GameWindowTest {};
 
 } // namespace
@@ -202,9 +209,7 @@ TEST(DpiDialogs, SetupAndHelpCutNoText)
     frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
     Settings settings;
     ::Setup setup(settings);
-    iCollectionDialog* d = new iCollectionDialog(frame, CRect(0, 0, 400, 200),
-                                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
-                                                 "Setup", -1, &setup);
+    iCollectionDialog* d = OpenSetup(frame, setup);
     ASSERT_NE(d->m_hWnd, nullptr);
     auto cut = testing_support::CutTexts(d->m_hWnd);
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
@@ -261,9 +266,7 @@ TEST(DpiDialogs, LayoutFilePlacesAtTheScale)
     frame->Create(nullptr, "Votaroo!", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480));
     Settings settings;
     ::Setup setup(settings);
-    iCollectionDialog* d = new iCollectionDialog(frame, CRect(0, 0, 400, 200),
-                                                 WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
-                                                 "Setup", -1, &setup);
+    iCollectionDialog* d = OpenSetup(frame, setup);
     // A layout line gives left, top, width and height.
     auto placeOf = [&](const char* name) {
         CRect r;

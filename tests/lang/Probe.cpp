@@ -2,7 +2,8 @@
 // checks them against one language's table: the e2e language run asks it after each step.
 // usage: lang_probe CODE buttons|setup|help|about|balloon|gameover, or lang_probe list for
 // the codes of the languages besides English.
-// CODE "display" stands for the language the game picks with no override. Exit 0: the
+// CODE "display" stands for the language the game picks with no override; balloon waits for
+// the next remark. Exit 0: the
 // windows show that language; 1: not (yet) there; 2: there in other texts.
 #include "ProgramText.h"
 #include <windows.h>
@@ -186,12 +187,17 @@ int main(int argc, char** argv)
             for (UINT id : Range(IDS_WRONG_FIRST, 5)) ids.push_back(id);
             return ids;
         }());
-        for (const Window& w : top) {
-            if (w.cls != "tooltips_class32" || w.text.empty()) continue;
-            bool own = false;
-            for (const std::string& t : remarks.own) own = own || t == w.text;
-            std::printf("balloon: \"%s\"%s\n", w.text.c_str(), own ? "" : " is not the language's remark");
-            result = own ? 0 : 2;
+        // A remark shows for two seconds: watched from here, every 20 ms for up to 90 s, it is
+        // seen however slowly the script that answers comes round.
+        for (const DWORD start = ::GetTickCount(); result == 1 && ::GetTickCount() - start < 90000; ::Sleep(20)) {
+            for (const Window& w : TopLevel(pid)) {
+                if (w.cls != "tooltips_class32" || w.text.empty()) continue;
+                bool own = false;
+                for (const std::string& t : remarks.own) own = own || t == w.text;
+                std::printf("balloon: \"%s\"%s\n", w.text.c_str(), own ? "" : " is not the language's remark");
+                result = own ? 0 : 2;
+                break;
+            }
         }
     } else if (what == "gameover") {
         for (const Window& w : top)
