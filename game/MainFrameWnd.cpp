@@ -125,8 +125,8 @@ MainFrameWnd::MainFrameWnd()
                                           buttonPlaces[i].id);
 
     for (CoolPushButton* button : m_buttons) {
-        button->font = static_cast<HFONT>(m_buttonFont.m_hObject);
-        button->corner = m_scale(20);
+        button->SetFont(static_cast<HFONT>(m_buttonFont.m_hObject));
+        button->SetCorner(m_scale(20));
     }
     PlaceButtons();
     m_votes->SetTextColor(RGB(0, 0, 255));
@@ -699,8 +699,8 @@ void MainFrameWnd::ApplyScale()
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
     for (int i = 0; i < ButtonCount; ++i) {
         if (!m_buttons[i]) continue;
-        m_buttons[i]->font = static_cast<HFONT>(m_buttonFont.m_hObject);
-        m_buttons[i]->corner = m_scale(20);
+        m_buttons[i]->SetFont(static_cast<HFONT>(m_buttonFont.m_hObject));
+        m_buttons[i]->SetCorner(m_scale(20));
     }
     PlaceButtons();
     if (m_balloon && m_balloon->m_hWnd) {
@@ -745,7 +745,7 @@ int MainFrameWnd::ButtonWiden()
     int widest = 0;
     for (int i = 0; i < ButtonCount; ++i) {
         if (!m_buttons[i]) continue;
-        HGDIOBJ font = m_buttons[i]->font ? static_cast<HGDIOBJ>(m_buttons[i]->font) : ::GetStockObject(SYSTEM_FONT);
+        HGDIOBJ font = m_buttons[i]->Font() ? static_cast<HGDIOBJ>(m_buttons[i]->Font()) : ::GetStockObject(SYSTEM_FONT);
         CScopedSelect select(dc.m_hDC, font);
         SIZE need{};
         const char* caption = ProgramText(buttonPlaces[i].text);

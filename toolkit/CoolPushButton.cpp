@@ -74,7 +74,7 @@ void CoolPushButton::Draw(CDC* dc)
     CBrush brush(c);
     CWnd* parent = GetParent();
     HGDIOBJ parentFont = parent ? reinterpret_cast<HGDIOBJ>(parent->SendMessage(WM_GETFONT)) : nullptr;
-    CScopedSelect text(dc->m_hDC, font ? font : parentFont);
+    CScopedSelect text(dc->m_hDC, m_font ? m_font : parentFont);
     CScopedSelect fill(dc->m_hDC, brush.m_hObject);
 
     CRect r;
@@ -83,7 +83,7 @@ void CoolPushButton::Draw(CDC* dc)
     CString caption;
     GetWindowText(caption);
 
-    dc->RoundRect(&r, CPoint(corner, corner));
+    dc->RoundRect(&r, CPoint(m_corner, m_corner));
     dc->SetBkColor(c);
     dc->SetTextColor(RGB(255 - GetBValue(c), 255 - GetGValue(c), 255 - GetRValue(c)));
     dc->DrawText(caption, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

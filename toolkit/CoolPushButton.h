@@ -12,12 +12,15 @@ public:
     // The fill colour of the current state.
     COLORREF FillColor() const;
 
+    // Drawn in this font when set (not owned), else in the parent's.
+    void SetFont(HFONT font) { m_font = font; }
+    HFONT Font() const { return m_font; }
+    // The ellipse of the rounded corners.
+    void SetCorner(int corner) { m_corner = corner; }
+
     UINT_PTR timer = 0;
     int hot = 0;
     int pressed = 0;
-    // Drawn in this font when set (not owned), else in the parent's; corners of this ellipse.
-    HFONT font = nullptr;
-    int corner = 20;
 
     static const UINT_PTR HoverTimer = 1;
     static const UINT HoverPeriod = 50;
@@ -27,4 +30,8 @@ protected:
     LRESULT OnNcHitTest(CPoint point);
     void OnTimer(UINT_PTR id);
     DECLARE_MESSAGE_MAP()
+
+private:
+    HFONT m_font = nullptr;
+    int m_corner = 20;
 };

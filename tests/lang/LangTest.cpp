@@ -130,7 +130,7 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         ::GetClientRect(b, &room);
         auto* button = static_cast<CoolPushButton*>(CWnd::FromHandle(b));
         HDC dc = ::GetDC(b);
-        HGDIOBJ old = ::SelectObject(dc, button->font ? static_cast<HGDIOBJ>(button->font) : ::GetStockObject(SYSTEM_FONT));
+        HGDIOBJ old = ::SelectObject(dc, button->Font() ? static_cast<HGDIOBJ>(button->Font()) : ::GetStockObject(SYSTEM_FONT));
         SIZE need{};
         ::GetTextExtentPoint32A(dc, ProgramText(id), lstrlenA(ProgramText(id)), &need);
         ::SelectObject(dc, old);
