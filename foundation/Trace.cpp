@@ -25,26 +25,10 @@ size_t AppendCut(char* buffer, size_t length, size_t room, const char* text)
     buffer[length + n] = '\0';
     return length + n;
 }
-}
 
-void Trace(int level, const char* file, int line, const char* format, ...)
+// Formats location and message as the log's line into lineText; returns its length.
+size_t FormatLine(const char* location, const char* message)
 {
-    std::snprintf(locationText, sizeof locationText, locationFormat, file ? file : "", line);
-    messageText[0] = '\0';
-    if (format) {
-        va_list args;
-        va_start(args, format);
-        std::vsnprintf(messageText, sizeof messageText, format, args);
-        va_end(args);
-    }
-    TraceLine(level, locationText, messageText);
-}
-
-int TraceLine(int level, const char* location, const char* message)
-{
-    (void)level;
-    if (!traceEnabled) return 0;
-
     // A line too long for the buffer loses the end of its text, never its CR LF.
     const size_t room = sizeof lineText - 2;
     size_t length = 0;
@@ -52,19 +36,78 @@ int TraceLine(int level, const char* location, const char* message)
     length = AppendCut(lineText, length, room, location);
     length = AppendCut(lineText, length, room, separator);
     length = AppendCut(lineText, length, room, message);
-    length = AppendCut(lineText, length, sizeof lineText, "\r\n");
+    return AppendCut(lineText, length, sizeof lineText, "\r\n");
+}
 
+void FormatTraceMessage(int line, const char* file, const char* format, va_list args)
+{
+    std::snprintf(locationText, sizeof locationText, locationFormat, file ? file : "", line);
+    messageText[0] = '\0';
+    if (format) std::vsnprintf(messageText, sizeof messageText, format, args);
+}
+
+// Appends whole lines to the log in one write; ends holds where each line ends, ascending.
+void AppendToLog(const char* bytes, size_t length, const size_t* ends, size_t count)
+{
     HANDLE file = ::CreateFileA(traceFile, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
+    if (file == INVALID_HANDLE_VALUE) return;
     LARGE_INTEGER start{};
     const LARGE_INTEGER none{};
     const BOOL atEnd = ::SetFilePointerEx(file, none, &start, FILE_END);
     DWORD written = 0;
-    const BOOL wrote = ::WriteFile(file, lineText, static_cast<DWORD>(length), &written, nullptr);
-    // A short write (a full disk) would leave a fragment that the next line is glued to:
-    // cut the file back to where this line began, so the log holds whole lines only.
-    if (atEnd && (!wrote || written != length) && ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
-        ::SetEndOfFile(file);
+    const BOOL wrote = ::WriteFile(file, bytes, static_cast<DWORD>(length), &written, nullptr);
+    // A short write (a full disk) would leave a fragment that the next line is glued to: cut the
+    // file back to the end of the last line written whole, so the log holds whole lines only.
+    if (atEnd && (!wrote || written != length)) {
+        size_t kept = 0;
+        for (size_t i = 0; i < count && wrote && ends[i] <= written; ++i) kept = ends[i];
+        LARGE_INTEGER end = start;
+        end.QuadPart += static_cast<LONGLONG>(kept);
+        if (::SetFilePointerEx(file, end, nullptr, FILE_BEGIN)) ::SetEndOfFile(file);
+    }
     ::CloseHandle(file);
+}
+}
+
+void Trace(int level, const char* file, int line, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    FormatTraceMessage(line, file, format, args);
+    va_end(args);
+    TraceLine(level, locationText, messageText);
+}
+
+int TraceLine(int level, const char* location, const char* message)
+{
+    (void)level;
+    if (!traceEnabled) return 0;
+    const size_t length = FormatLine(location, message);
+    AppendToLog(lineText, length, &length, 1);
+    return 1;
+}
+
+void TraceBatch::Add(int level, const char* file, int line, const char* format, ...)
+{
+    (void)level;
+    if (!traceEnabled) return;
+    va_list args;
+    va_start(args, format);
+    FormatTraceMessage(line, file, format, args);
+    va_end(args);
+    m_text.append(lineText, FormatLine(locationText, messageText));
+    m_ends.push_back(m_text.size());
+}
+
+int TraceBatch::Flush()
+{
+    if (!traceEnabled) {
+        m_text.clear();
+        m_ends.clear();
+        return 0;
+    }
+    if (!m_text.empty()) AppendToLog(m_text.data(), m_text.size(), m_ends.data(), m_ends.size());
+    m_text.clear();
+    m_ends.clear();
     return 1;
 }

@@ -3,12 +3,11 @@
 #include "CoolPushButton.h"
 #include "CDC.h"
 #include "Deck.h"
+#include "GameScene.h"
 #include "RemarkSet.h"
-#include "SceneLayer.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
 #include "iPicture.h"
-#include "iScale.h"
 #include "iStaticEx.h"
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
@@ -68,14 +67,8 @@ public:
     iStaticEx* VotesDisplay() const { return m_votes; }
     bool RemarkShowing() const { return m_remarkTimer != 0; }
     const char* RemarkText() const { return m_balloonTool.lpszText; }
-    // The scale the scene is drawn at: the window's DPI, or less where that would not fit.
-    const iScale& Scale() const { return m_scale; }
-    // Where a card of a stack lies in the window, at the scale.
-    CRect CardRect(int side, int dx, int dy) const;
-    // The pictures drawn at the scale: past 96 DPI the double-size art where it could be loaded.
-    const iPicture* CardArt(int code) const;
-    const iPicture* SceneArt() const { return Art(m_background, m_background2x); }
-    const iPicture* FlagArt() const { return Art(m_flag, m_flag2x); }
+    // The scene at the scale it is drawn at: the window's DPI, or less where that would not fit.
+    const GameScene& Scene() const { return m_scene; }
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -86,6 +79,7 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnDpiChanged(int dpi, const RECT* suggested);
     // While a box or dialog of the window is up the close waits for it, so the code that
     // opened it never runs on in a deleted window.
     void OnClose();
@@ -94,43 +88,21 @@ protected:
 private:
     class ModalScope;
     void ShowButtons(bool show);
-    // The largest DPI up to the given one at which the whole window fits its monitor's work area.
-    int FittingDpi(int dpi, const RECT& place) const;
-    // Canvas, children and balloon at the scale; the scene is drawn anew.
+    // Canvas, art, children and balloon at the scene's scale.
     void ApplyScale();
-    // "Votes" at its place, widened for a longer word; the buttons at theirs, widened for the
-    // longest caption.
-    void PlaceVotes();
-    void PlaceButtons();
-    int ButtonWiden();
-    void OnDpiChanged(int dpi, const RECT* suggested);
-    static void SmoothStretch(CDC* dc);
-    const iPicture* Art(const iPicture* normal, const iPicture* large) const;
-    // Every picture stretched to its size at the scale once, so no paint has to.
-    void PrepareArt();
-    CSize FaceSize() const;
-    CSize FlagSize() const;
     void Refill();
 
-    iScale m_scale;
-    int m_windowDpi = 96;
     Settings m_settings;
     Setup* m_setup = nullptr;
     iCDC* m_canvas = nullptr;
     iPicture* m_background = nullptr;
     iPicture* m_cards[CardKinds] = {};
     iPicture* m_flag = nullptr;
-    // Loaded the first time the scale passes 96 DPI.
-    iPicture* m_background2x = nullptr;
-    iPicture* m_cards2x[CardKinds] = {};
-    iPicture* m_flag2x = nullptr;
     iToolTipCtrl* m_balloon = nullptr;
     TTTOOLINFOA m_balloonTool = {};
     UINT_PTR m_remarkTimer = 0;
     iStaticEx* m_votes = nullptr;
     CoolPushButton* m_buttons[ButtonCount] = {};
-    // The buttons' text at a scale past 96 DPI, where the bitmap system font cannot follow.
-    CFont m_buttonFont;
 
     Deck m_deck;
     int32_t m_currentCard = -1;
@@ -150,6 +122,6 @@ private:
     int32_t m_modal = 0;
     bool m_closePending = false;
 
-    // Background and stacks kept composed between repaints; only with an opaque background.
-    SceneLayer* m_layer = nullptr;
+    // Art, places and painting at the scale; it draws the pictures above.
+    GameScene m_scene;
 };

@@ -91,6 +91,11 @@ private:
 #define ON_WM_CLOSE() \
     { WM_CLOSE, 0, 0, 0, [](CWnd* w, WPARAM, LPARAM, LRESULT* r) -> bool { \
         AFX_CALL(void (ThisClass::*)(), OnClose)(); *r = 0; return true; } },
+// The window's DPI changed: the new DPI and the window rectangle the system suggests for it.
+#define ON_WM_DPICHANGED() \
+    { WM_DPICHANGED, 0, 0, 0, [](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) -> bool { \
+        AFX_CALL(void (ThisClass::*)(int, const RECT*), OnDpiChanged)(HIWORD(wp), reinterpret_cast<const RECT*>(lp)); \
+        *r = 0; return true; } },
 #define ON_MESSAGE(msg, fn) \
     { msg, 0, 0, 0, [](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) -> bool { \
         *r = AFX_CALL(LRESULT (ThisClass::*)(WPARAM, LPARAM), fn)(wp, lp); return true; } },

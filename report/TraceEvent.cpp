@@ -1,4 +1,5 @@
 #include "TraceEvent.h"
+#include "TraceWords.h"
 #include <cstring>
 
 namespace report {
@@ -120,65 +121,70 @@ bool ParseValues(Cursor c, TraceEvent& e)
     return true;
 }
 
+// Consumes both texts, one after the other, or nothing.
+bool Lead(Cursor& c, const char* first, const char* second)
+{
+    Cursor probe = c;
+    if (!probe.Literal(first) || !probe.Literal(second)) return false;
+    c = probe;
+    return true;
+}
+
 bool ParseMessage(const char* text, size_t length, TraceEvent& e)
 {
+    namespace words = trace_words;
     Cursor c(text, length);
-    if (c.Literal("MainFrameWnd::IsMatch")) {
-        if (c.Literal(" : ")) return ParseJudge(c, e) || ParseValues(c, e);
-        static const struct {
-            const char* text;
-            Operation operation;
-        } tried[] = { { " +", Addition }, { " -", Subtraction }, { " *", Multiplication }, { " / 2", Division } };
-        for (const auto& t : tried) {
+    if (c.Literal(words::IsMatch)) {
+        if (c.Literal(words::JudgeLead)) return ParseJudge(c, e) || ParseValues(c, e);
+        static const Operation operations[] = { Addition, Subtraction, Multiplication, Division };
+        for (int i = 0; i < 4; ++i) {
             Cursor probe = c;
-            if (probe.Literal(t.text) && probe.AtEnd()) {
+            if (probe.Literal(words::Tried[i]) && probe.AtEnd()) {
                 e.kind = TraceKind::Tried;
-                e.operation = t.operation;
+                e.operation = operations[i];
                 return true;
             }
         }
-        if (c.Literal(" NO!") && c.AtEnd()) {
+        if (c.Literal(words::NoMatch) && c.AtEnd()) {
             e.kind = TraceKind::NoMatch;
             return true;
         }
         return false;
     }
-    if (c.Literal("MainFrameWnd::DoGameSetup ismatch? ")) {
+    if (Lead(c, words::DoGameSetup, words::VerdictLead)) {
         Cursor probe = c;
-        if (probe.Literal("YES") && probe.AtEnd()) e.winner = true;
-        else if (c.Literal("NO") && c.AtEnd()) e.winner = false;
+        if (probe.Literal(words::Yes) && probe.AtEnd()) e.winner = true;
+        else if (c.Literal(words::No) && c.AtEnd()) e.winner = false;
         else return false;
         e.kind = TraceKind::Verdict;
         return true;
     }
-    if (c.Literal("MainFrameWnd::DoGameMatch")) {
+    if (c.Literal(words::DoGameMatch)) {
         if (!c.AtEnd()) return false;
         e.kind = TraceKind::Answer;
         return true;
     }
-    if (c.Literal("MainFrameWnd::DoGameClose ")) {
-        static const struct {
-            const char* text;
-            Outcome outcome;
-        } outcomes[] = { { "CORRECT", Correct }, { "MISSED", Missed }, { "WRONG", Wrong } };
-        for (const auto& o : outcomes) {
+    if (Lead(c, words::DoGameClose, words::OutcomeLead)) {
+        static const Outcome outcomes[] = { Correct, Missed, Wrong };
+        for (int i = 0; i < 3; ++i) {
             Cursor probe = c;
-            if (probe.Literal(o.text) && probe.AtEnd()) {
+            if (probe.Literal(words::Outcomes[i]) && probe.AtEnd()) {
                 e.kind = TraceKind::Judgement;
-                e.outcome = o.outcome;
+                e.outcome = outcomes[i];
                 return true;
             }
         }
         return false;
     }
-    // "Left  [ %2d ] = %s" and "Right [ %2d ] = %s"
+    // A card of the left or the right stack.
     int side;
-    if (c.Literal("Left  [ ")) side = 0;
-    else if (c.Literal("Right [ ")) side = 1;
+    if (c.Literal(words::StackLeads[0])) side = 0;
+    else if (c.Literal(words::StackLeads[1])) side = 1;
     else return false;
     c.SkipBlanks();
     int position = 0, code = -1;
-    if (!c.Number(position) || position < 1 || !c.Literal(" ] = ") || !c.CardName(code) || !c.AtEnd()) return false;
+    if (!c.Number(position) || position < 1 || !c.Literal(words::StackPlaceEnd) || !c.CardName(code) || !c.AtEnd())
+        return false;
     e.kind = TraceKind::StackCard;
     e.side = side;
     e.position = position;

@@ -26,7 +26,7 @@ int iScale::DpiOf(HWND window)
     return dpi > 0 ? dpi : 96;
 }
 
-CRect iScale::WindowRectForClient(int x, int y, int width, int height, DWORD style, int dpi)
+CRect iScale::FrameRect(int x, int y, int width, int height, DWORD style, int dpi)
 {
     static const auto adjustForDpi = User32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     CRect r(x, y, x + width, y + height);

@@ -17,9 +17,9 @@ public:
 
     // The window's DPI where the system tells it per window, else the system's.
     static int DpiOf(HWND window);
-    // The window rectangle around a client area at a DPI, with that DPI's frame metrics when
+    // The frame (window) rectangle around a client area at a DPI, with that DPI's frame metrics when
     // the system has them.
-    static CRect WindowRectForClient(int x, int y, int width, int height, DWORD style, int dpi);
+    static CRect FrameRect(int x, int y, int width, int height, DWORD style, int dpi);
 
 private:
     int m_dpi;

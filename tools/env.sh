@@ -179,21 +179,41 @@ votaroo_ge() { # count command...
   [ "${v:-0}" -ge "$n" ]
 }
 
+# The words of the trace the scripts look for, as the game writes them (foundation/TraceWords.h;
+# a host test holds the two together).
+VOTAROO_WORD_DEAL='MainFrameWnd::DoGameSetup ismatch? '
+VOTAROO_WORD_YES='YES'
+VOTAROO_WORD_ANSWER='MainFrameWnd::DoGameMatch'
+VOTAROO_WORD_CLOSE='MainFrameWnd::DoGameClose '
+VOTAROO_WORD_OUTCOMES='CORRECT|MISSED|WRONG'
+
 # The trace log (the prefix's C:\TMP\TRACE.QRV unless given): its deals, its answers, its
 # verdicts in order, and whether the last deal was a winner.
 votaroo_trace() { echo "${VOTAROO_TRACE:-$WINEPREFIX/drive_c/TMP/TRACE.QRV}"; }
-votaroo_deals() { grep -ac "DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null; true; }
-votaroo_answers() { grep -ac "MainFrameWnd::DoGameMatch" "$(votaroo_trace)" 2>/dev/null; true; }
-votaroo_verdicts() { grep -ao "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$(votaroo_trace)" 2>/dev/null | cut -d' ' -f2; }
-votaroo_last_winner() { grep -a "DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null | tail -1 | grep -q YES; }
+# grep -F arguments for each verdict line (and, with --deals, each deal line).
+votaroo_verdict_words() {
+  local o
+  for o in ${VOTAROO_WORD_OUTCOMES//|/ }; do printf '%s\n' -e "$VOTAROO_WORD_CLOSE$o"; done
+  [ "$1" = --deals ] && printf '%s\n' -e "$VOTAROO_WORD_DEAL"
+  return 0
+}
+votaroo_deals() { grep -acF "$VOTAROO_WORD_DEAL" "$(votaroo_trace)" 2>/dev/null; true; }
+votaroo_answers() { grep -acF "$VOTAROO_WORD_ANSWER" "$(votaroo_trace)" 2>/dev/null; true; }
+votaroo_verdicts() {
+  local words; mapfile -t words < <(votaroo_verdict_words)
+  grep -aoF "${words[@]}" "$(votaroo_trace)" 2>/dev/null | sed "s/^$VOTAROO_WORD_CLOSE//"
+}
+votaroo_last_winner() {
+  grep -aF "$VOTAROO_WORD_DEAL" "$(votaroo_trace)" 2>/dev/null | tail -1 | grep -qF "$VOTAROO_WORD_DEAL$VOTAROO_WORD_YES"
+}
 # After "Game over!" is closed the game deals one more card in the same handler, unless the
 # deck is dry: waits for that line, so that a log moved afterwards holds the whole game.
 votaroo_game_settled() {
   votaroo_wait 10 votaroo_dealt_after_verdict || true
 }
 votaroo_dealt_after_verdict() {
-  grep -a "DoGameClose \(CORRECT\|MISSED\|WRONG\)\|DoGameSetup ismatch" "$(votaroo_trace)" 2>/dev/null |
-    tail -1 | grep -q "DoGameSetup ismatch"
+  local words; mapfile -t words < <(votaroo_verdict_words --deals)
+  grep -aF "${words[@]}" "$(votaroo_trace)" 2>/dev/null | tail -1 | grep -qF "$VOTAROO_WORD_DEAL"
 }
 
 # Windows of a title, newest last; the "Game over!" box shares the game's title.

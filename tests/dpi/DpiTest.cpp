@@ -56,7 +56,7 @@ TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
 {
     const int dpi = ExpectedDpi();
     const iScale s(dpi);
-    ASSERT_EQ(wnd->Scale().Dpi(), dpi) << "the window's DPI, and the whole game fits the screen";
+    ASSERT_EQ(wnd->Scene().Scale().Dpi(), dpi) << "the window's DPI, and the whole game fits the screen";
     const CRect client = ClientOf(wnd->m_hWnd);
     EXPECT_NEAR(client.Width(), 640 * dpi / 96, 1);
     EXPECT_NEAR(client.Height(), 480 * dpi / 96, 1);
@@ -112,13 +112,13 @@ TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
     const int twice = dpi > 96 ? 2 : 1;
     HDC screen = ::GetDC(nullptr);
     const auto pixels = [screen](const iPicture* p) { return p && p->IsLoaded() ? p->NaturalSize(screen) : CSize(); };
-    EXPECT_NEAR(pixels(wnd->SceneArt()).cx, 640 * twice, 1);
-    EXPECT_NEAR(pixels(wnd->SceneArt()).cy, 480 * twice, 1);
-    EXPECT_NEAR(pixels(wnd->FlagArt()).cx, 30 * twice, 1);
-    EXPECT_NEAR(pixels(wnd->FlagArt()).cy, 22 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->Scene().SceneArt()).cx, 640 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->Scene().SceneArt()).cy, 480 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->Scene().FlagArt()).cx, 30 * twice, 1);
+    EXPECT_NEAR(pixels(wnd->Scene().FlagArt()).cy, 22 * twice, 1);
     for (int code = 0; code < CardKinds; ++code) {
         SCOPED_TRACE(CardNames[code]);
-        const CSize size = pixels(wnd->CardArt(code));
+        const CSize size = pixels(wnd->Scene().CardArt(code));
         EXPECT_NEAR(size.cx, twice == 2 ? 224 : code == WildCard ? 89 : 107, 1);
         EXPECT_NEAR(size.cy, twice == 2 ? 352 : code == WildCard ? 154 : 170, 1);
     }
@@ -130,9 +130,9 @@ TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
     const DealtCard card = wnd->Stack(0)[0];
     CDC* canvas = wnd->Canvas();
     wnd->DrawScene(canvas);
-    const CRect place = wnd->CardRect(0, card.dx, card.dy);
+    const CRect place = wnd->Scene().CardRect(0, card.dx, card.dy);
     const CPoint face(place.left + s(12), place.top + s(12));
-    const iPicture* art = wnd->CardArt(card.code);
+    const iPicture* art = wnd->Scene().CardArt(card.code);
     ASSERT_TRUE(art && art->IsLoaded());
     CDC own;
     own.CreateCompatibleDC(canvas);
@@ -160,13 +160,13 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
     const int dpi = ExpectedDpi() == 120 ? 144 : 120;
     const iScale s(dpi);
     const DWORD style = static_cast<DWORD>(::GetWindowLongA(wnd->m_hWnd, GWL_STYLE));
-    const CRect suggested = iScale::WindowRectForClient(20, 30, s(640), s(480), style, dpi);
+    const CRect suggested = iScale::FrameRect(20, 30, s(640), s(480), style, dpi);
     ::SendMessageA(wnd->m_hWnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 
     CRect now;
     ::GetWindowRect(wnd->m_hWnd, &now);
     EXPECT_EQ(now, suggested);
-    EXPECT_EQ(wnd->Scale().Dpi(), dpi);
+    EXPECT_EQ(wnd->Scene().Scale().Dpi(), dpi);
     EXPECT_EQ(wnd->Canvas()->area.Width(), s(640));
     CRect start;
     ::GetWindowRect(Button("Exit"), &start);
@@ -179,7 +179,7 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
     EXPECT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > before; }, 10000))
         << "the deal timer runs on";
     const DealtCard& top = wnd->Stack(0).size() ? wnd->Stack(0).back() : DealtCard{ -1, 0, 0 };
-    const CRect card = wnd->CardRect(0, top.dx, top.dy);
+    const CRect card = wnd->Scene().CardRect(0, top.dx, top.dy);
     EXPECT_EQ(card.Width(), s(136));
 
     // A scale whose window the screen cannot hold: the largest that fits, all of it on the work area.
@@ -191,14 +191,14 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     ::GetWindowRect(wnd->m_hWnd, &now);
-    EXPECT_LT(wnd->Scale().Dpi(), huge);
-    EXPECT_GT(wnd->Scale().Dpi(), 48);
+    EXPECT_LT(wnd->Scene().Scale().Dpi(), huge);
+    EXPECT_GT(wnd->Scene().Scale().Dpi(), 48);
     EXPECT_GE(now.left, work.left);
     EXPECT_GE(now.top, work.top);
     EXPECT_LE(now.right, work.right);
     EXPECT_LE(now.bottom, work.bottom);
-    const iScale fit(wnd->Scale().Dpi() + 1);
-    EXPECT_GT(iScale::WindowRectForClient(0, 0, fit(640), fit(480), style, huge).Height(), work.bottom - work.top)
+    const iScale fit(wnd->Scene().Scale().Dpi() + 1);
+    EXPECT_GT(iScale::FrameRect(0, 0, fit(640), fit(480), style, huge).Height(), work.bottom - work.top)
         << "one more step would not fit";
     EXPECT_TRUE(wnd->GameRunning());
 }

@@ -68,7 +68,7 @@ step "the class report of both"
 page="$class/votaroo-class-report.html"
 [ -f "$page" ] || fail "no votaroo-class-report.html in the current folder"
 for child in anna ben; do
-  verdicts=$(grep -c "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$class/$child.qrv")
+  verdicts=$(VOTAROO_TRACE=$class/$child.qrv votaroo_verdicts | wc -l)
   grep -q "^$child: 1 game, $verdicts cards dealt, " "$out/class-two.clean" ||
     fail "$child: $(cat "$out/class-two.clean")"
   grep -q "<td class=\"name\">$child</td><td>1</td><td>$verdicts</td>" "$page" || fail "no row for $child"

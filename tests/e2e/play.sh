@@ -149,16 +149,16 @@ buttons_shown after || fail "buttons not back after the game"
 
 step "the trace log"
 [ -f "$trace" ] || fail "no trace file"
-grep -q "MainFrameWnd::DoGameSetup" "$trace" || fail "no deal lines in the trace"
-grep -q "MainFrameWnd::DoGameClose" "$trace" || fail "no judgement lines in the trace"
-grep -q "MainFrameWnd::IsMatch" "$trace" || fail "no match lines in the trace"
+grep -qF "$VOTAROO_WORD_DEAL" "$trace" || fail "no deal lines in the trace"
+grep -qF "$VOTAROO_WORD_CLOSE" "$trace" || fail "no judgement lines in the trace"
+grep -qF "MainFrameWnd::IsMatch : " "$trace" || fail "no match lines in the trace"
 
 if [ -n "$report" ]; then
   step "the learning report of this game"
   "$root/tools/wine-run.sh" "$report" 'C:\TMP\TRACE.QRV' >"$out/report.txt" 2>/dev/null || fail "the report failed"
   tr -d '\r' <"$out/report.txt" >"$out/report.clean"
   grep -q "^Games: 1 (1 to game over)" "$out/report.clean" || fail "report: $(cat "$out/report.clean")"
-  verdicts=$(grep -c "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace")
+  verdicts=$(VOTAROO_TRACE=$trace votaroo_verdicts | wc -l)
   counted=$(sed -n 's/.*correct: \([0-9]*\), missed: \([0-9]*\), wrong: \([0-9]*\).*/\1 \2 \3/p' "$out/report.clean")
   set -- $counted
   [ $(($1 + $2 + $3)) = "$verdicts" ] || fail "report counts $counted, the log has $verdicts verdicts"

@@ -44,5 +44,5 @@ votaroo_wait 60 votaroo_ended $game || fail "the game did not close on Alt+F4"
 [ -s "$trace" ] || fail "no trace lines"
 awk '!/^game\/MainFrameWnd\.cpp \[[0-9]+\] => .*\r$/ { bad++ } END { exit bad > 0 }' "$trace" ||
   fail "a trace line without its relative file name: $(grep -av '^game/MainFrameWnd.cpp \[' "$trace" | head -1)"
-grep -aq '=> MainFrameWnd::DoGameMatch' "$trace" || fail "no answer traced"
+grep -aqF "=> $VOTAROO_WORD_ANSWER" "$trace" || fail "no answer traced"
 echo "release zip: $(basename "$zip") unpacked, played, $(wc -l <"$trace") trace lines"

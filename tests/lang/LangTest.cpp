@@ -135,14 +135,14 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         ::GetTextExtentPoint32A(dc, ProgramText(id), lstrlenA(ProgramText(id)), &need);
         ::SelectObject(dc, old);
         ::ReleaseDC(b, dc);
-        EXPECT_LE(need.cx + wnd->Scale()(8), room.Width()) << ProgramText(id);
+        EXPECT_LE(need.cx + wnd->Scene().Scale()(8), room.Width()) << ProgramText(id);
         EXPECT_LE(need.cy, room.Height()) << ProgramText(id);
         const CRect r = PlaceIn(wnd->m_hWnd, b);
         for (const CRect& other : buttons) {
             CRect overlap;
             EXPECT_FALSE(::IntersectRect(&overlap, &r, &other)) << ProgramText(id);
         }
-        EXPECT_LE(r.right, wnd->Scale()(640)) << ProgramText(id);
+        EXPECT_LE(r.right, wnd->Scene().Scale()(640)) << ProgramText(id);
         buttons.push_back(r);
     }
 

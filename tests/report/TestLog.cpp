@@ -29,29 +29,46 @@ void TestLog::Line(const std::string& message)
 
 void TestLog::Deal(int left, int right, int card, bool winner, const std::string& tried, unsigned ops)
 {
+    namespace words = trace_words;
     char text[160];
-    std::snprintf(text, sizeof text, "MainFrameWnd::IsMatch : %s %s %s (%d, %d, %d)", CardName(left).c_str(),
-                  CardName(right).c_str(), CardName(card).c_str(), left + 1, right + 1, card + 1);
+    std::snprintf(text, sizeof text, words::JudgeFormat, words::IsMatch, CardName(left).c_str(), CardName(right).c_str(),
+                  CardName(card).c_str(), left + 1, right + 1, card + 1);
     Line(text);
     if (left != KAZ && right != KAZ && card != KAZ) {
-        std::snprintf(text, sizeof text, "MainFrameWnd::IsMatch : %d %d %d (%04X)", left, right, card, ops);
+        std::snprintf(text, sizeof text, words::ValuesFormat, words::IsMatch, left, right, card,
+                      static_cast<unsigned long>(ops));
         Line(text);
-        for (char sign : tried) Line(sign == '/' ? "MainFrameWnd::IsMatch / 2" : std::string("MainFrameWnd::IsMatch ") + sign);
-        if (!winner) Line("MainFrameWnd::IsMatch NO!");
+        for (char sign : tried) {
+            const int op = std::string("+-*/").find(sign);
+            std::snprintf(text, sizeof text, words::TriedFormats[op], words::IsMatch, words::DivisionMark);
+            Line(text);
+        }
+        if (!winner) {
+            std::snprintf(text, sizeof text, words::NoMatchFormat, words::IsMatch);
+            Line(text);
+        }
     }
-    Line(std::string("MainFrameWnd::DoGameSetup ismatch? ") + (winner ? "YES" : "NO"));
+    std::snprintf(text, sizeof text, words::VerdictFormat, words::DoGameSetup, winner ? words::Yes : words::No);
+    Line(text);
+}
+
+void TestLog::Outcome(int index)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, trace_words::OutcomeFormat, trace_words::DoGameClose, trace_words::Outcomes[index]);
+    Line(text);
 }
 
 void TestLog::Refill(const std::vector<int>& left, const std::vector<int>& right)
 {
     char text[64];
-    for (size_t i = 0; i < left.size(); ++i) {
-        std::snprintf(text, sizeof text, "Left  [ %2d ] = %s", static_cast<int>(i + 1), CardName(left[i]).c_str());
-        Line(text);
-    }
-    for (size_t i = 0; i < right.size(); ++i) {
-        std::snprintf(text, sizeof text, "Right [ %2d ] = %s", static_cast<int>(i + 1), CardName(right[i]).c_str());
-        Line(text);
+    const std::vector<int>* stacks[2] = { &left, &right };
+    for (int side = 0; side < 2; ++side) {
+        for (size_t i = 0; i < stacks[side]->size(); ++i) {
+            std::snprintf(text, sizeof text, trace_words::StackFormats[side], static_cast<int>(i + 1),
+                          CardName((*stacks[side])[i]).c_str());
+            Line(text);
+        }
     }
 }
 

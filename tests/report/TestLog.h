@@ -1,6 +1,7 @@
 // Writes trace logs line by line in the game's own format, and reads them back.
 #pragma once
 #include "LearningRecord.h"
+#include "TraceWords.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,10 +20,10 @@ public:
     // One regular deal, judged against the two showing values. `tried` lists the operation
     // signs traced before the verdict, e.g. "+-"; a wild card among the three traces none.
     void Deal(int left, int right, int card, bool winner, const std::string& tried = "", unsigned ops = 15);
-    void Answer() { Line("MainFrameWnd::DoGameMatch"); }
-    void Correct() { Answer(), Line("MainFrameWnd::DoGameClose CORRECT"); }
-    void Wrong() { Answer(), Line("MainFrameWnd::DoGameClose WRONG"); }
-    void Missed() { Line("MainFrameWnd::DoGameClose MISSED"); }
+    void Answer() { Line(trace_words::DoGameMatch); }
+    void Correct() { Answer(), Outcome(0); }
+    void Wrong() { Answer(), Outcome(2); }
+    void Missed() { Outcome(1); }
     // The refill lines: both stacks listed, bottom card first.
     void Refill(const std::vector<int>& left, const std::vector<int>& right);
 
@@ -31,6 +32,9 @@ public:
     std::unique_ptr<report::LearningRecord> Read() const;
 
 private:
+    // The judgement line of trace_words::Outcomes[index].
+    void Outcome(int index);
+
     std::string m_text;
     int m_lineNo = 100;
 };

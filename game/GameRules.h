@@ -1,0 +1,20 @@
+// The rules of a game as plain arithmetic: no window, no clock, no trace.
+#pragma once
+#include <cstdint>
+
+// Does the operation (one of OpAdd, OpSubtract, OpMultiply, OpDivide) make the value z of the
+// values x and y, in either order?
+bool OperationMatches(int operation, int x, int y, int z);
+
+// The deal's interval in milliseconds and the seconds that must pass before it shortens again.
+struct DealPace {
+    uint32_t interval;
+    int32_t period;
+};
+// Shortens the pace by one step when more than its period has passed since the last step;
+// true when a step was due (also at 0 ms, where nothing changes any more).
+bool StepPace(DealPace& pace, long long secondsSinceStep);
+
+// The votes a correct answer wins after that many seconds of play: half the highest card's code,
+// half the copies, two a whole minute, and the operation mask itself.
+int CorrectVotes(int highestCard, int copies, long long secondsPlayed, int operations);
