@@ -13,6 +13,8 @@ for p in "${presets[@]}"; do
   [ -f build/$p/CMakeCache.txt ] || cmake --preset $p >/dev/null
   cmake --build build/$p -j"$(nproc)" --target votaroo_bench votaroo_startup >/dev/null
 done
+# Room for the game at 144 DPI.
+export VOTAROO_SCREEN=${VOTAROO_SCREEN:-1280x1024}
 votaroo_start_display
 votaroo_prefix
 work=$(mktemp -d)
