@@ -1,13 +1,4 @@
-# Cross build for i686 Windows with MinGW-w64 (posix threads, for std::thread in GoogleTest).
-set(CMAKE_SYSTEM_NAME Windows)
+# i686 Windows: the shipped program.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(VOTAROO_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${VOTAROO_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VOTAROO_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${VOTAROO_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${VOTAROO_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Test programs run through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

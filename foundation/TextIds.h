@@ -18,6 +18,7 @@
 #define IDS_VOTES 1010
 #define IDS_GAME_OVER 1011
 #define IDS_BALLOON_PLACEHOLDER 1012
+#define IDS_PAUSED 1013
 // The remarks: ten cheers, nine taunts for a missed winner, five for a wrong answer.
 #define IDS_CORRECT_FIRST 1100
 #define IDS_MISSED_FIRST 1120

@@ -100,6 +100,10 @@ void GameScene::Rescale(iCDC*& canvas)
     }
     if (!m_scale.IsUnit()) SmoothStretch(*canvas);
     m_buttonFont.DeleteObject();
+    m_noteFont.DeleteObject();
+    m_outline.DeleteObject();
+    // The cards' outline as thick at the scale as the one pixel at 96 DPI.
+    if (!m_scale.IsUnit()) m_outline.CreatePen(PS_SOLID, m_scale(1), RGB(0, 0, 0));
     if (!m_scale.IsUnit())
         m_buttonFont.CreateFont(m_scale(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
@@ -179,7 +183,7 @@ void GameScene::PaintBackground(CDC* dc) const
 }
 
 void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&stacks)[2], int flagPos,
-                      CWnd* const* children, int childCount)
+                      const char* note, CWnd* const* children, int childCount)
 {
     if (!canvas || !target) return;
     const iPicture* background = m_pictures.background;
@@ -211,6 +215,7 @@ void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&
         if (m_scale.IsUnit()) flag->Draw(*canvas, at);
         else flag->Draw(*canvas, CRect(m_scale(at), FlagSize()));
     }
+    if (note) PaintNote(canvas, note);
     // The frame does not clip its children, so keep the copy off the visible ones.
     const int saved = ::SaveDC(*target);
     for (int i = 0; i < childCount; ++i) {
@@ -223,6 +228,31 @@ void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&
     }
     canvas->CopyTo(target, SRCCOPY);
     ::RestoreDC(*target, saved);
+}
+
+void GameScene::PaintNote(CDC* dc, const char* note)
+{
+    // Between the flag and the cards, in the system's window colours, so it reads in any theme.
+    if (!m_noteFont.m_hObject)
+        m_noteFont.CreateFont(-m_scale(20), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
+    const CRect box = m_scale(CRect(100, 150, 540, 210));
+    CBrush fill(::GetSysColor(COLOR_WINDOW));
+    CPen outline(PS_SOLID, m_scale(2), ::GetSysColor(COLOR_WINDOWTEXT));
+    CScopedSelect brush(*dc, fill.m_hObject);
+    CScopedSelect pen(*dc, outline.m_hObject);
+    CScopedSelect font(*dc, m_noteFont.m_hObject);
+    dc->RoundRect(box.left, box.top, box.right, box.bottom, m_scale(CardCorner), m_scale(CardCorner));
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    // A longer note in some languages takes two lines rather than being cut.
+    CRect text = box;
+    text.DeflateRect(m_scale(8), 0);
+    CRect need = text;
+    const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    dc->DrawText(note, -1, &need, format | DT_CALCRECT);
+    text.top += std::max(0, (text.Height() - need.Height()) / 2);
+    dc->DrawText(note, -1, &text, format);
 }
 
 CRect GameScene::CardRect(int side, int dx, int dy) const
@@ -244,9 +274,7 @@ void GameScene::PaintCard(CDC* dc, int side, int code, int dx, int dy) const
     if (m_scale.IsUnit()) {
         dc->RoundRect(card.left, card.top, card.right, card.bottom, CardCorner, CardCorner);
     } else {
-        // The outline as thick at the scale as the one pixel at 96 DPI.
-        CPen pen(PS_SOLID, m_scale(1), RGB(0, 0, 0));
-        CScopedSelect outline(*dc, pen.m_hObject);
+        CScopedSelect outline(*dc, m_outline.m_hObject);
         dc->RoundRect(card.left, card.top, card.right, card.bottom, m_scale(CardCorner), m_scale(CardCorner));
         // A card dealt straight onto the window gets the canvas's stretch, and so its prepared face.
         if (::GetStretchBltMode(*dc) != HALFTONE) SmoothStretch(*dc);

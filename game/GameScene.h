@@ -62,9 +62,9 @@ public:
     // widened alike for the longest caption.
     void PlaceButtons(CoolPushButton* const* buttons, int count) const;
 
-    // Composes the whole scene on the canvas and copies it onto the target around the
-    // visible children.
-    void Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&stacks)[2], int flagPos,
+    // Composes the whole scene on the canvas, with the note over it when there is one, and
+    // copies it onto the target around the visible children.
+    void Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&stacks)[2], int flagPos, const char* note,
                CWnd* const* children, int childCount);
     // One card of a stack, its outline and face, in the scene's stretch.
     void PaintCard(CDC* dc, int side, int code, int dx, int dy) const;
@@ -82,6 +82,7 @@ private:
     CSize FaceSize() const;
     CSize FlagSize() const;
     void PaintBackground(CDC* dc) const;
+    void PaintNote(CDC* dc, const char* note);
 
     CWnd* m_window;
     Pictures m_pictures;
@@ -92,6 +93,9 @@ private:
     iPicture* m_flag2x = nullptr;
     // The buttons' text at a scale past 96 DPI, where the bitmap system font cannot follow.
     CFont m_buttonFont;
+    CPen m_outline;
+    // A note over the scene (the game is paused), made when first needed at a scale.
+    CFont m_noteFont;
     // Background and stacks kept composed between repaints; only with an opaque background.
     SceneLayer* m_layer = nullptr;
 };

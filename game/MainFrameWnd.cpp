@@ -45,6 +45,9 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_WM_DPICHANGED()
+    ON_WM_ACTIVATE()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 // Marks a modal box or dialog of the window; a close asked for meanwhile follows it.
@@ -238,6 +241,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_totalVotes = 0;
     m_flagPos = 2;
     m_answered = 0;
+    m_paused = false;
 
     iClientDC dc(this);
     DrawScene(&dc);
@@ -252,6 +256,8 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
     ShowButtons(false);
+    // The keys answer now: they go to the window, not to a hidden button.
+    SetFocus();
 }
 
 void MainFrameWnd::OnTimer(UINT_PTR id)
@@ -264,7 +270,8 @@ void MainFrameWnd::OnTimer(UINT_PTR id)
         Default();
         return;
     }
-    if (m_busy) return;
+    // A tick already queued when the game paused deals nothing.
+    if (m_busy || m_paused) return;
     m_busy = 1;
     if (m_regularDeals != 0) DoGameClose();
     DoGameSetup();
@@ -272,21 +279,87 @@ void MainFrameWnd::OnTimer(UINT_PTR id)
     m_busy = 0;
 }
 
-void MainFrameWnd::OnKeyDown(UINT key, UINT, UINT)
+void MainFrameWnd::OnKeyDown(UINT key, UINT, UINT flags)
 {
-    // Auto-repeated presses count as well: each one is an answer.
-    if (key == VK_SPACE && m_startTime != 0 && m_regularDeals != 0) {
+    // A key already down before this press (held, or held while the window came back) never
+    // pauses or resumes.
+    const bool fresh = !(flags & KF_REPEAT);
+    if (m_startTime != 0 && (key == 'P' || key == VK_PAUSE)) {
+        if (fresh) m_paused ? ResumeGame() : PauseGame();
+    } else if (key == VK_SPACE && m_paused) {
+        if (fresh) ResumeGame();
+    } else if (key == VK_SPACE && m_startTime != 0 && m_regularDeals != 0) {
+        // Auto-repeated presses count as well: each one is an answer.
         ::MessageBeep(0);
         DoGameMatch();
+    } else if (key == VK_F1 && m_startTime == 0 && fresh) {
+        OnHelp(this);
     }
     Default();
 }
 
 void MainFrameWnd::OnLButtonDown(UINT, CPoint)
 {
-    if (m_startTime != 0 && m_regularDeals != 0) {
+    if (m_paused) {
+        ResumeGame();
+    } else if (m_startTime != 0 && m_regularDeals != 0) {
         ::MessageBeep(0);
         DoGameMatch();
+    }
+    Default();
+}
+
+void MainFrameWnd::PauseGame()
+{
+    if (m_startTime == 0 || m_paused) return;
+    m_paused = true;
+    m_pausedAt = GameClock(nullptr);
+    KillTimer(DealTimer);
+    iClientDC dc(this);
+    DrawScene(&dc);
+}
+
+void MainFrameWnd::ResumeGame()
+{
+    if (!m_paused) return;
+    m_paused = false;
+    // The time away moves the game's start and last step with it: neither the pace nor the
+    // minutes of the votes count it.
+    const time_t away = GameClock(nullptr) - m_pausedAt;
+    if (away > 0 && m_startTime != 0) {
+        m_startTime += away;
+        m_lastStep += away;
+    }
+    iClientDC dc(this);
+    DrawScene(&dc);
+    // The card showing gets its whole interval again.
+    if (m_startTime != 0) m_dealTimer = SetTimer(DealTimer, m_interval);
+}
+
+void MainFrameWnd::OnActivate(UINT state, CWnd*, BOOL)
+{
+    // The window's own boxes (game over) take the activation too: they pause nothing.
+    if (state == WA_INACTIVE && m_modal == 0) PauseGame();
+    if (state == WA_INACTIVE)
+        for (int i = 0; i < ButtonCount; ++i)
+            if (m_buttons[i] && m_buttons[i]->m_hWnd == ::GetFocus()) m_focusButton = i;
+    Default();
+}
+
+int MainFrameWnd::OnMouseActivate(CWnd*, UINT hitTest, UINT)
+{
+    // The click that brings a game back only brings it back.
+    if (m_startTime != 0 && hitTest == HTCLIENT) return MA_ACTIVATEANDEAT;
+    return static_cast<int>(Default());
+}
+
+void MainFrameWnd::OnSetFocus(CWnd*)
+{
+    // Back where it was when the window went away, as in a dialog.
+    CoolPushButton* button = m_buttons[m_focusButton];
+    if (m_startTime == 0 && button && button->IsWindowVisible()) {
+        button->SetFocus();
+        return;
     }
     Default();
 }
@@ -353,7 +426,10 @@ void MainFrameWnd::DoGameClose()
             MessageBox(ProgramText(IDS_GAME_OVER), title, MB_OK);
         }
         m_startTime = 0;
+        m_paused = false;
         ShowButtons(true);
+        m_focusButton = 0;
+        if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;
     }
 
@@ -477,7 +553,8 @@ void MainFrameWnd::DrawScene(CDC* target)
 {
     CWnd* children[1 + ButtonCount] = { m_votes };
     std::copy(std::begin(m_buttons), std::end(m_buttons), children + 1);
-    m_scene.Paint(m_canvas, target, m_stacks, m_flagPos, children, 1 + ButtonCount);
+    m_scene.Paint(m_canvas, target, m_stacks, m_flagPos, m_paused ? ProgramText(IDS_PAUSED) : nullptr, children,
+                  1 + ButtonCount);
 }
 
 void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy) { m_scene.PaintCard(dc, side, code, dx, dy); }

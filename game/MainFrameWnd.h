@@ -38,6 +38,9 @@ public:
     void DoGameSetup();
     void DoGameClose();
     void DoGamePace();
+    // Stops the deal where it is, and lets it go on; paused time counts for nothing.
+    void PauseGame();
+    void ResumeGame();
 
     // Composes the whole scene off screen and copies it in one piece.
     void DrawScene(CDC* target);
@@ -55,6 +58,7 @@ public:
     const Deck& GameDeck() const { return m_deck; }
     const std::vector<DealtCard>& Stack(int side) const { return m_stacks[side & 1]; }
     bool GameRunning() const { return m_startTime != 0; }
+    bool Paused() const { return m_paused; }
     int FlagPos() const { return m_flagPos; }
     int TotalVotes() const { return m_totalVotes; }
     UINT Interval() const { return m_interval; }
@@ -80,6 +84,11 @@ protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnDpiChanged(int dpi, const RECT* suggested);
+    // Away from the window is paused; the click that brings it back is not an answer.
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
+    // Between games the keyboard's focus is on the buttons, Start first.
+    void OnSetFocus(CWnd* old);
     // While a box or dialog of the window is up the close waits for it, so the code that
     // opened it never runs on in a deleted window.
     void OnClose();
@@ -119,6 +128,10 @@ private:
     int32_t m_totalVotes = 0;
     int32_t m_flagPos = 2;
     int32_t m_answered = 0;
+    bool m_paused = false;
+    time_t m_pausedAt = 0;
+    // The button that had the keyboard's focus when the window last went away.
+    int m_focusButton = 0;
     int32_t m_modal = 0;
     bool m_closePending = false;
 

@@ -98,5 +98,61 @@ TEST_F(Pace, AnswerRestartsTheDealTimer)
     ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > deals + 1; }, 3000));
 }
 
+// A pause stops the deal, the pace and the minutes of the votes; on resuming, the card showing
+// gets its whole interval again.
+TEST_F(Pace, PausedTimeCountsForNothing)
+{
+    Start(40);
+    Tick();
+    const int deals = wnd->DealCount();
+    ::SendMessageA(wnd->m_hWnd, WM_KEYDOWN, 'P', 1);
+    ASSERT_TRUE(wnd->Paused());
+    fakeNow += 600;
+    Tick(); // a tick queued before the pause
+    testing_support::Pump(2500);
+    EXPECT_EQ(wnd->DealCount(), deals) << "dealt while paused";
+    TraceReader trace;
+    Space(true); // held through the pause: no resume
+    EXPECT_TRUE(wnd->Paused());
+    Space();
+    EXPECT_FALSE(wnd->Paused());
+    EXPECT_EQ(wnd->DealCount(), deals) << "the resuming key was taken as an answer";
+    EXPECT_TRUE(trace.NewMessages().empty()) << "the resuming key was traced";
+    testing_support::Pump(1200);
+    EXPECT_EQ(wnd->DealCount(), deals) << "the card showing lost part of its interval";
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > deals; }, 3000));
+    // Ten minutes paused neither stepped the pace nor raised the votes of an answer.
+    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+    EXPECT_EQ(wnd->Interval(), 2000u);
+    const int before = wnd->TotalVotes();
+    Space();
+    if (wnd->GameRunning()) {
+        EXPECT_EQ(wnd->TotalVotes() - before, 17 / 2 + 5 / 2 + 3);
+    }
+}
+
+// Another window in front pauses the game; the click that brings it back is eaten, and a click
+// in the window then resumes without answering.
+TEST_F(Pace, AwayPausesAndTheActivatingClickIsEaten)
+{
+    const LPARAM clickInClient = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
+    EXPECT_NE(::SendMessageA(wnd->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(wnd->m_hWnd), clickInClient),
+              MA_ACTIVATEANDEAT) << "a click between games is for the buttons";
+    Start(41);
+    Tick();
+    ::SendMessageA(wnd->m_hWnd, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_TRUE(wnd->Paused());
+    ::SendMessageA(wnd->m_hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_TRUE(wnd->Paused()) << "coming back resumed on its own";
+    EXPECT_EQ(::SendMessageA(wnd->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(wnd->m_hWnd), clickInClient),
+              MA_ACTIVATEANDEAT);
+    const int deals = wnd->DealCount();
+    TraceReader trace;
+    Click();
+    EXPECT_FALSE(wnd->Paused());
+    EXPECT_EQ(wnd->DealCount(), deals);
+    EXPECT_TRUE(trace.NewMessages().empty()) << "the resuming click was an answer";
+}
+
 } // namespace
 } // namespace game_testing
