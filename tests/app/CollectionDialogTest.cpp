@@ -159,13 +159,20 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETCOUNT, 0, 0), 9);
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETITEMDATA, 0, 0), 9); // " 8" stands for the card code 9
     EXPECT_EQ(GetWindowLongA(Combo(d, 0), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(Selected(Combo(d, 2)), "Faster and faster");
+    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 3);
+    const Child* sounds = Find(all, "Button", "Play sounds");
+    ASSERT_NE(sounds, nullptr);
+    EXPECT_EQ(SendMessageA(sounds->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
 
     // Four boxes 20 pixels high take four steps of 25: the next row starts 100 lower.
     const int checkRows = (4 * d->builder->controlHeight / step + 1) * step;
-    const char* labels[] = {"Operation", "Number of each", "Highest card"};
+    const char* labels[] = {"Operation", "Number of each", "Highest card", "Pace", "Sound"};
     const int choiceRows = (d->builder->choiceHeight / step + 1) * step;
-    const int tops[] = {5, 5 + checkRows, 5 + checkRows + choiceRows};
-    for (int i = 0; i < 3; ++i) {
+    const int boxRow = (d->builder->controlHeight / step + 1) * step;
+    const int tops[] = {5, 5 + checkRows, 5 + checkRows + choiceRows, 5 + checkRows + 2 * choiceRows,
+                        5 + checkRows + 3 * choiceRows};
+    for (int i = 0; i < 5; ++i) {
         const Child* label = Find(all, "Static", labels[i]);
         ASSERT_NE(label, nullptr) << labels[i];
         EXPECT_EQ(label->rect.left, 5);
@@ -178,6 +185,8 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&combo), 2);
     EXPECT_EQ(combo.top, tops[2]);
     EXPECT_EQ(combo.left, 120);
+    EXPECT_EQ(sounds->rect.top, tops[4]);
+    EXPECT_EQ(sounds->rect.left, 120);
 
     const Child* ok = Find(all, "Button", "&OK");
     const Child* cancel = Find(all, "Button", "&Cancel");
@@ -194,7 +203,7 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     GetWindowRect(d->m_hWnd, &w);
     GetWindowRect(frame->m_hWnd, &parent);
     EXPECT_EQ(w.right - w.left, 400);
-    EXPECT_EQ(w.bottom - w.top, tops[2] + choiceRows + 40);
+    EXPECT_EQ(w.bottom - w.top, tops[4] + boxRow + 40);
     EXPECT_NEAR((w.left + w.right) / 2, (parent.left + parent.right) / 2, 1);
     EXPECT_NEAR((w.top + w.bottom) / 2, (parent.top + parent.bottom) / 2, 1);
     delete d;
@@ -235,12 +244,16 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         SendMessageA(Box(d, 2), BM_SETCHECK, BST_CHECKED, 0);
         Select(Combo(d, 0), " 8");
         Select(Combo(d, 1), " 8");
+        Select(Combo(d, 2), "Steady");
+        SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_SETCHECK, BST_UNCHECKED, 0);
         PostMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(d->DoModal(), IDCANCEL);
         delete d;
         EXPECT_EQ(settings.operations, 3);
         EXPECT_EQ(settings.copies, 5);
         EXPECT_EQ(settings.highestCard, 17);
+        EXPECT_EQ(settings.pace, PaceFaster);
+        EXPECT_EQ(settings.sounds, 1);
     }
     {
         iCollectionDialog* d = Open();
@@ -267,12 +280,16 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         SendMessageA(Box(d, 2), BM_SETCHECK, BST_CHECKED, 0);
         Select(Combo(d, 0), " 8");
         Select(Combo(d, 1), " 8");
+        Select(Combo(d, 2), "Slow");
+        SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_SETCHECK, BST_UNCHECKED, 0);
         PostMessageA(GetDlgItem(d->m_hWnd, IDOK), BM_CLICK, 0, 0);
         EXPECT_EQ(d->DoModal(), IDOK);
         delete d;
-        EXPECT_EQ(settings.operations, 7);
+        EXPECT_EQ(settings.operations, 7) << "the sound box shares bit 0's id, not its member";
         EXPECT_EQ(settings.copies, 8);
         EXPECT_EQ(settings.highestCard, 9);
+        EXPECT_EQ(settings.pace, PaceSlow);
+        EXPECT_EQ(settings.sounds, 0);
     }
     {
         // The next opening starts from the record, and clearing every box stores mask 0.
@@ -443,7 +460,8 @@ TEST_F(SetupDialog, MalformedLinesShowTheErrorBoxWithThePosition)
 
 TEST_F(SetupDialog, PerMemberRectanglesOnlyWithLayoutOn)
 {
-    const std::string keys = "Size:Dynamic=200 100 300 122\nSize:Static=5 100 190 117\n";
+    const std::string keys = "Size:Dynamic=200 100 300 122\nSize:Static=5 100 190 117\n"
+                             "Pace:Dynamic=130 260 330 282\nSounds:Static=0 300 60 317\n";
     {
         LayoutFileScope file("[Setup]\nLayout=0\n" + keys);
         iCollectionDialog* d = Open();
@@ -472,6 +490,16 @@ TEST_F(SetupDialog, PerMemberRectanglesOnlyWithLayoutOn)
         EXPECT_EQ(r.top, 100);
         EXPECT_EQ(Find(all, "Button", "Substraction (-)")->rect.top, 5 + 30);
         EXPECT_EQ(Find(all, "Button", "&OK")->rect.top, 150);
+        // The two later rows are placed by their names as well.
+        GetWindowRect(Combo(d, 2), &r);
+        MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, 130);
+        EXPECT_EQ(r.top, 260);
+        EXPECT_EQ(r.right, 330);
+        const Child* sound = Find(all, "Static", "Sound");
+        ASSERT_NE(sound, nullptr);
+        EXPECT_EQ(sound->rect.left, 0);
+        EXPECT_EQ(sound->rect.top, 300);
         delete d;
     }
 }

@@ -4,34 +4,46 @@
 
 namespace {
 
+void ExpectDefaults(const Settings& settings)
+{
+    EXPECT_EQ(settings.operations, 3);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 17);
+    EXPECT_EQ(settings.pace, PaceFaster);
+    EXPECT_EQ(settings.sounds, 1);
+}
+
 TEST(SetupDescription, ConstructionWritesTheDefaults)
 {
-    Settings settings{0, 0, 0};
+    Settings settings{0, 0, 0, 2, 0};
     ::Setup setup(settings);
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
+    ExpectDefaults(settings);
+    EXPECT_EQ(Settings{}.pace, settings.pace) << "the record's own defaults agree";
+    EXPECT_EQ(Settings{}.sounds, settings.sounds);
 
-    settings = {0, 10, 9};
+    settings = {0, 10, 9, PaceSlow, 0};
     setup.Reset();
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
-    settings = {15, 6, 12};
+    ExpectDefaults(settings);
+    settings = {15, 6, 12, PaceSteady, 0};
     setup.Clear();
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
+    ExpectDefaults(settings);
 }
 
 TEST(SetupDescription, MembersInOrderWithNamesAndLabels)
 {
     Settings settings{};
     ::Setup setup(settings);
-    ASSERT_EQ(setup.Count(), 3);
+    ASSERT_EQ(setup.Count(), 5);
     EXPECT_EQ(setup.GetMember(0), &setup.m_operation);
     EXPECT_EQ(setup.GetMember(1), &setup.m_size);
     EXPECT_EQ(setup.GetMember(2), &setup.m_high);
+    EXPECT_EQ(setup.GetMember(3), &setup.m_pace);
+    EXPECT_EQ(setup.GetMember(4), &setup.m_sounds);
+    // The layout file knows the members by these names.
+    EXPECT_STREQ(setup.m_pace.Name(), "Pace");
+    EXPECT_STREQ(setup.m_pace.Label(), "Pace");
+    EXPECT_STREQ(setup.m_sounds.Name(), "Sounds");
+    EXPECT_STREQ(setup.m_sounds.Label(), "Sound");
     EXPECT_STREQ(setup.Caption(), "Setup");
     EXPECT_EQ(std::string(setup.FullName()), "Setup");
     EXPECT_STREQ(setup.m_size.Name(), "Size");
@@ -64,6 +76,19 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
         settings.highestCard = 9 + i;
         EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
     }
+
+    const char* const paces[] = {"Faster and faster", "Steady", "Slow"};
+    ASSERT_EQ(setup.m_pace.Items().Map()->Count(), 3);
+    for (int pace = PaceFaster; pace <= PaceSlow; ++pace) {
+        settings.pace = pace;
+        EXPECT_EQ(std::string(setup.m_pace.GetText()), paces[pace]);
+    }
+    ASSERT_EQ(setup.m_sounds.Items().Map()->Count(), 1);
+    EXPECT_STREQ(setup.m_sounds.Items().Text(0), "Play sounds");
+    setup.m_sounds.SetChecked(0, false);
+    EXPECT_EQ(settings.sounds, 0);
+    setup.m_sounds.SetChecked(0, true);
+    EXPECT_EQ(settings.sounds, 1);
 }
 
 TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
