@@ -1,5 +1,6 @@
 // The generated settings dialog: layout, data exchange, and the optional layout file.
 #include "CFrameWnd.h"
+#include "ClassPreset.h"
 #include "Setup.h"
 #include "TestSupport.h"
 #include "iCheckBox.h"
@@ -180,6 +181,11 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
         EXPECT_EQ(label->rect.top, tops[i]);
         EXPECT_EQ(label->style & SS_TYPEMASK, SS_RIGHT);
     }
+    // Each label stands just before its own control in the z-order, where a screen reader
+    // looks for the name of a choice list.
+    const HWND named[] = {Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(GetWindow(named[i], GW_HWNDPREV), Find(all, "Static", labels[i])->hwnd) << labels[i];
     RECT combo{};
     GetWindowRect(Combo(d, 1), &combo);
     MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&combo), 2);
@@ -303,6 +309,52 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         EXPECT_EQ(settings.operations, 0);
     }
     EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
+}
+
+// A class preset beside the program gives the values the dialog starts from; a value it cannot
+// take keeps its default, and without the file the record keeps the defaults.
+TEST_F(SetupDialog, ClassPresetGivesTheStartingValues)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string ini = path;
+    ini = ini.substr(0, ini.rfind('\\') + 1) + "votaroo.ini";
+    FILE* f = std::fopen(ini.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("[Other]\r\nCopies=9\r\n[Votaroo]\r\nOperations=4\r\nCopies=70\r\nHighest=10\r\nPace=slow\r\nSounds=off\r\n", f);
+    std::fclose(f);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    ApplyClassPreset(settings);
+    DeleteFileA(ini.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    EXPECT_EQ(settings.operations, 4);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 11);
+    EXPECT_EQ(settings.pace, PaceSlow);
+    EXPECT_EQ(settings.sounds, 0);
+
+    iCollectionDialog* d = Open();
+    for (int bit = 0; bit < 4; ++bit)
+        EXPECT_EQ(SendMessageA(Box(d, bit), BM_GETCHECK, 0, 0), bit == 2 ? BST_CHECKED : BST_UNCHECKED) << bit;
+    EXPECT_EQ(Selected(Combo(d, 0)), " 5");
+    EXPECT_EQ(Selected(Combo(d, 1)), "10");
+    EXPECT_EQ(Selected(Combo(d, 2)), "Slow");
+    EXPECT_EQ(SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PostMessageA(d->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(d->DoModal(), IDOK);
+    delete d;
+    EXPECT_EQ(settings.operations, 4);
+    EXPECT_EQ(settings.highestCard, 11);
+    EXPECT_EQ(settings.pace, PaceSlow);
+    EXPECT_EQ(settings.sounds, 0);
+
+    Settings fresh;
+    ::Setup again(fresh);
+    ApplyClassPreset(fresh);
+    EXPECT_EQ(fresh.operations, 3);
+    EXPECT_EQ(fresh.highestCard, 17);
+    EXPECT_EQ(fresh.pace, PaceFaster);
+    EXPECT_EQ(fresh.sounds, 1);
 }
 
 TEST_F(SetupDialog, ChoiceWithoutMatchingItemSelectsNothingAndStoresMinusOne)
