@@ -215,6 +215,9 @@ msiexec uninstall-later /x "$(winpath "$msi2")" || fail "removing $next failed (
 # The keys it wrote are gone; the school's own line is left, and with it the file and folder.
 [ -z "$(preset)" ] || fail "the uninstall left the preset \"$(preset)\""
 grep -qF "$own" "$programs/votaroo.ini" || fail "the uninstall took the school's own line"
+# Windows Installer takes out entries, not files: beside that line only the section's header.
+left=$(tr -d '\r' <"$programs/votaroo.ini" | grep -vxF '[Votaroo]' | grep -vxF "$own" | grep -c .)
+[ "$left" = 0 ] || fail "the uninstall left more in votaroo.ini: $(cat "$programs/votaroo.ini")"
 rm "$programs/votaroo.ini"
 rmdir "$programs" 2>/dev/null
 nothing_left "$code2"
