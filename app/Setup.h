@@ -11,4 +11,6 @@ public:
     iType::TCheck<> m_operation;
     iType::TCombo<> m_size;
     iType::TCombo<> m_high;
+    iType::TCombo<> m_pace;
+    iType::TCheck<> m_sounds;
 };

@@ -281,7 +281,7 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
             }
         }
         SIZE reserved{0, 0};
-        CreateMemberControl(entry, place, style, controlColumn, rowStep, reserved);
+        CWnd* control = CreateMemberControl(entry, place, style, controlColumn, rowStep, reserved);
         if (savedRectFound)
             reserved = {Width(saved), Height(saved)};
         else if (perMemberLayout && profile && profile->saving)
@@ -292,7 +292,14 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
             RECT r = {labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight};
             if (perMemberLayout && profile && profile->Get(entry.name + ":Static", r) > 0)
                 r = scale(r);
-            new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NoId);
+            auto* labelWnd = new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NoId);
+            // A screen reader names a choice list by the static just before it in the z-order,
+            // so the label goes right in front of its own control (the tab order stays).
+            if (control && control->m_hWnd && labelWnd->m_hWnd) {
+                HWND before = ::GetWindow(control->m_hWnd, GW_HWNDPREV);
+                ::SetWindowPos(labelWnd->m_hWnd, before ? before : HWND_TOP, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+            }
         }
         if ((flags & 4) && !entry.trailing.IsEmpty()) {
             const LONG left = place.left + reserved.cx + scale(5);

@@ -38,12 +38,20 @@ set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
 string(TIMESTAMP _clock "%Y-%m-%d %H:%M:%S" UTC)
 set(_held ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} "${_clock}")
 
+# The class preset's components, one a key of votaroo.ini, their codes derived as the others'.
+set(_preset_keys Operations Copies Highest Pace Sounds Language)
+set(_preset_defines)
+foreach(_k ${_preset_keys})
+  string(UUID _g NAMESPACE ${UPGRADE_CODE} NAME "component Preset${_k}" TYPE SHA1 UPPER)
+  list(APPEND _preset_defines -D Preset${_k}Guid=${_g})
+endforeach()
+
 set(_tmp "${OUT}.part")
 file(REMOVE "${_tmp}" "${OUT}" "${OUT}.sha256")
 execute_process(COMMAND ${_held} ${WIXL} -a x86 -o "${_tmp}"
     -D Version=${VERSION} -D ProductCode=${PRODUCT_CODE} -D UpgradeCode=${UPGRADE_CODE}
     -D ProgramsGuid=${PROGRAMS_GUID} -D ShortcutsGuid=${SHORTCUTS_GUID} -D TraceGuid=${TRACE_GUID}
-    "${WXS}"
+    ${_preset_defines} "${WXS}"
   WORKING_DIRECTORY "${STAGE}" RESULT_VARIABLE _rc)
 if(NOT _rc EQUAL 0)
   file(REMOVE "${_tmp}")
@@ -58,6 +66,10 @@ endif()
 # - the programs' versions are not read into the File table;
 # - the old version is removed after the new one is installed: remove it first, as WiX
 #   does by default, so nothing depends on the file version rules.
+# - no component conditions and no IniFile table: the class preset's components are
+#   installed only when their property is given, and each writes its key of votaroo.ini
+#   beside the programs (action 0: add or replace the line); the standard actions write the
+#   keys and take them out again when the component is removed.
 # (msibuild takes -s alone: after it, further options are misread.)
 execute_process(COMMAND ${_held} ${MSIBUILD} "${_tmp}"
     -s "Votaroo! ${VERSION}" Tarvel "Intel;1033" "{${_package_code}}"
@@ -69,7 +81,23 @@ if(_rc EQUAL 0)
     -q "UPDATE `RemoveFile` SET `DirProperty` = 'UserPrograms' WHERE `FileKey` = 'RemoveUserPrograms'"
     -q "UPDATE `File` SET `Version` = '${FILE_VERSION}' WHERE `File` = 'votaroo.exe' OR `File` = 'votaroo_report.exe'"
     -q "UPDATE `InstallExecuteSequence` SET `Sequence` = 1401 WHERE `Action` = 'RemoveExistingProducts'"
+    # The class preset's properties are passed on to the installing service also where the
+    # install is elevated for the user (a quoted argument: its semicolons stay).
+    -q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;OPERATIONS;COPIES;HIGHEST;PACE;SOUNDS;LANGUAGE' WHERE `Property` = 'SecureCustomProperties'"
     RESULT_VARIABLE _rc)
+endif()
+if(_rc EQUAL 0)
+  set(_preset_queries
+    -q "CREATE TABLE `IniFile` (`IniFile` CHAR(72) NOT NULL, `FileName` CHAR(255) NOT NULL LOCALIZABLE, `DirProperty` CHAR(72), `Section` CHAR(96) NOT NULL LOCALIZABLE, `Key` CHAR(128) NOT NULL LOCALIZABLE, `Value` CHAR(255) NOT NULL LOCALIZABLE, `Action` SHORT NOT NULL, `Component_` CHAR(72) NOT NULL PRIMARY KEY `IniFile`)"
+    -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('RemoveIniValues', 3800)"
+    -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('WriteIniValues', 5100)")
+  foreach(_k ${_preset_keys})
+    string(TOUPPER ${_k} _p)
+    list(APPEND _preset_queries
+      -q "UPDATE `Component` SET `Condition` = '${_p}' WHERE `Component` = 'Preset${_k}'"
+      -q "INSERT INTO `IniFile` (`IniFile`, `FileName`, `DirProperty`, `Section`, `Key`, `Value`, `Action`, `Component_`) VALUES ('Preset${_k}', 'votaroo.ini', 'INSTALLDIR', 'Votaroo', '${_k}', '[${_p}]', 0, 'Preset${_k}')")
+  endforeach()
+  execute_process(COMMAND ${_held} ${MSIBUILD} "${_tmp}" ${_preset_queries} RESULT_VARIABLE _rc)
 endif()
 if(NOT _rc EQUAL 0)
   get_filename_component(_dir "${OUT}" DIRECTORY)

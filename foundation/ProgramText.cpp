@@ -112,7 +112,9 @@ LANGID ChooseProgramLanguage(const char* override, LANGID display)
     return English;
 }
 
-std::vector<char> LanguageOverride()
+std::vector<char> LanguageOverride() { return SettingsFileValue("Language"); }
+
+std::vector<char> SettingsFileValue(const char* key)
 {
     char path[MAX_PATH] = "";
     const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -121,7 +123,7 @@ std::vector<char> LanguageOverride()
     char* slash = std::strrchr(path, '\\');
     if (!slash || static_cast<size_t>(slash - path) + 13 >= MAX_PATH) return value;
     std::strcpy(slash + 1, "votaroo.ini");
-    ::GetPrivateProfileStringA("Votaroo", "Language", "", value.data(), static_cast<DWORD>(value.size()), path);
+    ::GetPrivateProfileStringA("Votaroo", key, "", value.data(), static_cast<DWORD>(value.size()), path);
     return value;
 }
 

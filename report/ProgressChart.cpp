@@ -110,9 +110,9 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
     const bool ownRow = third + 30 + LegendWidth(average) > Width;
     if (ownRow) third = Left;
     const int up = ownRow ? 16 : 0;
+    // A screen reader reads the table after the picture, which it leaves out.
     out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height + up
-        << "\" viewBox=\"0 " << -up << " " << Width << " " << Height + up << "\" role=\"img\" aria-label=\""
-        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_CHART_LABEL)) << "\">\n";
+        << "\" viewBox=\"0 " << -up << " " << Width << " " << Height + up << "\" aria-hidden=\"true\">\n";
     out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"" << 12 - up << "\" x2=\"" << Left + 24 << "\" y2=\""
         << 12 - up << "\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"" << 12 - up
         << "\" r=\"3.5\" class=\"spotted\"/>"
@@ -174,6 +174,20 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
         out << "\n";
     }
     out << "</svg>\n";
+
+    // The same numbers for a screen reader, a row a game; "-" where a game had no such cards.
+    const auto cell = [](bool known, double share) {
+        return "<td>" + (known ? std::to_string(Percent100(share)) + "%" : std::string("-")) + "</td>";
+    };
+    out << "<table class=\"sr\">\n<caption>" << PageText(IDS_REPORT_CHART_LABEL) << "</caption>\n<thead><tr><th scope=\"col\">"
+        << PageText(IDS_REPORT_CHART_GAME) << "</th><th scope=\"col\">" << spotted << "</th><th scope=\"col\">" << spotted
+        << ", " << average << "</th><th scope=\"col\">" << others << "</th><th scope=\"col\">" << others << ", "
+        << average << "</th></tr></thead>\n";
+    for (const ProgressPoint& p : points)
+        out << "<tr><th scope=\"row\">" << p.game << "</th>" << cell(p.spotted.known, p.spotted.share)
+            << cell(p.spotted.averageKnown, p.spotted.average) << cell(p.guessed.known, p.guessed.share)
+            << cell(p.guessed.averageKnown, p.guessed.average) << "</tr>\n";
+    out << "</table>\n";
 }
 
 } // namespace report

@@ -1,6 +1,7 @@
 #include "ReportWriter.h"
 #include "PageText.h"
 #include "ProgressChart.h"
+#include <cmath>
 #include <cstdio>
 
 namespace report {
@@ -54,6 +55,27 @@ std::string ShareColour(double share)
     return text;
 }
 
+// Relative luminance of an sRGB colour, as the contrast of text and lines is measured.
+double Luminance(const int rgb[3])
+{
+    double l = 0;
+    const double weight[3] = { 0.2126, 0.7152, 0.0722 };
+    for (int i = 0; i < 3; ++i) {
+        const double c = rgb[i] / 255.0;
+        l += weight[i] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return l;
+}
+
+// Black or white, whichever stands out more from the square: one of the two always reaches 4.5:1.
+const char* NumberColourOn(const std::string& fill)
+{
+    int rgb[3] = { 0, 0, 0 };
+    std::sscanf(fill.c_str(), "#%2x%2x%2x", &rgb[0], &rgb[1], &rgb[2]);
+    const double l = Luminance(rgb);
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? "#000000" : "#ffffff";
+}
+
 void TallyCells(const Tally& t, std::ostream& out)
 {
     out << "<td>" << t.dealt << "</td><td>" << t.winners << "</td><td>" << t.correct << "</td><td>" << t.missed
@@ -68,9 +90,9 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
     const int margin = 44;
     const int size = margin + cell * ValueCount;
     const int legendTop = size + 16;
+    // A screen reader reads the table after the picture, which it leaves out.
     out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size + 10 << "\" height=\"" << legendTop + 44
-        << "\" viewBox=\"0 0 " << size + 10 << " " << legendTop + 44 << "\" role=\"img\" aria-label=\""
-        << HtmlEscape(ProgramTextUtf8(IDS_REPORT_FACT_GRID)) << "\">\n";
+        << "\" viewBox=\"0 0 " << size + 10 << " " << legendTop + 44 << "\" aria-hidden=\"true\">\n";
     out << "<text x=\"" << margin + cell * ValueCount / 2 << "\" y=\"12\" class=\"axis\">"
         << PageText(IDS_REPORT_GRID_ONE_CARD) << "</text>\n";
     out << "<text x=\"12\" y=\"" << margin + cell * ValueCount / 2 << "\" class=\"axis\" transform=\"rotate(-90 12 "
@@ -93,10 +115,9 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
                 << (t.seen ? Fill(PageText(IDS_REPORT_GRID_PAIR_SPOTTED), col, row, t.spotted, t.seen)
                            : Fill(PageText(IDS_REPORT_GRID_PAIR_NONE), col, row))
                 << "</title></rect>";
-            // White numbers on the dark squares of few spotted.
             if (t.seen)
-                out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count"
-                    << (share < 0.4 ? " dark" : "") << "\">" << t.seen << "</text>";
+                out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count\" fill=\""
+                    << NumberColourOn(ShareColour(share)) << "\">" << t.seen << "</text>";
             out << "\n";
         }
     // Legend: the share of winners spotted, and the colour of a pair with none.
@@ -111,6 +132,25 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
         << "<text x=\"" << margin + 348 << "\" y=\"" << legendTop + 28 << "\" class=\"label\">"
         << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</text>\n";
     out << "</svg>\n";
+
+    // The same numbers for a screen reader: one row per pair that had winners, each pair once
+    // (the grid shows it both ways round).
+    out << "<table class=\"sr\">\n<caption>" << PageText(IDS_REPORT_FACT_GRID) << "</caption>\n<thead><tr>";
+    for (uint32_t id : { IDS_REPORT_GRID_ONE_CARD, IDS_REPORT_GRID_OTHER_CARD, IDS_REPORT_COL_WINNERS_SEEN,
+                         IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_SHARE_SPOTTED })
+        out << "<th scope=\"col\">" << PageText(id) << "</th>";
+    out << "</tr></thead>\n";
+    bool any = false;
+    for (int row = 0; row < ValueCount; ++row)
+        for (int col = row; col < ValueCount; ++col) {
+            const WinnerTally& t = record.Pair(col, row);
+            if (!t.seen) continue;
+            any = true;
+            out << "<tr><td>" << col << "</td><td>" << row << "</td><td>" << t.seen << "</td><td>" << t.spotted
+                << "</td><td>" << Percent(t.spotted, t.seen) << "</td></tr>\n";
+        }
+    if (!any) out << "<tr><td colspan=\"5\">" << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</td></tr>\n";
+    out << "</table>\n";
 }
 
 std::string ReportPathFor(const std::string& logPath)
@@ -154,13 +194,16 @@ void WritePageStart(const std::string& title, std::ostream& out)
            ".cols>div>p.note{max-width:500px}\n"
            "svg{max-width:100%;height:auto}svg text{font-family:sans-serif}svg .label{font-size:11px;"
            "text-anchor:middle;fill:#333}svg .axis{font-size:12px;text-anchor:middle;fill:#14386b}"
-           "svg .count{font-size:10px;text-anchor:middle;fill:#222}svg .count.dark{fill:#fff}"
-           "svg rect.none{fill:#fff;stroke:#c9c9c9}\n"
+           "svg .count{font-size:10px;text-anchor:middle}"
+           "svg rect.none{fill:#fff;stroke:#8c8c8c}\n"
            "svg.chart text{font-size:11px;fill:#333}svg.chart .title{font-size:12px;fill:#14386b}"
-           "svg.chart line.grid{stroke:#ddd}svg.chart line.axis{stroke:#555}\n"
+           "svg.chart line.grid{stroke:#8c8c8c;stroke-dasharray:1 3}svg.chart line.axis{stroke:#555555}\n"
            "svg .spotted{stroke:#14386b;fill:#14386b;stroke-width:1.5}svg .guessed{stroke:#b8500f;fill:#fff;"
            "stroke-width:1.5}svg.chart polyline{fill:none}svg polyline.guessed,svg line.guessed{stroke-dasharray:5 3}"
-           "svg .average{stroke-width:7;stroke-opacity:.25;stroke-dasharray:none}\n"
+           "svg .average{stroke-width:5;stroke-dasharray:none}svg .average.spotted{stroke:#5b7fb8}"
+           "svg .average.guessed{stroke:#c46a2b}\n"
+           ".sr{position:absolute;width:1px;height:1px;margin:-1px;padding:0;border:0;overflow:hidden;"
+           "clip:rect(0 0 0 0);clip-path:inset(50%);white-space:nowrap}\n"
            "@media print{@page{margin:12mm}body{margin:0;max-width:none;font-size:10pt}"
            "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}"
            "table,tr,svg,.tiles,.keep{break-inside:avoid;page-break-inside:avoid}"

@@ -1,5 +1,6 @@
 // The generated settings dialog: layout, data exchange, and the optional layout file.
 #include "CFrameWnd.h"
+#include "ClassPreset.h"
 #include "Setup.h"
 #include "TestSupport.h"
 #include "iCheckBox.h"
@@ -159,13 +160,20 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETCOUNT, 0, 0), 9);
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETITEMDATA, 0, 0), 9); // " 8" stands for the card code 9
     EXPECT_EQ(GetWindowLongA(Combo(d, 0), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(Selected(Combo(d, 2)), "Faster and faster");
+    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 3);
+    const Child* sounds = Find(all, "Button", "Play sounds");
+    ASSERT_NE(sounds, nullptr);
+    EXPECT_EQ(SendMessageA(sounds->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
 
     // Four boxes 20 pixels high take four steps of 25: the next row starts 100 lower.
     const int checkRows = (4 * d->builder->controlHeight / step + 1) * step;
-    const char* labels[] = {"Operation", "Number of each", "Highest card"};
+    const char* labels[] = {"Operation", "Number of each", "Highest card", "Pace", "Sound"};
     const int choiceRows = (d->builder->choiceHeight / step + 1) * step;
-    const int tops[] = {5, 5 + checkRows, 5 + checkRows + choiceRows};
-    for (int i = 0; i < 3; ++i) {
+    const int boxRow = (d->builder->controlHeight / step + 1) * step;
+    const int tops[] = {5, 5 + checkRows, 5 + checkRows + choiceRows, 5 + checkRows + 2 * choiceRows,
+                        5 + checkRows + 3 * choiceRows};
+    for (int i = 0; i < 5; ++i) {
         const Child* label = Find(all, "Static", labels[i]);
         ASSERT_NE(label, nullptr) << labels[i];
         EXPECT_EQ(label->rect.left, 5);
@@ -173,11 +181,18 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
         EXPECT_EQ(label->rect.top, tops[i]);
         EXPECT_EQ(label->style & SS_TYPEMASK, SS_RIGHT);
     }
+    // Each label stands just before its own control in the z-order, where a screen reader
+    // looks for the name of a choice list.
+    const HWND named[] = {Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(GetWindow(named[i], GW_HWNDPREV), Find(all, "Static", labels[i])->hwnd) << labels[i];
     RECT combo{};
     GetWindowRect(Combo(d, 1), &combo);
     MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&combo), 2);
     EXPECT_EQ(combo.top, tops[2]);
     EXPECT_EQ(combo.left, 120);
+    EXPECT_EQ(sounds->rect.top, tops[4]);
+    EXPECT_EQ(sounds->rect.left, 120);
 
     const Child* ok = Find(all, "Button", "&OK");
     const Child* cancel = Find(all, "Button", "&Cancel");
@@ -194,7 +209,7 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     GetWindowRect(d->m_hWnd, &w);
     GetWindowRect(frame->m_hWnd, &parent);
     EXPECT_EQ(w.right - w.left, 400);
-    EXPECT_EQ(w.bottom - w.top, tops[2] + choiceRows + 40);
+    EXPECT_EQ(w.bottom - w.top, tops[4] + boxRow + 40);
     EXPECT_NEAR((w.left + w.right) / 2, (parent.left + parent.right) / 2, 1);
     EXPECT_NEAR((w.top + w.bottom) / 2, (parent.top + parent.bottom) / 2, 1);
     delete d;
@@ -235,12 +250,16 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         SendMessageA(Box(d, 2), BM_SETCHECK, BST_CHECKED, 0);
         Select(Combo(d, 0), " 8");
         Select(Combo(d, 1), " 8");
+        Select(Combo(d, 2), "Steady");
+        SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_SETCHECK, BST_UNCHECKED, 0);
         PostMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(d->DoModal(), IDCANCEL);
         delete d;
         EXPECT_EQ(settings.operations, 3);
         EXPECT_EQ(settings.copies, 5);
         EXPECT_EQ(settings.highestCard, 17);
+        EXPECT_EQ(settings.pace, PaceFaster);
+        EXPECT_EQ(settings.sounds, 1);
     }
     {
         iCollectionDialog* d = Open();
@@ -267,12 +286,16 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         SendMessageA(Box(d, 2), BM_SETCHECK, BST_CHECKED, 0);
         Select(Combo(d, 0), " 8");
         Select(Combo(d, 1), " 8");
+        Select(Combo(d, 2), "Slow");
+        SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_SETCHECK, BST_UNCHECKED, 0);
         PostMessageA(GetDlgItem(d->m_hWnd, IDOK), BM_CLICK, 0, 0);
         EXPECT_EQ(d->DoModal(), IDOK);
         delete d;
-        EXPECT_EQ(settings.operations, 7);
+        EXPECT_EQ(settings.operations, 7) << "the sound box shares bit 0's id, not its member";
         EXPECT_EQ(settings.copies, 8);
         EXPECT_EQ(settings.highestCard, 9);
+        EXPECT_EQ(settings.pace, PaceSlow);
+        EXPECT_EQ(settings.sounds, 0);
     }
     {
         // The next opening starts from the record, and clearing every box stores mask 0.
@@ -286,6 +309,52 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         EXPECT_EQ(settings.operations, 0);
     }
     EXPECT_TRUE(IsWindowEnabled(frame->m_hWnd));
+}
+
+// A class preset beside the program gives the values the dialog starts from; a value it cannot
+// take keeps its default, and without the file the record keeps the defaults.
+TEST_F(SetupDialog, ClassPresetGivesTheStartingValues)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string ini = path;
+    ini = ini.substr(0, ini.rfind('\\') + 1) + "votaroo.ini";
+    FILE* f = std::fopen(ini.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("[Other]\r\nCopies=9\r\n[Votaroo]\r\nOperations=4\r\nCopies=70\r\nHighest=10\r\nPace=slow\r\nSounds=off\r\n", f);
+    std::fclose(f);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    ApplyClassPreset(settings);
+    DeleteFileA(ini.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    EXPECT_EQ(settings.operations, 4);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 11);
+    EXPECT_EQ(settings.pace, PaceSlow);
+    EXPECT_EQ(settings.sounds, 0);
+
+    iCollectionDialog* d = Open();
+    for (int bit = 0; bit < 4; ++bit)
+        EXPECT_EQ(SendMessageA(Box(d, bit), BM_GETCHECK, 0, 0), bit == 2 ? BST_CHECKED : BST_UNCHECKED) << bit;
+    EXPECT_EQ(Selected(Combo(d, 0)), " 5");
+    EXPECT_EQ(Selected(Combo(d, 1)), "10");
+    EXPECT_EQ(Selected(Combo(d, 2)), "Slow");
+    EXPECT_EQ(SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PostMessageA(d->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(d->DoModal(), IDOK);
+    delete d;
+    EXPECT_EQ(settings.operations, 4);
+    EXPECT_EQ(settings.highestCard, 11);
+    EXPECT_EQ(settings.pace, PaceSlow);
+    EXPECT_EQ(settings.sounds, 0);
+
+    Settings fresh;
+    ::Setup again(fresh);
+    ApplyClassPreset(fresh);
+    EXPECT_EQ(fresh.operations, 3);
+    EXPECT_EQ(fresh.highestCard, 17);
+    EXPECT_EQ(fresh.pace, PaceFaster);
+    EXPECT_EQ(fresh.sounds, 1);
 }
 
 TEST_F(SetupDialog, ChoiceWithoutMatchingItemSelectsNothingAndStoresMinusOne)
@@ -443,7 +512,8 @@ TEST_F(SetupDialog, MalformedLinesShowTheErrorBoxWithThePosition)
 
 TEST_F(SetupDialog, PerMemberRectanglesOnlyWithLayoutOn)
 {
-    const std::string keys = "Size:Dynamic=200 100 300 122\nSize:Static=5 100 190 117\n";
+    const std::string keys = "Size:Dynamic=200 100 300 122\nSize:Static=5 100 190 117\n"
+                             "Pace:Dynamic=130 260 330 282\nSounds:Static=0 300 60 317\n";
     {
         LayoutFileScope file("[Setup]\nLayout=0\n" + keys);
         iCollectionDialog* d = Open();
@@ -472,6 +542,16 @@ TEST_F(SetupDialog, PerMemberRectanglesOnlyWithLayoutOn)
         EXPECT_EQ(r.top, 100);
         EXPECT_EQ(Find(all, "Button", "Substraction (-)")->rect.top, 5 + 30);
         EXPECT_EQ(Find(all, "Button", "&OK")->rect.top, 150);
+        // The two later rows are placed by their names as well.
+        GetWindowRect(Combo(d, 2), &r);
+        MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, 130);
+        EXPECT_EQ(r.top, 260);
+        EXPECT_EQ(r.right, 330);
+        const Child* sound = Find(all, "Static", "Sound");
+        ASSERT_NE(sound, nullptr);
+        EXPECT_EQ(sound->rect.left, 0);
+        EXPECT_EQ(sound->rect.top, 300);
         delete d;
     }
 }

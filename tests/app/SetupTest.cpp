@@ -1,37 +1,50 @@
+#include "ClassPreset.h"
 #include "Setup.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
 
+void ExpectDefaults(const Settings& settings)
+{
+    EXPECT_EQ(settings.operations, 3);
+    EXPECT_EQ(settings.copies, 5);
+    EXPECT_EQ(settings.highestCard, 17);
+    EXPECT_EQ(settings.pace, PaceFaster);
+    EXPECT_EQ(settings.sounds, 1);
+}
+
 TEST(SetupDescription, ConstructionWritesTheDefaults)
 {
-    Settings settings{0, 0, 0};
+    Settings settings{0, 0, 0, 2, 0};
     ::Setup setup(settings);
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
+    ExpectDefaults(settings);
+    EXPECT_EQ(Settings{}.pace, settings.pace) << "the record's own defaults agree";
+    EXPECT_EQ(Settings{}.sounds, settings.sounds);
 
-    settings = {0, 10, 9};
+    settings = {0, 10, 9, PaceSlow, 0};
     setup.Reset();
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
-    settings = {15, 6, 12};
+    ExpectDefaults(settings);
+    settings = {15, 6, 12, PaceSteady, 0};
     setup.Clear();
-    EXPECT_EQ(settings.operations, 3);
-    EXPECT_EQ(settings.copies, 5);
-    EXPECT_EQ(settings.highestCard, 17);
+    ExpectDefaults(settings);
 }
 
 TEST(SetupDescription, MembersInOrderWithNamesAndLabels)
 {
     Settings settings{};
     ::Setup setup(settings);
-    ASSERT_EQ(setup.Count(), 3);
+    ASSERT_EQ(setup.Count(), 5);
     EXPECT_EQ(setup.GetMember(0), &setup.m_operation);
     EXPECT_EQ(setup.GetMember(1), &setup.m_size);
     EXPECT_EQ(setup.GetMember(2), &setup.m_high);
+    EXPECT_EQ(setup.GetMember(3), &setup.m_pace);
+    EXPECT_EQ(setup.GetMember(4), &setup.m_sounds);
+    // The layout file knows the members by these names.
+    EXPECT_STREQ(setup.m_pace.Name(), "Pace");
+    EXPECT_STREQ(setup.m_pace.Label(), "Pace");
+    EXPECT_STREQ(setup.m_sounds.Name(), "Sounds");
+    EXPECT_STREQ(setup.m_sounds.Label(), "Sound");
     EXPECT_STREQ(setup.Caption(), "Setup");
     EXPECT_EQ(std::string(setup.FullName()), "Setup");
     EXPECT_STREQ(setup.m_size.Name(), "Size");
@@ -64,6 +77,19 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
         settings.highestCard = 9 + i;
         EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
     }
+
+    const char* const paces[] = {"Faster and faster", "Steady", "Slow"};
+    ASSERT_EQ(setup.m_pace.Items().Map()->Count(), 3);
+    for (int pace = PaceFaster; pace <= PaceSlow; ++pace) {
+        settings.pace = pace;
+        EXPECT_EQ(std::string(setup.m_pace.GetText()), paces[pace]);
+    }
+    ASSERT_EQ(setup.m_sounds.Items().Map()->Count(), 1);
+    EXPECT_STREQ(setup.m_sounds.Items().Text(0), "Play sounds");
+    setup.m_sounds.SetChecked(0, false);
+    EXPECT_EQ(settings.sounds, 0);
+    setup.m_sounds.SetChecked(0, true);
+    EXPECT_EQ(settings.sounds, 1);
 }
 
 TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
@@ -79,6 +105,57 @@ TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
     EXPECT_EQ(std::string(setup.m_high.GetText()), "16");
     EXPECT_TRUE(setup.m_high.SetText(" 8"));
     EXPECT_EQ(settings.highestCard, 9);
+}
+
+// A class preset's values each within its range and spelt right, or let go with the default kept.
+TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
+{
+    Settings settings;
+    ::Setup setup(settings);
+    EXPECT_TRUE(ApplyPresetValue(settings, "Operations", "4"));
+    EXPECT_TRUE(ApplyPresetValue(settings, "copies", " 7 "));
+    EXPECT_TRUE(ApplyPresetValue(settings, "Highest", "10"));
+    EXPECT_TRUE(ApplyPresetValue(settings, "PACE", "Slow"));
+    EXPECT_TRUE(ApplyPresetValue(settings, "Sounds", "off"));
+    EXPECT_EQ(settings.operations, 4);
+    EXPECT_EQ(settings.copies, 7);
+    EXPECT_EQ(settings.highestCard, 11) << "the card code of the value 10";
+    EXPECT_EQ(settings.pace, PaceSlow);
+    EXPECT_EQ(settings.sounds, 0);
+    // The description shows what the record holds.
+    EXPECT_EQ(std::string(setup.m_high.GetText()), "10");
+    EXPECT_EQ(std::string(setup.m_pace.GetText()), "Slow");
+
+    // The edges of each range are taken.
+    const struct { const char* key; const char* value; int32_t Settings::*field; int32_t stored; } edges[] = {
+        {"Operations", "0", &Settings::operations, 0},  {"Operations", "15", &Settings::operations, 15},
+        {"Copies", "5", &Settings::copies, 5},          {"Copies", "10", &Settings::copies, 10},
+        {"Highest", "8", &Settings::highestCard, 9},    {"Highest", "16", &Settings::highestCard, 17},
+        {"Pace", "faster", &Settings::pace, PaceFaster}, {"Pace", "steady", &Settings::pace, PaceSteady},
+        {"Sounds", "ON", &Settings::sounds, 1},
+    };
+    for (const auto& e : edges) {
+        EXPECT_TRUE(ApplyPresetValue(settings, e.key, e.value)) << e.key << "=" << e.value;
+        EXPECT_EQ(settings.*e.field, e.stored) << e.key << "=" << e.value;
+    }
+
+    // Out of range, misspelt, signed, fractional, empty or absent: the record stays as it was.
+    setup.Reset();
+    const Settings before = settings;
+    const char* const wrong[][2] = {
+        {"Operations", "16"}, {"Operations", "-1"}, {"Operations", "+3"}, {"Operations", "0x4"}, {"Operations", "4a"},
+        {"Operations", "4294967299"}, {"Copies", "4"}, {"Copies", "11"}, {"Copies", "7.5"}, {"Copies", "seven"},
+        {"Highest", "7"}, {"Highest", "17"}, {"Highest", "1 0"}, {"Pace", "fast"}, {"Pace", "slower"},
+        {"Pace", "2"}, {"Pace", ""}, {"Sounds", "yes"}, {"Sounds", "1"}, {"Sounds", "o"}, {"Sounds", nullptr},
+        {"Volume", "off"}, {nullptr, "4"}, {"Operation", "4"},
+    };
+    for (const auto& w : wrong)
+        EXPECT_FALSE(ApplyPresetValue(settings, w[0], w[1])) << (w[0] ? w[0] : "(null)") << "=" << (w[1] ? w[1] : "(null)");
+    EXPECT_EQ(settings.operations, before.operations);
+    EXPECT_EQ(settings.copies, before.copies);
+    EXPECT_EQ(settings.highestCard, before.highestCard);
+    EXPECT_EQ(settings.pace, before.pace);
+    EXPECT_EQ(settings.sounds, before.sounds);
 }
 
 } // namespace

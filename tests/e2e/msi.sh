@@ -1,7 +1,9 @@
 #!/bin/bash
 # The installer under Wine, in a prefix of its own: installed silently, the game started from its
 # Start-menu shortcut and played, its report run, installed again, removed, and replaced by a
-# later version; the trace log outlives all of it.
+# later version; the trace log outlives all of it. A class preset given as properties is written
+# into votaroo.ini beside the programs, outlives the upgrade, and is taken out by the uninstall,
+# which leaves what it did not write.
 # usage: msi.sh build-dir outdir toolchain-file package
 build=$(readlink -f "$1")
 out=$(mkdir -p "$2" && readlink -f "$2")
@@ -90,6 +92,12 @@ shortcut() {
     print "$target\n$s{dir}\n$s{icon}\n";' "$1"
 }
 
+# The keys of the [Votaroo] section of the installed votaroo.ini, sorted, one "key=value" a line.
+preset() {
+  tr -d '\r' <"$programs/votaroo.ini" 2>/dev/null |
+    awk '/^\[/ { on = ($0 == "[Votaroo]") ; next } on && /=/ { print }' | sort | tr '\n' ' '
+}
+
 # Everything an install leaves, for the checks after an uninstall.
 nothing_left() { # product code
   [ ! -e "$programs" ] || fail "the program folder is left: $(ls "$programs")"
@@ -101,7 +109,7 @@ nothing_left() { # product code
   [ -d "$c/TMP" ] || fail "C:\\TMP was removed"
 }
 
-step "installed silently for the user"
+step "installed silently for the user, no preset given, so no votaroo.ini"
 msiexec install /i "$(winpath "$msi")" || fail "msiexec /i failed ($?), see $out/install.log"
 [ "$(cd "$programs" 2>/dev/null && ls | tr '\n' ' ')" = "README.txt votaroo-report.exe votaroo.exe " ] ||
   fail "the program folder holds: $(ls "$programs" 2>&1)"
@@ -186,8 +194,17 @@ msi2="$later/msi/votaroo-$next.msi"
 code2=$(property "$msi2" ProductCode)
 [ "$(property "$msi2" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] || fail "the later version has another upgrade code"
 [ -n "$code2" ] && [ "$code2" != "$code" ] || fail "the later version has the same product code"
-msiexec old /i "$(winpath "$msi")" || fail "reinstalling $version failed ($?)"
+# A school's line: every property of the class preset.
+msiexec old /i "$(winpath "$msi")" OPERATIONS=4 COPIES=7 HIGHEST=10 PACE=steady SOUNDS=off LANGUAGE=de ||
+  fail "installing $version with a class preset failed ($?), see $out/old.log"
+wanted="Copies=7 Highest=10 Language=de Operations=4 Pace=steady Sounds=off "
+[ "$(preset)" = "$wanted" ] || fail "the preset written is \"$(preset)\", not \"$wanted\""
+# A line of the school's own, which no uninstall may take.
+own="; class 3b, set up by the school"
+printf '%s\r\n' "$own" >>"$programs/votaroo.ini"
 msiexec upgrade /i "$(winpath "$msi2")" || fail "installing $next failed ($?), see $out/upgrade.log"
+[ "$(preset)" = "$wanted" ] || fail "after the upgrade the preset is \"$(preset)\", not \"$wanted\""
+grep -qF "$own" "$programs/votaroo.ini" || fail "the upgrade lost the school's own line"
 [ -z "$(entry "$code")" ] && ! listed "$code" || fail "$version is still registered beside $next"
 [ "$(entry_value "$code2" DisplayVersion)" = "$next" ] || fail "no entry for $next: $(entry "$code2")"
 cmp -s "$programs/votaroo.exe" "$later/votaroo.exe" || fail "the game is not the one of $next"
@@ -195,6 +212,14 @@ cmp -s "$programs/votaroo-report.exe" "$later/report/votaroo-report.exe" || fail
 [ "$(ls "$menu" | grep -ci votaroo)" = 2 ] || fail "shortcuts after the upgrade: $(ls "$menu")"
 cmp -s "$trace" "$out/trace-before.qrv" || fail "the upgrade changed the trace log"
 msiexec uninstall-later /x "$(winpath "$msi2")" || fail "removing $next failed ($?)"
+# The keys it wrote are gone; the school's own line is left, and with it the file and folder.
+[ -z "$(preset)" ] || fail "the uninstall left the preset \"$(preset)\""
+grep -qF "$own" "$programs/votaroo.ini" || fail "the uninstall took the school's own line"
+# Windows Installer takes out entries, not files: beside that line only the section's header.
+left=$(tr -d '\r' <"$programs/votaroo.ini" | grep -vxF '[Votaroo]' | grep -vxF "$own" | grep -c .)
+[ "$left" = 0 ] || fail "the uninstall left more in votaroo.ini: $(cat "$programs/votaroo.ini")"
+rm "$programs/votaroo.ini"
+rmdir "$programs" 2>/dev/null
 nothing_left "$code2"
 cmp -s "$trace" "$out/trace-before.qrv" || fail "the trace log changed"
-echo "msi: $(basename "$msi") installed, played, reported, reinstalled, removed; replaced by $next; the log kept"
+echo "msi: $(basename "$msi") installed, played, reported, reinstalled, removed; with a class preset replaced by $next, the preset kept, then removed; the log kept"

@@ -170,7 +170,8 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         auto cut = testing_support::CutTexts(d.m_hWnd);
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
         ExpectLaidOut(d.m_hWnd, d.builder->choiceHeight);
-        for (UINT id : {IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_CANCEL})
+        for (UINT id : {IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_SETUP_PACE, IDS_SETUP_SOUND,
+                        IDS_SETUP_PLAY_SOUNDS, IDS_CANCEL})
             EXPECT_NE(::FindWindowExA(d.m_hWnd, nullptr, nullptr, ProgramText(id)), nullptr) << ProgramText(id);
     }
     {

@@ -1,12 +1,15 @@
 // Reads the texts of the running game's windows from outside, as a person sees them, and
 // checks them against one language's table: the e2e language run asks it after each step.
 // usage: lang_probe CODE buttons|setup|help|about|balloon|gameover, or lang_probe list for
-// the codes of the languages besides English.
+// the codes of the languages besides English. setup also reads what a screen reader reads:
+// each label just before its own control in the z-order, and the names the system's
+// accessibility layer gives the buttons and check boxes.
 // CODE "display" stands for the language the game picks with no override; balloon waits for
 // the next remark. Exit 0: the
 // windows show that language; 1: not (yet) there; 2: there in other texts.
 #include "ProgramText.h"
 #include <windows.h>
+#include <oleacc.h>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -120,6 +123,93 @@ const Window* Find(const std::vector<Window>& windows, const char* cls, const st
     return nullptr;
 }
 
+// The name a screen reader is given for the window: its accessible object's own name.
+std::string AccessibleName(HWND h)
+{
+    IAccessible* object = nullptr;
+    // __uuidof, not IID_IAccessible: the static libuuid of MinGW-w64 12 holds another GUID under
+    // that name, and the object is then refused (E_NOINTERFACE).
+    const HRESULT made = ::AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                      reinterpret_cast<void**>(&object));
+    if (FAILED(made) || !object) {
+        char failed[64];
+        std::snprintf(failed, sizeof failed, "(no accessible object: 0x%08lx)", static_cast<unsigned long>(made));
+        return failed;
+    }
+    VARIANT self;
+    ::VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string out;
+    if (object->get_accName(self, &name) == S_OK && name) {
+        char buf[1024] = "";
+        ::WideCharToMultiByte(CP_ACP, 0, name, -1, buf, sizeof buf, nullptr, nullptr);
+        out = buf;
+        ::SysFreeString(name);
+    }
+    object->Release();
+    return out;
+}
+
+std::string WithoutMnemonic(std::string text)
+{
+    const size_t amp = text.find('&');
+    if (amp != std::string::npos) text.erase(amp, 1);
+    return text;
+}
+
+// Each Setup label right before its own control, which a choice list takes its name from, and
+// every button and check box named by its own text. 0 when all are so.
+int CheckNames(HWND dialog)
+{
+    struct Row {
+        UINT label;
+        const char* cls;
+        UINT text; // of the control, when it has one of its own
+    };
+    const Row rows[] = {{IDS_SETUP_OPERATION, "Button", IDS_SETUP_ADDITION},
+                        {IDS_SETUP_SIZE, "ComboBox", 0},
+                        {IDS_SETUP_HIGH, "ComboBox", 0},
+                        {IDS_SETUP_PACE, "ComboBox", 0},
+                        {IDS_SETUP_SOUND, "Button", IDS_SETUP_PLAY_SOUNDS}};
+    int result = 0;
+    const std::vector<Window> children = Children(dialog);
+    for (const Row& row : rows) {
+        const Window* label = Find(children, "Static", ProgramText(row.label));
+        if (!label) {
+            std::printf("names: no label \"%s\"\n", ProgramText(row.label));
+            result = 2;
+            continue;
+        }
+        const HWND next = ::GetWindow(label->hwnd, GW_HWNDNEXT);
+        const Window control = Describe(next);
+        // Its own control: of its kind, with its text where it has one, and on the label's row.
+        RECT labelPlace{}, controlPlace{};
+        ::GetWindowRect(label->hwnd, &labelPlace);
+        ::GetWindowRect(next, &controlPlace);
+        const bool own = control.cls == row.cls && (!row.text || control.text == ProgramText(row.text)) &&
+                         labelPlace.top == controlPlace.top;
+        if (!own || ::GetWindow(next, GW_HWNDPREV) != label->hwnd) {
+            std::printf("names: \"%s\" stands before %s \"%s\", not its own control\n", label->text.c_str(),
+                        control.cls.c_str(), control.text.c_str());
+            result = 2;
+        } else if (control.cls == "ComboBox") {
+            std::printf("names: %s \"%s\" after its label \"%s\" (accessible name \"%s\")\n", control.cls.c_str(),
+                        control.text.c_str(), label->text.c_str(), AccessibleName(next).c_str());
+        }
+    }
+    for (const Window& w : children) {
+        if (w.cls != "Button") continue;
+        const std::string name = AccessibleName(w.hwnd);
+        if (name != WithoutMnemonic(w.text)) {
+            std::printf("names: button \"%s\" is read as \"%s\"\n", w.text.c_str(), name.c_str());
+            result = 2;
+        }
+    }
+    return result;
+}
+
 std::vector<UINT> Range(UINT first, UINT count)
 {
     std::vector<UINT> ids;
@@ -156,6 +246,7 @@ int main(int argc, char** argv)
         return 2;
     }
     SetProgramLanguage(language);
+    ::CoInitialize(nullptr);
     const DWORD pid = GameProcess();
     if (!pid) {
         std::printf("no game window\n");
@@ -172,14 +263,17 @@ int main(int argc, char** argv)
         const std::string title = what == "setup" ? std::string(ProgramText(caption)) : Caption(caption);
         std::vector<UINT> ids;
         if (what == "setup")
-            ids = {IDS_SETUP_OPERATION, IDS_SETUP_SIZE, IDS_SETUP_HIGH, IDS_SETUP_ADDITION, IDS_SETUP_SUBTRACTION,
-                   IDS_SETUP_MULTIPLICATION, IDS_SETUP_DIVISION, IDS_OK, IDS_CANCEL};
+            ids = {IDS_SETUP_OPERATION, IDS_SETUP_SIZE, IDS_SETUP_HIGH, IDS_SETUP_PACE, IDS_SETUP_SOUND,
+                   IDS_SETUP_ADDITION, IDS_SETUP_SUBTRACTION, IDS_SETUP_MULTIPLICATION, IDS_SETUP_DIVISION,
+                   IDS_SETUP_PLAY_SOUNDS, IDS_OK, IDS_CANCEL};
         else if (what == "help")
             ids = {IDS_HELP_RULES, IDS_OK};
         else
             ids = {IDS_ABOUT_TEXT, IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST, IDS_OK};
-        if (const Window* dialog = Find(top, nullptr, title))
+        if (const Window* dialog = Find(top, nullptr, title)) {
             result = Compare(Children(dialog->hwnd), TextsOf(language, ids), what.c_str());
+            if (what == "setup" && CheckNames(dialog->hwnd) != 0) result = 2;
+        }
     } else if (what == "balloon") {
         const Expected remarks = TextsOf(language, [] {
             std::vector<UINT> ids = Range(IDS_CORRECT_FIRST, 10);

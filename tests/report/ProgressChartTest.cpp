@@ -67,6 +67,13 @@ TEST(ProgressChart, SharesPerGameAndTheirAverage)
     EXPECT_EQ(CountOf(chart, "<rect class=\"guessed\""), 2u);
     for (const char* label : { ">game</text>", ">share of the cards</text>", ">0%</text>", ">100%</text>" })
         EXPECT_NE(chart.find(label), std::string::npos) << label;
+    // The table a screen reader reads: a row a game, "-" where the game had no such cards.
+    EXPECT_NE(chart.find("<tr><th scope=\"row\">1</th><td>0%</td><td>0%</td><td>50%</td><td>50%</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(chart.find("<tr><th scope=\"row\">2</th><td>-</td><td>0%</td><td>0%</td><td>33%</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(chart.find("<tr><th scope=\"row\">5</th><td>100%</td><td>75%</td><td>-</td><td>33%</td></tr>"),
+              std::string::npos);
 }
 
 TEST(ProgressChart, OneGameIsOnePointAndNoGamesNoChart)

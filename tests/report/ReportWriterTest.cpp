@@ -2,7 +2,11 @@
 #include "ReportWriter.h"
 #include "TestLog.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <set>
 #include <sstream>
+#include <vector>
 
 using namespace report;
 
@@ -86,6 +90,88 @@ TEST(ReportWriter, GridHasEveryPairAndShowsItBothWaysRound)
     EXPECT_NE(page.find("<title>2 and 8: 1 of 1 winners spotted</title>"), std::string::npos);
     EXPECT_EQ(CountOf(page, "no winners yet"), 17u * 17u - 4u);
     EXPECT_NE(page.find("6 + 2 = 8"), std::string::npos); // the one fact missed
+}
+
+// WCAG's contrast ratio of two colours written #rrggbb.
+double ContrastOf(const std::string& a, const std::string& b)
+{
+    const auto luminance = [](const std::string& colour) {
+        const double weight[3] = { 0.2126, 0.7152, 0.0722 };
+        double l = 0;
+        for (int i = 0; i < 3; ++i) {
+            const double c = std::stoi(colour.substr(1 + 2 * i, 2), nullptr, 16) / 255.0;
+            l += weight[i] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return l;
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// Each value after the key, up to the quote or the semicolon, in order.
+std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, size_t from = 0, size_t to = std::string::npos)
+{
+    std::vector<std::string> values;
+    for (size_t at = text.find(key, from); at != std::string::npos && at < to; at = text.find(key, at + 1)) {
+        const size_t start = at + key.size();
+        values.push_back(text.substr(start, text.find_first_of("\";}", start) - start));
+    }
+    return values;
+}
+
+// Every number on a coloured square of the grid reads at 4.5:1 or more, every line of the chart
+// stands out from the page at 3:1 or more, and both carry their numbers in a table for a screen
+// reader, which skips the pictures.
+TEST(ReportWriter, NumbersAndLinesStandOutAndAreReadAsTables)
+{
+    TestLog log;
+    // Pairs k and 1 with ten winners each, k of them spotted: shares from 0 to 1 in tenths.
+    for (int k = 0; k <= 10; ++k)
+        for (int i = 0; i < 10; ++i) {
+            log.Deal(k, 1, k + 1, true, "+");
+            if (i < k) log.Correct();
+            else log.Missed();
+        }
+    auto r = log.Read();
+    const std::string page = PageOf(*r);
+
+    // The squares: a fill, then the number's own fill.
+    size_t squares = 0;
+    std::set<std::string> fills;
+    for (size_t at = page.find("<rect x="); at != std::string::npos; at = page.find("<rect x=", at + 1)) {
+        const size_t end = page.find("\n", at);
+        const std::vector<std::string> square = ValuesAfter(page, "fill=\"", at, end);
+        if (square.size() != 2) continue; // a square without winners, or a legend's
+        ++squares;
+        fills.insert(square[0]);
+        EXPECT_GE(ContrastOf(square[0], square[1]), 4.5) << square[1] << " on " << square[0];
+    }
+    EXPECT_EQ(squares, 2u * 11u - 1u) << "each pair both ways round, 1 and 1 once";
+    EXPECT_EQ(fills.size(), 11u);
+
+    // Every stroke the page's style gives, against the page; none made fainter by opacity.
+    const size_t style = page.find("<style>"), styleEnd = page.find("</style>");
+    const size_t body = page.find("body{", style);
+    const std::vector<std::string> background = ValuesAfter(page, "background:", body, page.find("}", body));
+    ASSERT_EQ(background.size(), 1u);
+    const std::string white = background[0] == "#fff" ? "#ffffff" : background[0];
+    const std::vector<std::string> strokes = ValuesAfter(page, "stroke:", style, styleEnd);
+    EXPECT_GE(strokes.size(), 6u);
+    for (const std::string& stroke : strokes) {
+        ASSERT_EQ(stroke.size(), 7u) << stroke;
+        EXPECT_GE(ContrastOf(stroke, white), 3.0) << stroke;
+    }
+    EXPECT_EQ(page.substr(style, styleEnd - style).find("opacity"), std::string::npos);
+
+    // Both pictures are left out for a screen reader; their numbers follow in tables.
+    EXPECT_EQ(CountOf(page, "<svg"), CountOf(page, "aria-hidden=\"true\""));
+    EXPECT_EQ(CountOf(page, "<table class=\"sr\">"), 2u);
+    EXPECT_NE(page.find("<caption>Fact grid</caption>"), std::string::npos);
+    EXPECT_NE(page.find("<tr><td>3</td><td>1</td><td>10</td><td>3</td><td>30%</td></tr>"), std::string::npos)
+        << "the pair 3 and 1, once";
+    EXPECT_EQ(CountOf(page, "<td>10</td><td>3</td><td>30%</td>"), 1u);
+    EXPECT_NE(page.find("<caption>Progress from game to game</caption>"), std::string::npos);
+    EXPECT_EQ(CountOf(page, "<tr><th scope=\"row\">"), r->recentGames.size());
 }
 
 TEST(ReportWriter, SummaryGivesTheTotals)
