@@ -14,6 +14,8 @@ bool OperationMatches(int operation, int x, int y, int z)
     }
 }
 
+uint32_t FirstInterval(int pace) { return pace == PaceSlow ? 4000 : 2000; }
+
 bool StepPace(DealPace& pace, long long secondsSinceStep)
 {
     if (secondsSinceStep <= pace.period) return false;

@@ -11,6 +11,10 @@ struct DealPace {
     uint32_t interval;
     int32_t period;
 };
+// The deal's interval at the start of a game for the chosen pace (PaceFaster, PaceSteady,
+// PaceSlow): 2 s, or 4 s for the slow pace. Only the faster pace shortens as the game goes on.
+uint32_t FirstInterval(int pace);
+
 // Shortens the pace by one step when more than its period has passed since the last step;
 // true when a step was due (also at 0 ms, where nothing changes any more).
 bool StepPace(DealPace& pace, long long secondsSinceStep);

@@ -2,6 +2,7 @@
 #include "ProgramText.h"
 #include "iCollectionDialog.h"
 #include "AboutDialog.h"
+#include "ClassPreset.h"
 #include "HelpDialog.h"
 #include "GameClock.h"
 #include "GameRules.h"
@@ -96,8 +97,10 @@ MainFrameWnd::MainFrameWnd()
             SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     CenterWindow();
-    PlayWave("Begin");
+    // The class preset gives the starting values, before the first sound, which it may silence.
     m_setup = new Setup(m_settings);
+    ApplyClassPreset(m_settings);
+    PlayWave("Begin");
     // A picture missing from the module stays empty and paints nothing.
     m_background = new iPicture(AfxGetResourceHandle(), "White House");
     for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
@@ -252,7 +255,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
 
     m_startTime = m_lastStep = GameClock(nullptr);
     m_stepPeriod = 60;
-    m_interval = 2000;
+    m_interval = FirstInterval(m_settings.pace);
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
     ShowButtons(false);
@@ -290,7 +293,7 @@ void MainFrameWnd::OnKeyDown(UINT key, UINT, UINT flags)
         if (fresh) ResumeGame();
     } else if (key == VK_SPACE && m_startTime != 0 && m_regularDeals != 0) {
         // Auto-repeated presses count as well: each one is an answer.
-        ::MessageBeep(0);
+        Beep();
         DoGameMatch();
     } else if (key == VK_F1 && m_startTime == 0 && fresh) {
         OnHelp(this);
@@ -303,7 +306,7 @@ void MainFrameWnd::OnLButtonDown(UINT, CPoint)
     if (m_paused) {
         ResumeGame();
     } else if (m_startTime != 0 && m_regularDeals != 0) {
-        ::MessageBeep(0);
+        Beep();
         DoGameMatch();
     }
     Default();
@@ -464,18 +467,35 @@ void MainFrameWnd::Refill()
     }
     iClientDC dc(this);
     DrawScene(&dc);
-    ::MessageBeep(0);
+    Beep();
 }
 
 void MainFrameWnd::PlayWave(const char* name)
 {
-    GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
+    if (m_settings.sounds) GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
+}
+
+void MainFrameWnd::Beep()
+{
+    if (m_settings.sounds) ::MessageBeep(0);
+}
+
+bool MainFrameWnd::EveryOutcomeSeen() const
+{
+    // Sounds off, or the system asks programs to show what they sound.
+    BOOL showSounds = FALSE;
+    return !m_settings.sounds || (::SystemParametersInfoA(SPI_GETSHOWSOUNDS, 0, &showSounds, 0) && showSounds);
 }
 
 void MainFrameWnd::ShowRemark(const RemarkSet& list)
 {
-    if (m_remarkTimer != 0) return; // the remark showing keeps its two seconds
     if (!m_balloon || list.count <= 0 || list.width <= 0 || list.height <= 0) return;
+    if (m_remarkTimer != 0) {
+        // The remark showing keeps its two seconds, unless every outcome must be seen: then the
+        // new one takes its place.
+        if (!EveryOutcomeSeen()) return;
+        HideRemark();
+    }
     CPoint at;
     at.x = list.x + std::rand() % list.width;
     at.y = list.y + std::rand() % list.height;
@@ -523,7 +543,7 @@ void MainFrameWnd::DoGamePace()
     if (m_startTime == 0) return;
     const time_t now = GameClock(nullptr);
     DealPace pace{ m_interval, m_stepPeriod };
-    if (StepPace(pace, now - m_lastStep)) {
+    if (m_settings.pace == PaceFaster && StepPace(pace, now - m_lastStep)) {
         m_interval = pace.interval;
         m_stepPeriod = pace.period;
         m_lastStep = now;

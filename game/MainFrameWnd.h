@@ -48,9 +48,14 @@ public:
 
     // Plays a sound of this module asynchronously; a new one cuts the last short.
     void PlayWave(const char* name);
-    // A random remark of the list in the balloon for two seconds, unless one shows.
+    // A random remark of the list in the balloon for two seconds, unless one shows and the
+    // outcomes are heard.
     void ShowRemark(const RemarkSet& list);
     void HideRemark();
+    // The default beep of an answer or a refill, unless sounds are off.
+    void Beep();
+    // Whether an outcome replaces a remark still showing rather than going unseen.
+    bool EveryOutcomeSeen() const;
 
     // The record the game reads; changed between games.
     Settings& GameSettings() { return m_settings; }

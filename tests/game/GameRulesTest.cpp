@@ -34,6 +34,9 @@ TEST(GameRules, ThePaceStepsByStageOnlyAfterItsPeriod)
         EXPECT_EQ(pace.interval, s.after) << s.interval;
         EXPECT_EQ(pace.period, s.period) << s.interval;
     }
+    EXPECT_EQ(FirstInterval(PaceFaster), 2000u);
+    EXPECT_EQ(FirstInterval(PaceSteady), 2000u);
+    EXPECT_EQ(FirstInterval(PaceSlow), 4000u);
     DealPace pace{ 2000, 60 };
     EXPECT_FALSE(StepPace(pace, 60)); // strictly more than the period
     EXPECT_EQ(pace.interval, 2000u);

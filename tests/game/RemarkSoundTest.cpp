@@ -169,6 +169,28 @@ TEST_F(RemarksAndSounds, GameEndingMissPlaysMissingThenEndAndStillTaunts)
     EXPECT_TRUE(InList(MissedRemarks, wnd->RemarkText()));
 }
 
+// With sounds off nothing is heard, and so every outcome is seen: a quick second answer's
+// remark takes the place of the first.
+TEST_F(RemarksAndSounds, SoundsOffIsSilentAndShowsEveryOutcome)
+{
+    wnd->GameSettings().sounds = 0;
+    played.clear();
+    Start(7);
+    Tick();
+    TickToWinner();
+    Space();
+    ASSERT_TRUE(wnd->RemarkShowing());
+    EXPECT_TRUE(InList(CorrectRemarks, wnd->RemarkText()));
+    TickToLoser();
+    ASSERT_TRUE(wnd->RemarkShowing());
+    const int before = seen.activations;
+    Space(); // a wrong answer within the remark's two seconds
+    EXPECT_TRUE(played.empty());
+    EXPECT_TRUE(InList(WrongRemarks, wnd->RemarkText()));
+    EXPECT_EQ(seen.activations, before + 1);
+    EXPECT_TRUE(wnd->RemarkShowing());
+}
+
 TEST_F(RemarksAndSounds, UnansweredLoserIsSilent)
 {
     Start(5);
