@@ -1,6 +1,6 @@
 // Reads the texts of the running game's windows from outside, as a person sees them, and
 // checks them against one language's table: the e2e language run asks it after each step.
-// usage: lang_probe CODE buttons|setup|help|about|balloon|gameover, or lang_probe list for
+// usage: lang_probe CODE buttons|setup|setup-values|help|about|balloon|gameover, or lang_probe list for
 // the codes of the languages besides English. setup also reads what a screen reader reads:
 // each label just before its own control in the z-order, and the names the system's
 // accessibility layer gives the buttons and check boxes.
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc != 3) {
-        std::printf("usage: lang_probe CODE buttons|setup|help|about|balloon|gameover\n");
+        std::printf("usage: lang_probe CODE buttons|setup|setup-values|help|about|balloon|gameover\n");
         return 2;
     }
     const std::string code = argv[1], what = argv[2];
@@ -292,6 +292,18 @@ int main(int argc, char** argv)
                 result = own ? 0 : 2;
                 break;
             }
+        }
+    } else if (what == "setup-values") {
+        // What Setup shows: each choice list's choice and each box's check, in the dialog's order.
+        if (const Window* dialog = Find(top, nullptr, ProgramText(IDS_SETUP_CAPTION))) {
+            for (const Window& w : Children(dialog->hwnd)) {
+                if (w.cls == "ComboBox") std::printf("choice: %s\n", w.text.c_str());
+                const LONG_PTR type = ::GetWindowLongPtrA(w.hwnd, GWL_STYLE) & BS_TYPEMASK;
+                if (w.cls == "Button" && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX))
+                    std::printf("check: %s %d\n", w.text.c_str(),
+                                static_cast<int>(::SendMessageA(w.hwnd, BM_GETCHECK, 0, 0)));
+            }
+            result = 0;
         }
     } else if (what == "gameover") {
         for (const Window& w : top)
