@@ -5,6 +5,7 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
@@ -32,4 +33,17 @@ void CFrameWnd::OnAppExit()
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd) app->OnAppExit();
     else SendMessage(WM_CLOSE);
+}
+
+LRESULT CFrameWnd::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
+{
+    HWND next;
+    if (LOWORD(lParam)) {
+        next = reinterpret_cast<HWND>(wParam);
+    } else {
+        HWND focus = ::GetFocus();
+        next = ::GetNextDlgTabItem(m_hWnd, ::IsChild(m_hWnd, focus) ? focus : nullptr, wParam != 0);
+    }
+    if (next && ::IsChild(m_hWnd, next)) ::SetFocus(next);
+    return 0;
 }

@@ -18,5 +18,7 @@ protected:
     }
     bool m_creating = false;
     void OnAppExit();
+    // The dialog manager moves the focus among a frame's controls as in a dialog.
+    LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

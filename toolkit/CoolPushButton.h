@@ -1,4 +1,5 @@
-// An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed.
+// An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed,
+// with a ring inside its edge while it has the focus and the system shows focus marks.
 #pragma once
 #include "CDC.h"
 #include "iButton.h"
@@ -21,6 +22,8 @@ public:
     UINT_PTR timer = 0;
     int hot = 0;
     int pressed = 0;
+    // 1 when the last owner-draw request showed the focus mark.
+    int focused = 0;
 
     static const UINT_PTR HoverTimer = 1;
     static const UINT HoverPeriod = 50;
@@ -29,6 +32,10 @@ protected:
     BOOL OnEraseBkgnd(CDC* dc);
     LRESULT OnNcHitTest(CPoint point);
     void OnTimer(UINT_PTR id);
+    void DrawFocusRing(CDC* dc, const CRect& shape, COLORREF ink);
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

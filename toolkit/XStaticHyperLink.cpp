@@ -1,9 +1,17 @@
 #include "XStaticHyperLink.h"
+#include "iDC.h"
 
 BEGIN_MESSAGE_MAP(XStaticHyperLink, XStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_CONTROL_REFLECT(STN_CLICKED, Follow)
     ON_WM_SETCURSOR()
+    ON_WM_PAINT()
+    ON_WM_KEYDOWN()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+    ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
+    ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
 
 XStaticHyperLink::XStaticHyperLink()
@@ -74,4 +82,111 @@ void XStaticHyperLink::Follow()
         Invalidate(TRUE);
     }
     if (filled) action.file.Empty();
+}
+
+LRESULT XStaticHyperLink::OnGetDlgCode(WPARAM, LPARAM lParam)
+{
+    // Enter and the space bar are the link's own: the dialog would take Enter for its OK.
+    LRESULT code = Default();
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_SPACE))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+void XStaticHyperLink::OnKeyDown(UINT key, UINT, UINT flags)
+{
+    // A held key follows the link once.
+    if ((key == VK_RETURN || key == VK_SPACE) && !(flags & KF_REPEAT)) {
+        Follow();
+        return;
+    }
+    Default();
+}
+
+bool XStaticHyperLink::ShowsFocus() const
+{
+    return ::GetFocus() == m_hWnd && !(SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS);
+}
+
+void XStaticHyperLink::OnPaint()
+{
+    Default();
+    if (!ShowsFocus()) return;
+    // A dotted frame in the link's colour, drawn over what the static painted; drawn, not
+    // inverted, so a paint of part of the window leaves the frame whole.
+    iClientDC dc(this);
+    CRect r;
+    GetClientRect(&r);
+    const COLORREF ink = visited ? visitedColor : unvisitedColor;
+    for (int x = r.left; x < r.right; x += 2) {
+        ::SetPixelV(dc.m_hDC, x, r.top, ink);
+        ::SetPixelV(dc.m_hDC, x, r.bottom - 1, ink);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        ::SetPixelV(dc.m_hDC, r.left, y, ink);
+        ::SetPixelV(dc.m_hDC, r.right - 1, y, ink);
+    }
+}
+
+void XStaticHyperLink::ShowFocusTip(bool show)
+{
+    if (!show) {
+        if (focusTip.m_hWnd) {
+            TTTOOLINFOA ti{};
+            ti.cbSize = TTTOOLINFOA_V2_SIZE;
+            ti.hwnd = m_hWnd;
+            ti.uId = 2;
+            focusTip.SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+        }
+        return;
+    }
+    if (!tipEnabled || tipText.IsEmpty()) return;
+    TTTOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = m_hWnd;
+    ti.uId = 2;
+    if (!focusTip.m_hWnd) {
+        if (!focusTip.Create(this, TTS_ALWAYSTIP | TTS_NOPREFIX)) return;
+        ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        ti.lpszText = const_cast<LPSTR>("");
+        focusTip.AddTool(&ti);
+    }
+    ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
+    focusTip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    // Just below the link, where the pointer's tip would not cover it.
+    CRect r;
+    GetWindowRect(&r);
+    focusTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(r.left, r.bottom + 2));
+    focusTip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+}
+
+LRESULT XStaticHyperLink::OnSetFocus(WPARAM, LPARAM)
+{
+    LRESULT r = Default();
+    Invalidate(TRUE);
+    ShowFocusTip(true);
+    return r;
+}
+
+LRESULT XStaticHyperLink::OnKillFocus(WPARAM, LPARAM)
+{
+    LRESULT r = Default();
+    ShowFocusTip(false);
+    Invalidate(TRUE);
+    return r;
+}
+
+LRESULT XStaticHyperLink::OnUpdateUiState(WPARAM, LPARAM)
+{
+    LRESULT r = Default();
+    Invalidate(TRUE);
+    return r;
+}
+
+void XStaticHyperLink::OnDestroy()
+{
+    if (focusTip.m_hWnd) focusTip.DestroyWindow();
+    XStatic::OnDestroy();
 }

@@ -88,6 +88,33 @@ TEST_F(HyperLink, EmptyFileUsesTheTextForOneClick)
     EXPECT_STREQ(link->action.file, "");
 }
 
+// Enter and the space bar follow the link as a click does, failures in the same box; a held key
+// follows it once, and the dialog manager leaves those two keys to the link.
+TEST_F(HyperLink, EnterAndSpaceFollowOnceWithTheClicksErrors)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("readme.txt", WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 300, 30), frame, 77));
+    link->SetAction(XHyperLinkAction::Open, "http://votaroo.example/");
+    for (UINT key : { UINT(VK_RETURN), UINT(VK_SPACE) }) {
+        MSG msg = { link->m_hWnd, WM_KEYDOWN, key, 1, 0, { 0, 0 } };
+        EXPECT_TRUE(link->SendMessage(WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTMESSAGE);
+    }
+    MSG tab = { link->m_hWnd, WM_KEYDOWN, VK_TAB, 1, 0, { 0, 0 } };
+    EXPECT_FALSE(link->SendMessage(WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab)) & DLGC_WANTMESSAGE);
+
+    link->SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+    link->SendMessage(WM_KEYDOWN, VK_RETURN, 0x40000001); // auto-repeat
+    link->SendMessage(WM_KEYDOWN, VK_SPACE, 1);
+    ASSERT_EQ(g_files.size(), 2u);
+    EXPECT_EQ(g_files[1], "http://votaroo.example/");
+
+    g_result = 2;
+    ModalAnswerer answer(IDOK);
+    link->SendMessage(WM_KEYDOWN, VK_SPACE, 1);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].text, "The specified file was not found.");
+}
+
 TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
 {
     link = new XStaticHyperLink;
