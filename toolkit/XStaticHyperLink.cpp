@@ -155,10 +155,10 @@ void XStaticHyperLink::ShowFocusTip(bool show)
     }
     ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(tipText));
     focusTip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-    // Just below the link, where the pointer's tip would not cover it.
+    // Beside the link's end: below it would cover the next line, which may be another link.
     CRect r;
     GetWindowRect(&r);
-    focusTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(r.left, r.bottom + 2));
+    focusTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(r.right + r.Height() / 2, r.top));
     focusTip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
 }
 
