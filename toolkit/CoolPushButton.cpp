@@ -1,5 +1,6 @@
 #include "CoolPushButton.h"
 #include "CGdiObject.h"
+#include "iContrast.h"
 #include "iDC.h"
 #include <algorithm>
 
@@ -69,15 +70,36 @@ void CoolPushButton::DrawItem(LPDRAWITEMSTRUCT item)
 
 COLORREF CoolPushButton::FillColor() const
 {
+    if (iHighContrast()) {
+        if (!hot) return ::GetSysColor(COLOR_BTNFACE);
+        return ::GetSysColor(pressed ? COLOR_BTNTEXT : COLOR_HIGHLIGHT);
+    }
     if (!hot) return RGB(0, 0, 255);
     return pressed ? RGB(0, 0, 0) : RGB(255, 0, 0);
+}
+
+COLORREF CoolPushButton::TextColor() const
+{
+    if (iHighContrast()) {
+        if (!hot) return ::GetSysColor(COLOR_BTNTEXT);
+        return ::GetSysColor(pressed ? COLOR_BTNFACE : COLOR_HIGHLIGHTTEXT);
+    }
+    // The fill's complement: cyan on blue, yellow on red, white on black.
+    const COLORREF c = FillColor();
+    return RGB(255 - GetBValue(c), 255 - GetGValue(c), 255 - GetRValue(c));
 }
 
 void CoolPushButton::Draw(CDC* dc)
 {
     if (!dc || !dc->m_hDC) return;
-    COLORREF c = FillColor();
+    const COLORREF c = FillColor();
+    const COLORREF ink = TextColor();
     CBrush brush(c);
+    // Under high contrast the outline is drawn in the text colour, so the shape shows on any
+    // background; otherwise in the context's own pen, as always.
+    CPen outline;
+    if (iHighContrast()) outline.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
+    CScopedSelect edge(dc->m_hDC, outline.m_hObject);
     CWnd* parent = GetParent();
     HGDIOBJ parentFont = parent ? reinterpret_cast<HGDIOBJ>(parent->SendMessage(WM_GETFONT)) : nullptr;
     CScopedSelect text(dc->m_hDC, m_font ? m_font : parentFont);
@@ -90,7 +112,6 @@ void CoolPushButton::Draw(CDC* dc)
     GetWindowText(caption);
 
     dc->RoundRect(&r, CPoint(m_corner, m_corner));
-    const COLORREF ink = RGB(255 - GetBValue(c), 255 - GetGValue(c), 255 - GetRValue(c));
     dc->SetBkColor(c);
     dc->SetTextColor(ink);
     dc->DrawText(caption, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

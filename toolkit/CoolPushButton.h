@@ -1,5 +1,6 @@
 // An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed,
-// with a ring inside its edge while it has the focus and the system shows focus marks.
+// with a ring inside its edge while it has the focus and the system shows focus marks. Under a
+// high-contrast theme it takes the system's button and highlight colours.
 #pragma once
 #include "CDC.h"
 #include "iButton.h"
@@ -10,8 +11,10 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT item) override;
     void Draw(CDC* dc);
-    // The fill colour of the current state.
+    // The fill colour of the current state: the game's own, or the system's under high contrast.
     COLORREF FillColor() const;
+    // The caption's colour on that fill.
+    COLORREF TextColor() const;
 
     // Drawn in this font when set (not owned), else in the parent's.
     void SetFont(HFONT font) { m_font = font; }

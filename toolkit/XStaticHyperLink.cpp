@@ -1,4 +1,5 @@
 #include "XStaticHyperLink.h"
+#include "iContrast.h"
 #include "iDC.h"
 
 BEGIN_MESSAGE_MAP(XStaticHyperLink, XStatic)
@@ -59,8 +60,15 @@ void XStaticHyperLink::UpdateTipText()
 HBRUSH XStaticHyperLink::CtlColor(CDC* dc, UINT ctlColor)
 {
     HBRUSH brush = XStatic::CtlColor(dc, ctlColor);
-    dc->SetTextColor(visited ? visitedColor : unvisitedColor);
+    dc->SetTextColor(LinkColor());
     return brush;
+}
+
+COLORREF XStaticHyperLink::LinkColor() const
+{
+    // The system has one colour for links; followed ones are not told apart by it.
+    if (iHighContrast()) return ::GetSysColor(COLOR_HOTLIGHT);
+    return visited ? visitedColor : unvisitedColor;
 }
 
 BOOL XStaticHyperLink::OnSetCursor(CWnd*, UINT, UINT)
@@ -119,7 +127,7 @@ void XStaticHyperLink::OnPaint()
     iClientDC dc(this);
     CRect r;
     GetClientRect(&r);
-    const COLORREF ink = visited ? visitedColor : unvisitedColor;
+    const COLORREF ink = LinkColor();
     for (int x = r.left; x < r.right; x += 2) {
         ::SetPixelV(dc.m_hDC, x, r.top, ink);
         ::SetPixelV(dc.m_hDC, x, r.bottom - 1, ink);

@@ -17,6 +17,8 @@ public:
     HBRUSH CtlColor(CDC* dc, UINT ctlColor) override;
     virtual void LoadLinkCursor();
     virtual void Follow();
+    // The text's colour now: visited or not, or the system's link colour under high contrast.
+    COLORREF LinkColor() const;
 
     COLORREF unvisitedColor = RGB(0, 0, 255);
     COLORREF visitedColor = RGB(128, 0, 128);

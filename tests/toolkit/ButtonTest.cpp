@@ -247,6 +247,37 @@ TEST_F(Buttons, FocusRingLiesBetweenTheEdgeAndTheCaptionAtEachScale)
     }
 }
 
+// Under a high-contrast theme the button takes the system's colours, the outline included, and
+// a switch of the theme shows at once; off, the dark palette changes nothing.
+TEST_F(Buttons, HighContrastTakesTheSystemsColoursAtOnce)
+{
+    toolkit_test::DarkContrast dark(false);
+    testing_support::Pump(0);
+    EXPECT_EQ(Snapshot(button->m_hWnd).At(6, 15), kBlue);
+
+    toolkit_test::DarkContrast::Switch(frameHwnd, true);
+    testing_support::Pump(0);
+    Snapshot face(button->m_hWnd, false);
+    EXPECT_EQ(face.At(6, 15), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(face.At(0, 15), ::GetSysColor(COLOR_BTNTEXT)); // the outline
+    EXPECT_GT(face.Count(::GetSysColor(COLOR_BTNTEXT)), 160); // and the caption
+    EXPECT_EQ(face.Count(kBlue) + face.Count(kCyan), 0);
+
+    button->SendMessage(WM_NCHITTEST, 0, 0);
+    Snapshot hot(button->m_hWnd, false);
+    EXPECT_EQ(hot.At(6, 15), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(hot.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
+    iCDC canvas(nullptr, 80, 30);
+    DrawRequest(canvas, ODS_SELECTED | ODS_FOCUS);
+    EXPECT_EQ(canvas.GetPixel(6, 15), ::GetSysColor(COLOR_BTNTEXT));
+
+    toolkit_test::DarkContrast::Switch(frameHwnd, false);
+    testing_support::Pump(0);
+    button->hot = 0;
+    button->Invalidate(FALSE);
+    EXPECT_EQ(Snapshot(button->m_hWnd).At(6, 15), kBlue);
+}
+
 // The main window's loop: the frame records the keys that reach it itself.
 class KeyFrame : public RecordingFrame {
 public:

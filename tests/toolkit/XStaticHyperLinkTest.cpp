@@ -1,6 +1,7 @@
 // Links on a real window: clicks, colours, tool tip text and sizing to the text.
 #include "CFrameWnd.h"
 #include "TestSupport.h"
+#include "WindowTestSupport.h"
 #include "XStaticHyperLink.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -113,6 +114,25 @@ TEST_F(HyperLink, EnterAndSpaceFollowOnceWithTheClicksErrors)
     link->SendMessage(WM_KEYDOWN, VK_SPACE, 1);
     ASSERT_EQ(answer.seen().size(), 1u);
     EXPECT_EQ(answer.seen()[0].text, "The specified file was not found.");
+}
+
+// Under high contrast a link is drawn in the system's link colour on the dialog's face,
+// followed or not; off, its own colours come back.
+TEST_F(HyperLink, HighContrastDrawsTheSystemsLinkColour)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("Votaroo! on the web", WS_VISIBLE, CRect(10, 10, 300, 30), frame, 77));
+    {
+        toolkit_test::DarkContrast dark;
+        EXPECT_EQ(TextColour(), ::GetSysColor(COLOR_HOTLIGHT));
+        Click();
+        EXPECT_EQ(TextColour(), ::GetSysColor(COLOR_HOTLIGHT));
+        testing_support::Pump(0);
+        toolkit_test::Snapshot shot(link->m_hWnd);
+        EXPECT_EQ(shot.At(0, 0), ::GetSysColor(COLOR_BTNFACE));
+        EXPECT_GT(shot.Count(::GetSysColor(COLOR_HOTLIGHT)), 20);
+    }
+    EXPECT_EQ(TextColour(), RGB(128, 0, 128));
 }
 
 TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
