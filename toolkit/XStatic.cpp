@@ -230,6 +230,7 @@ LRESULT XStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The tip sees the mouse through us.
     if (tip.m_hWnd && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (message == WM_MOUSEMOVE && !tip.IsWindowVisible()) iTipFollowsContrast(tip.m_hWnd);
         tip.Activate(tipEnabled);
         MSG msg = { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
         tip.RelayEvent(&msg);

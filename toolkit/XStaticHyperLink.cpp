@@ -167,6 +167,7 @@ void XStaticHyperLink::ShowFocusTip(bool show)
     CRect r;
     GetWindowRect(&r);
     focusTip.SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(r.right + r.Height() / 2, r.top));
+    iTipFollowsContrast(focusTip.m_hWnd);
     focusTip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
 }
 

@@ -14,3 +14,10 @@ void iRepaintForTheme(HWND window)
 {
     if (window) ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
+
+void iTipFollowsContrast(HWND tip)
+{
+    if (!tip || !iHighContrast()) return;
+    ::SendMessageA(tip, TTM_SETTIPBKCOLOR, ::GetSysColor(COLOR_INFOBK), 0);
+    ::SendMessageA(tip, TTM_SETTIPTEXTCOLOR, ::GetSysColor(COLOR_INFOTEXT), 0);
+}

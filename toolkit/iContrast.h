@@ -14,3 +14,8 @@ bool iHighContrast();
 // Repaints a top-level window and all its children after the system's colours or its contrast
 // setting changed; the message's own handling is left to the caller.
 void iRepaintForTheme(HWND window);
+
+// Gives a tool tip the system's tip colours of the moment while high contrast is on. A tip takes
+// the colours of when the common controls were loaded, which go stale when the theme changes
+// while the program runs; off, the tip keeps the look the visual style gives it.
+void iTipFollowsContrast(HWND tip);

@@ -59,9 +59,10 @@ namespace toolkit_test {
 class DarkContrast {
 public:
     static constexpr int Elements[] = { COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
-                                        COLOR_HOTLIGHT, COLOR_WINDOW, COLOR_WINDOWTEXT };
+                                        COLOR_HOTLIGHT, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_INFOBK, COLOR_INFOTEXT };
     static constexpr COLORREF Palette[] = { RGB(24, 24, 24), RGB(250, 250, 250), RGB(26, 235, 255), RGB(0, 0, 0),
-                                            RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255) };
+                                            RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 64),
+                                            RGB(255, 255, 255) };
     static constexpr int Count = sizeof Elements / sizeof Elements[0];
     // on: the theme is on from the start; otherwise only the palette is set until TurnOn.
     explicit DarkContrast(bool on = true)

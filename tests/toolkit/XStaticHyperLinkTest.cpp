@@ -131,6 +131,15 @@ TEST_F(HyperLink, HighContrastDrawsTheSystemsLinkColour)
         toolkit_test::Snapshot shot(link->m_hWnd);
         EXPECT_EQ(shot.At(0, 0), ::GetSysColor(COLOR_BTNFACE));
         EXPECT_GT(shot.Count(::GetSysColor(COLOR_HOTLIGHT)), 20);
+        // Its address, shown while focused, in the system's tip colours of the moment.
+        link->SetFocus();
+        ASSERT_NE(link->focusTip.m_hWnd, nullptr);
+        EXPECT_EQ(static_cast<COLORREF>(link->focusTip.SendMessage(TTM_GETTIPBKCOLOR)), ::GetSysColor(COLOR_INFOBK));
+        EXPECT_EQ(static_cast<COLORREF>(link->focusTip.SendMessage(TTM_GETTIPTEXTCOLOR)), ::GetSysColor(COLOR_INFOTEXT));
+        testing_support::Pump(50);
+        toolkit_test::Snapshot tipShot(link->focusTip.m_hWnd);
+        EXPECT_EQ(tipShot.At(tipShot.client.Width() / 2, 2), ::GetSysColor(COLOR_INFOBK));
+        frame->SetFocus();
     }
     EXPECT_EQ(TextColour(), RGB(128, 0, 128));
 }
