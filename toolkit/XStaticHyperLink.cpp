@@ -1,4 +1,5 @@
 #include "XStaticHyperLink.h"
+#include "iAccessibleProxy.h"
 #include "iContrast.h"
 #include "iDC.h"
 
@@ -13,6 +14,7 @@ BEGIN_MESSAGE_MAP(XStaticHyperLink, XStatic)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
     ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
     ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 XStaticHyperLink::XStaticHyperLink()
@@ -198,4 +200,12 @@ void XStaticHyperLink::OnDestroy()
 {
     if (focusTip.m_hWnd) focusTip.DestroyWindow();
     XStatic::OnDestroy();
+}
+
+LRESULT XStaticHyperLink::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    // A screen reader announces it as a link, followed once it has been.
+    const long state = STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE | (visited ? STATE_SYSTEM_TRAVERSED : 0);
+    if (LRESULT r = iAccessibleProxy::Answer(m_hWnd, wParam, lParam, ROLE_SYSTEM_LINK, state)) return r;
+    return Default();
 }

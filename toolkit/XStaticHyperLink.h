@@ -42,6 +42,7 @@ protected:
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnKillFocus(WPARAM, LPARAM);
     LRESULT OnUpdateUiState(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     // The link has the focus and the system shows focus marks.
     bool ShowsFocus() const;
     void ShowFocusTip(bool show);

@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 #include "XStaticHyperLink.h"
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,47 @@ TEST_F(HyperLink, HighContrastDrawsTheSystemsLinkColour)
         frame->SetFocus();
     }
     EXPECT_EQ(TextColour(), RGB(128, 0, 128));
+}
+
+// A screen reader reads the link's text as its name and hears that it is a link, and whether it
+// has been followed (which sighted players see by its colour).
+TEST_F(HyperLink, ScreenReaderHearsItsTextAsALink)
+{
+    link = new XStaticHyperLink;
+    ASSERT_TRUE(link->Create("Written by Alex Coder", WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 300, 30), frame, 77));
+    auto read = [&](long* role, long* state) {
+        IAccessible* acc = nullptr;
+        std::wstring name;
+        if (FAILED(::AccessibleObjectFromWindow(link->m_hWnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                                reinterpret_cast<void**>(&acc))) || !acc)
+            return name;
+        VARIANT self;
+        ::VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        if (SUCCEEDED(acc->get_accName(self, &text)) && text) name = text;
+        ::SysFreeString(text);
+        VARIANT v;
+        ::VariantInit(&v);
+        if (SUCCEEDED(acc->get_accRole(self, &v)) && v.vt == VT_I4) *role = v.lVal;
+        ::VariantInit(&v);
+        if (SUCCEEDED(acc->get_accState(self, &v)) && v.vt == VT_I4) *state = v.lVal;
+        acc->Release();
+        return name;
+    };
+    // The program has COM from its start; a test program makes it itself.
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    long role = 0, state = 0;
+    EXPECT_EQ(read(&role, &state), L"Written by Alex Coder");
+    EXPECT_EQ(role, ROLE_SYSTEM_LINK);
+    EXPECT_TRUE(state & STATE_SYSTEM_LINKED);
+    EXPECT_FALSE(state & STATE_SYSTEM_TRAVERSED);
+    Click();
+    ASSERT_EQ(link->visited, 1);
+    read(&role, &state);
+    EXPECT_TRUE(state & STATE_SYSTEM_TRAVERSED);
+    ::OleUninitialize();
 }
 
 TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
