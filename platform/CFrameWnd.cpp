@@ -35,6 +35,19 @@ void CFrameWnd::OnAppExit()
     else SendMessage(WM_CLOSE);
 }
 
+BOOL CFrameWnd::LoadAccelTable(LPCSTR name)
+{
+    m_hAccelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), name);
+    return m_hAccelTable != nullptr;
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* msg)
+{
+    if (!m_hAccelTable || msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
+    if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)) return FALSE;
+    return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg) != 0;
+}
+
 LRESULT CFrameWnd::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
 {
     HWND next;

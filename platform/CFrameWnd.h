@@ -10,6 +10,12 @@ public:
                 DWORD exStyle = 0, LPVOID param = nullptr);
     static const CRect rectDefault;
 
+    // Keys that are commands of the frame wherever the focus is among its controls (F1 for
+    // help); loaded from the resources, or made by the owner, who then also destroys it.
+    BOOL LoadAccelTable(LPCSTR name);
+    BOOL PreTranslateMessage(MSG* msg) override;
+    HACCEL m_hAccelTable = nullptr;
+
 protected:
     // A window that fails while it is being created leaves the object to its creator.
     void PostNcDestroy() override

@@ -87,12 +87,14 @@ bool HasTabStop(HWND parent)
 
 BOOL CWinApp::PreTranslateMessage(MSG* msg)
 {
-    // The keys of a main window with controls go through the dialog manager, so Tab and the
+    // Then the keys of a main window with controls go through the dialog manager, so Tab and the
     // arrows move among the controls and Enter and the space bar press the focused one. Without
     // a visible tab stop (the game hides its buttons while it runs) every key reaches the
     // window as it is.
     if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
     HWND main = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    // The window's own keys first: its accelerators hold wherever the focus is.
+    if (main && m_pMainWnd->PreTranslateMessage(msg)) return TRUE;
     if (!main || (msg->hwnd != main && !::IsChild(main, msg->hwnd)) || !HasTabStop(main)) return FALSE;
     if (msg->message == WM_KEYDOWN && (msg->wParam == VK_TAB || (msg->wParam >= VK_LEFT && msg->wParam <= VK_DOWN)))
         // Moving by keyboard shows the focus mark, where the system hid it for the mouse.

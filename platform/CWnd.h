@@ -49,6 +49,9 @@ public:
     // Looks a command up in the map chain; true when handled.
     virtual BOOL OnCmdMsg(UINT id, int code, UINT message, LPARAM lParam, LRESULT* result);
     virtual void PostNcDestroy() {}
+    // Offered the application loop's messages for this window and its children before they are
+    // dispatched; true when the message needs no dispatching.
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
     // Modal loops of dialogs.
     int RunModalLoop(DWORD flags = 0);

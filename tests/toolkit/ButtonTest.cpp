@@ -390,6 +390,24 @@ TEST_F(MainLoop, TheWindowsOwnKeysReachItWithButtonsShownOrHidden)
     EXPECT_TRUE(::IsWindow(frameHwnd));
 }
 
+// A key in the window's accelerators is its command wherever the focus is, a button included.
+TEST_F(MainLoop, AcceleratorsHoldWhileAButtonHasTheFocus)
+{
+    ACCEL help = { FVIRTKEY, VK_F1, static_cast<WORD>(kButtonId) };
+    frame->m_hAccelTable = ::CreateAcceleratorTable(&help, 1);
+    Press(VK_TAB);
+    ASSERT_EQ(::GetFocus(), start->m_hWnd);
+    Press(VK_F1);
+    EXPECT_EQ(frame->commands, 1);
+    ::SetFocus(frameHwnd);
+    Press(VK_F1);
+    EXPECT_EQ(frame->commands, 2);
+    EXPECT_TRUE(frame->keys.empty());
+    EXPECT_TRUE(clicked.empty());
+    ::DestroyAcceleratorTable(frame->m_hAccelTable);
+    frame->m_hAccelTable = nullptr;
+}
+
 TEST_F(MainLoop, HidingTheFocusedButtonGivesTheFocusToTheWindow)
 {
     Press(VK_TAB);
