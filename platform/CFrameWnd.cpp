@@ -6,6 +6,8 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
     ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
+    ON_WM_ACTIVATE()
+    ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
@@ -59,4 +61,22 @@ LRESULT CFrameWnd::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
     }
     if (next && ::IsChild(m_hWnd, next)) ::SetFocus(next);
     return 0;
+}
+
+void CFrameWnd::OnActivate(UINT state, CWnd*, BOOL)
+{
+    if (state == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(m_hWnd, focus)) m_hWndFocus = focus;
+    }
+    Default();
+}
+
+void CFrameWnd::OnSetFocus(CWnd*)
+{
+    Default();
+    HWND child = m_hWndFocus;
+    m_hWndFocus = nullptr;
+    // A control hidden meanwhile (a game hides its buttons) leaves the focus with the frame.
+    if (child && ::IsChild(m_hWnd, child) && ::IsWindowVisible(child) && ::IsWindowEnabled(child)) ::SetFocus(child);
 }

@@ -26,5 +26,11 @@ protected:
     void OnAppExit();
     // The dialog manager moves the focus among a frame's controls as in a dialog.
     LRESULT OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+    // As a dialog does, the frame gives the focus back to the control that had it when the
+    // frame was last active, if that one is still shown. A frame that handles WM_ACTIVATE itself
+    // calls this one from its handler.
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    void OnSetFocus(CWnd* old);
+    HWND m_hWndFocus = nullptr;
     DECLARE_MESSAGE_MAP()
 };

@@ -123,6 +123,8 @@ protected:
     int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
     void OnDestroy() { Default(); }
     void OnClose() { Default(); }
+    void OnActivate(UINT, CWnd*, BOOL) { Default(); }
+    void OnSetFocus(CWnd*) { Default(); }
 
     WNDPROC m_pfnSuper = nullptr;
     int m_nModalResult = -1;

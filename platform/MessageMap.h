@@ -91,6 +91,13 @@ private:
 #define ON_WM_CLOSE() \
     { WM_CLOSE, 0, 0, 0, [](CWnd* w, WPARAM, LPARAM, LRESULT* r) -> bool { \
         AFX_CALL(void (ThisClass::*)(), OnClose)(); *r = 0; return true; } },
+#define ON_WM_ACTIVATE() \
+    { WM_ACTIVATE, 0, 0, 0, [](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) -> bool { \
+        AFX_CALL(void (ThisClass::*)(UINT, CWnd*, BOOL), OnActivate)(LOWORD(wp), AfxWndFromHandle(reinterpret_cast<HWND>(lp)), \
+                                                                   HIWORD(wp) != 0); *r = 0; return true; } },
+#define ON_WM_SETFOCUS() \
+    { WM_SETFOCUS, 0, 0, 0, [](CWnd* w, WPARAM wp, LPARAM, LRESULT* r) -> bool { \
+        AFX_CALL(void (ThisClass::*)(CWnd*), OnSetFocus)(AfxWndFromHandle(reinterpret_cast<HWND>(wp))); *r = 0; return true; } },
 #define ON_MESSAGE(msg, fn) \
     { msg, 0, 0, 0, [](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) -> bool { \
         *r = AFX_CALL(LRESULT (ThisClass::*)(WPARAM, LPARAM), fn)(wp, lp); return true; } },

@@ -2,6 +2,7 @@
 // the main window's loop, and the tool tip's text request.
 #include "CWinApp.h"
 #include "CoolPushButton.h"
+#include "HelpDialog.h"
 #include "TestSupport.h"
 #include "WindowTestSupport.h"
 #include "iFrameWnd.h"
@@ -406,6 +407,23 @@ TEST_F(MainLoop, AcceleratorsHoldWhileAButtonHasTheFocus)
     EXPECT_TRUE(clicked.empty());
     ::DestroyAcceleratorTable(frame->m_hAccelTable);
     frame->m_hAccelTable = nullptr;
+}
+
+// A dialog opened from a button and closed: the focus is back on that button, as a dialog's own
+// controls get theirs back; a button hidden meanwhile leaves it with the window.
+TEST_F(MainLoop, ClosingADialogGivesTheFocusBackToTheButtonStillShown)
+{
+    Press(VK_TAB);
+    Press(VK_TAB);
+    ASSERT_EQ(::GetFocus(), setup->m_hWnd);
+    for (bool hide : { false, true }) {
+        HelpDialog help(frame, "keys");
+        if (hide) setup->ShowWindow(SW_HIDE);
+        help.PostMessage(WM_COMMAND, IDCANCEL);
+        help.DoModal();
+        Loop();
+        EXPECT_EQ(::GetFocus(), hide ? frameHwnd : setup->m_hWnd) << hide;
+    }
 }
 
 TEST_F(MainLoop, HidingTheFocusedButtonGivesTheFocusToTheWindow)
