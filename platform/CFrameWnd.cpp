@@ -66,8 +66,9 @@ LRESULT CFrameWnd::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
 void CFrameWnd::OnActivate(UINT state, CWnd*, BOOL)
 {
     if (state == WA_INACTIVE) {
+        // The frame's own focus (a game in play) stays the frame's.
         HWND focus = ::GetFocus();
-        if (focus && ::IsChild(m_hWnd, focus)) m_hWndFocus = focus;
+        m_hWndFocus = focus && ::IsChild(m_hWnd, focus) ? focus : nullptr;
     }
     Default();
 }
