@@ -1,6 +1,7 @@
 #include "MainFrameWnd.h"
 #include "ProgramText.h"
 #include "iCollectionDialog.h"
+#include "iContrast.h"
 #include "AboutDialog.h"
 #include "ClassPreset.h"
 #include "HelpDialog.h"
@@ -48,7 +49,7 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_DPICHANGED()
     ON_WM_ACTIVATE()
     ON_WM_MOUSEACTIVATE()
-    ON_WM_SETFOCUS()
+    ON_COMMAND(HelpCommand, OnHelpKey)
 END_MESSAGE_MAP()
 
 // Marks a modal box or dialog of the window; a close asked for meanwhile follows it.
@@ -111,10 +112,17 @@ MainFrameWnd::MainFrameWnd()
     // Children of the frame: its window set deletes them with it. The scale places them.
     m_votes = new iStaticEx(this, CRect(), WS_VISIBLE, ProgramText(IDS_VOTES));
     for (int i = 0; i < ButtonCount; ++i)
-        m_buttons[i] = new CoolPushButton(this, CRect(), WS_VISIBLE, ProgramText(buttonCommands[i].text),
+        m_buttons[i] = new CoolPushButton(this, CRect(), WS_VISIBLE | WS_TABSTOP, ProgramText(buttonCommands[i].text),
                                           buttonCommands[i].id);
     m_votes->SetTextColor(RGB(0, 0, 255));
     m_votes->SetFormat(DT_RIGHT);
+    // A screen reader reads "Votes" with the number painted.
+    m_votes->SetLabel(ProgramText(IDS_VOTES));
+    // The keyboard's focus starts on Start; the first activation hands it over.
+    m_hWndFocus = m_buttons[0]->m_hWnd;
+    // F1 opens Help wherever the focus is among the buttons.
+    ACCEL help = { FVIRTKEY, VK_F1, HelpCommand };
+    m_hAccelTable = ::CreateAcceleratorTableA(&help, 1);
     // Exit needs no handler: its command closes the application.
     m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
     m_buttons[1]->SetOnClick(this, &MainFrameWnd::OnSetup);
@@ -156,6 +164,8 @@ MainFrameWnd::~MainFrameWnd()
     m_canvas = nullptr;
     delete m_setup;
     m_setup = nullptr;
+    if (m_hAccelTable) ::DestroyAcceleratorTable(m_hAccelTable);
+    m_hAccelTable = nullptr;
     m_stacks[0].clear();
     m_stacks[1].clear();
 }
@@ -295,8 +305,6 @@ void MainFrameWnd::OnKeyDown(UINT key, UINT, UINT flags)
         // Auto-repeated presses count as well: each one is an answer.
         Beep();
         DoGameMatch();
-    } else if (key == VK_F1 && m_startTime == 0 && fresh) {
-        OnHelp(this);
     }
     Default();
 }
@@ -339,14 +347,11 @@ void MainFrameWnd::ResumeGame()
     if (m_startTime != 0) m_dealTimer = SetTimer(DealTimer, m_interval);
 }
 
-void MainFrameWnd::OnActivate(UINT state, CWnd*, BOOL)
+void MainFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized)
 {
     // The window's own boxes (game over) take the activation too: they pause nothing.
     if (state == WA_INACTIVE && m_modal == 0) PauseGame();
-    if (state == WA_INACTIVE)
-        for (int i = 0; i < ButtonCount; ++i)
-            if (m_buttons[i] && m_buttons[i]->m_hWnd == ::GetFocus()) m_focusButton = i;
-    Default();
+    iFrameWnd::OnActivate(state, other, minimized);
 }
 
 int MainFrameWnd::OnMouseActivate(CWnd*, UINT hitTest, UINT)
@@ -356,15 +361,10 @@ int MainFrameWnd::OnMouseActivate(CWnd*, UINT hitTest, UINT)
     return static_cast<int>(Default());
 }
 
-void MainFrameWnd::OnSetFocus(CWnd*)
+void MainFrameWnd::OnHelpKey()
 {
-    // Back where it was when the window went away, as in a dialog.
-    CoolPushButton* button = m_buttons[m_focusButton];
-    if (m_startTime == 0 && button && button->IsWindowVisible()) {
-        button->SetFocus();
-        return;
-    }
-    Default();
+    // Help is a button between games; during one F1 does nothing.
+    if (m_startTime == 0 && m_modal == 0) OnHelp(this);
 }
 
 void MainFrameWnd::DoGameMatch()
@@ -431,7 +431,6 @@ void MainFrameWnd::DoGameClose()
         m_startTime = 0;
         m_paused = false;
         ShowButtons(true);
-        m_focusButton = 0;
         if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;
     }
@@ -506,6 +505,7 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     m_balloon->SetToolInfo(&m_balloonTool);
     m_balloon->Activate(TRUE);
     m_balloon->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    iTipFollowsContrast(m_balloon->m_hWnd);
     m_balloon->SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_balloonTool));
     m_balloon->ShowWindow(SW_SHOWNA);
     m_remarkTimer = SetTimer(RemarkTimer, 2000);

@@ -20,6 +20,8 @@ class MainFrameWnd : public iFrameWnd {
 public:
     enum { DealTimer = 1, RemarkTimer = 2 };
     enum { ButtonCount = 6 };
+    // The command of the F1 key.
+    enum { HelpCommand = 0x7F01 };
 
     MainFrameWnd();
     ~MainFrameWnd() override;
@@ -92,8 +94,7 @@ protected:
     // Away from the window is paused; the click that brings it back is not an answer.
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
-    // Between games the keyboard's focus is on the buttons, Start first.
-    void OnSetFocus(CWnd* old);
+    void OnHelpKey();
     // While a box or dialog of the window is up the close waits for it, so the code that
     // opened it never runs on in a deleted window.
     void OnClose();
@@ -135,8 +136,6 @@ private:
     int32_t m_answered = 0;
     bool m_paused = false;
     time_t m_pausedAt = 0;
-    // The button that had the keyboard's focus when the window last went away.
-    int m_focusButton = 0;
     int32_t m_modal = 0;
     bool m_closePending = false;
 

@@ -103,6 +103,11 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
     return TRUE;
 }
 
+void CDialog::GotoDlgCtrl(CWnd* control)
+{
+    if (m_hWnd && control && control->m_hWnd) SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
 
 BOOL CDialog::OnInitDialog()

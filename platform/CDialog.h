@@ -22,6 +22,8 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(int result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    // Moves the focus to a control the way the dialog manager does, default button included.
+    void GotoDlgCtrl(CWnd* control);
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -5,6 +5,9 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtl)
+    ON_WM_ACTIVATE()
+    ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
@@ -32,4 +35,49 @@ void CFrameWnd::OnAppExit()
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd) app->OnAppExit();
     else SendMessage(WM_CLOSE);
+}
+
+BOOL CFrameWnd::LoadAccelTable(LPCSTR name)
+{
+    m_hAccelTable = ::LoadAcceleratorsA(AfxGetResourceHandle(), name);
+    return m_hAccelTable != nullptr;
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* msg)
+{
+    if (!m_hAccelTable || msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
+    if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)) return FALSE;
+    return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg) != 0;
+}
+
+LRESULT CFrameWnd::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
+{
+    HWND next;
+    if (LOWORD(lParam)) {
+        next = reinterpret_cast<HWND>(wParam);
+    } else {
+        HWND focus = ::GetFocus();
+        next = ::GetNextDlgTabItem(m_hWnd, ::IsChild(m_hWnd, focus) ? focus : nullptr, wParam != 0);
+    }
+    if (next && ::IsChild(m_hWnd, next)) ::SetFocus(next);
+    return 0;
+}
+
+void CFrameWnd::OnActivate(UINT state, CWnd*, BOOL)
+{
+    if (state == WA_INACTIVE) {
+        // The frame's own focus (a game in play) stays the frame's.
+        HWND focus = ::GetFocus();
+        m_hWndFocus = focus && ::IsChild(m_hWnd, focus) ? focus : nullptr;
+    }
+    Default();
+}
+
+void CFrameWnd::OnSetFocus(CWnd*)
+{
+    Default();
+    HWND child = m_hWndFocus;
+    m_hWndFocus = nullptr;
+    // A control hidden meanwhile (a game hides its buttons) leaves the focus with the frame.
+    if (child && ::IsChild(m_hWnd, child) && ::IsWindowVisible(child) && ::IsWindowEnabled(child)) ::SetFocus(child);
 }

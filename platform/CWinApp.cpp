@@ -63,11 +63,43 @@ int CWinApp::Run()
         }
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
+        if (PreTranslateMessage(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     m_exitCode = static_cast<int>(msg.wParam);
     return ExitInstance();
+}
+
+namespace {
+
+// A visible, enabled child that Tab stops at.
+bool HasTabStop(HWND parent)
+{
+    for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        const LONG_PTR style = ::GetWindowLongPtrA(c, GWL_STYLE);
+        if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg)
+{
+    // Then the keys of a main window with controls go through the dialog manager, so Tab and the
+    // arrows move among the controls and Enter and the space bar press the focused one. Without
+    // a visible tab stop (the game hides its buttons while it runs) every key reaches the
+    // window as it is.
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
+    HWND main = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    // The window's own keys first: its accelerators hold wherever the focus is.
+    if (main && m_pMainWnd->PreTranslateMessage(msg)) return TRUE;
+    if (!main || (msg->hwnd != main && !::IsChild(main, msg->hwnd)) || !HasTabStop(main)) return FALSE;
+    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_TAB || (msg->wParam >= VK_LEFT && msg->wParam <= VK_DOWN)))
+        // Moving by keyboard shows the focus mark, where the system hid it for the mouse.
+        ::SendMessageA(main, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    return ::IsDialogMessageA(main, msg);
 }
 
 void CWinApp::OnAppExit()

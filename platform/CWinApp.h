@@ -12,6 +12,8 @@ public:
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int Run();
+    // Offered every message before it is dispatched; true when it needs no dispatching.
+    virtual BOOL PreTranslateMessage(MSG* msg);
     virtual int ExitInstance() { return m_exitCode; }
     // Closes the main window, the framework's way of quitting.
     void OnAppExit();

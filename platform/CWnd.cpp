@@ -295,8 +295,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     UINT id = LOWORD(wParam);
-    int code = HIWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
+    // Without a control the high word only tells a menu (0) from an accelerator (1): a command.
+    int code = control ? HIWORD(wParam) : 0;
     LRESULT r = 0;
     if (control && ReflectLastMsg(control, WM_COMMAND, wParam, lParam, &r)) return TRUE;
     return OnCmdMsg(id, code, WM_COMMAND, lParam, &r);

@@ -49,6 +49,9 @@ public:
     // Looks a command up in the map chain; true when handled.
     virtual BOOL OnCmdMsg(UINT id, int code, UINT message, LPARAM lParam, LRESULT* result);
     virtual void PostNcDestroy() {}
+    // Offered the application loop's messages for this window and its children before they are
+    // dispatched; true when the message needs no dispatching.
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
     // Modal loops of dialogs.
     int RunModalLoop(DWORD flags = 0);
@@ -120,6 +123,8 @@ protected:
     int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
     void OnDestroy() { Default(); }
     void OnClose() { Default(); }
+    void OnActivate(UINT, CWnd*, BOOL) { Default(); }
+    void OnSetFocus(CWnd*) { Default(); }
 
     WNDPROC m_pfnSuper = nullptr;
     int m_nModalResult = -1;

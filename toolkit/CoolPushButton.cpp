@@ -1,11 +1,16 @@
 #include "CoolPushButton.h"
 #include "CGdiObject.h"
+#include "iContrast.h"
 #include "iDC.h"
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(CoolPushButton, iPushButton)
     ON_WM_ERASEBKGND()
     ON_WM_NCHITTEST()
     ON_WM_TIMER()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+    ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
 
 CoolPushButton::CoolPushButton(CWnd* parent, const RECT& rect, DWORD style, LPCSTR text, UINT id)
@@ -57,21 +62,44 @@ void CoolPushButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     CDC* dc = AfxTempDC(item->hDC);
     pressed = (item->itemState & ODS_SELECTED) ? 1 : 0;
+    // The system leaves the mark out until the keyboard is used, where the user wants it so.
+    focused = (item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT) ? 1 : 0;
     Draw(dc);
     AfxFreeTempDC(dc);
 }
 
 COLORREF CoolPushButton::FillColor() const
 {
+    if (iHighContrast()) {
+        if (!hot) return ::GetSysColor(COLOR_BTNFACE);
+        return ::GetSysColor(pressed ? COLOR_BTNTEXT : COLOR_HIGHLIGHT);
+    }
     if (!hot) return RGB(0, 0, 255);
     return pressed ? RGB(0, 0, 0) : RGB(255, 0, 0);
+}
+
+COLORREF CoolPushButton::TextColor() const
+{
+    if (iHighContrast()) {
+        if (!hot) return ::GetSysColor(COLOR_BTNTEXT);
+        return ::GetSysColor(pressed ? COLOR_BTNFACE : COLOR_HIGHLIGHTTEXT);
+    }
+    // The fill's complement: cyan on blue, yellow on red, white on black.
+    const COLORREF c = FillColor();
+    return RGB(255 - GetBValue(c), 255 - GetGValue(c), 255 - GetRValue(c));
 }
 
 void CoolPushButton::Draw(CDC* dc)
 {
     if (!dc || !dc->m_hDC) return;
-    COLORREF c = FillColor();
+    const COLORREF c = FillColor();
+    const COLORREF ink = TextColor();
     CBrush brush(c);
+    // Under high contrast the outline is drawn in the text colour, so the shape shows on any
+    // background; otherwise in the context's own pen, as always.
+    CPen outline;
+    if (iHighContrast()) outline.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
+    CScopedSelect edge(dc->m_hDC, outline.m_hObject);
     CWnd* parent = GetParent();
     HGDIOBJ parentFont = parent ? reinterpret_cast<HGDIOBJ>(parent->SendMessage(WM_GETFONT)) : nullptr;
     CScopedSelect text(dc->m_hDC, m_font ? m_font : parentFont);
@@ -85,6 +113,48 @@ void CoolPushButton::Draw(CDC* dc)
 
     dc->RoundRect(&r, CPoint(m_corner, m_corner));
     dc->SetBkColor(c);
-    dc->SetTextColor(RGB(255 - GetBValue(c), 255 - GetGValue(c), 255 - GetRValue(c)));
+    dc->SetTextColor(ink);
     dc->DrawText(caption, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (focused) DrawFocusRing(dc, r, ink);
+}
+
+void CoolPushButton::DrawFocusRing(CDC* dc, const CRect& shape, COLORREF ink)
+{
+    // A ring in the caption's colour, inside the edge and clear of the caption, growing with the
+    // button so that it stays as plain at every scale.
+    const int inset = std::max(3, shape.Height() / 8);
+    const int width = std::max(2, shape.Height() / 15);
+    CRect ring = shape;
+    ring.DeflateRect(inset, inset);
+    if (ring.Width() <= 2 * width || ring.Height() <= 2 * width) return;
+    CPen pen(PS_INSIDEFRAME, width, ink);
+    CScopedSelect line(dc->m_hDC, pen.m_hObject);
+    CScopedSelect hollow(dc->m_hDC, ::GetStockObject(NULL_BRUSH));
+    const int corner = std::max(2, m_corner - inset);
+    dc->RoundRect(&ring, CPoint(corner, corner));
+}
+
+LRESULT CoolPushButton::OnGetDlgCode(WPARAM, LPARAM)
+{
+    // Focused, the button is the one Enter presses: the dialog manager then sends the command
+    // with this button's handle, so it reaches this button even where several share an id.
+    LRESULT code = Default();
+    if (::GetFocus() == m_hWnd) code = (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    return code;
+}
+
+LRESULT CoolPushButton::OnSetStyle(WPARAM style, LPARAM redraw)
+{
+    // A dialog manager that moves its default button sets plain push-button styles: the button
+    // stays drawn by its owner.
+    const WPARAM kept = (style & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+    return DefWindowProc(BM_SETSTYLE, kept, redraw);
+}
+
+LRESULT CoolPushButton::OnUpdateUiState(WPARAM, LPARAM)
+{
+    // The focus mark was just hidden or shown for the window: draw it the new way.
+    LRESULT r = Default();
+    Invalidate(FALSE);
+    return r;
 }

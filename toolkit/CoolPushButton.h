@@ -1,4 +1,6 @@
-// An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed.
+// An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed,
+// with a ring inside its edge while it has the focus and the system shows focus marks. Under a
+// high-contrast theme it takes the system's button and highlight colours.
 #pragma once
 #include "CDC.h"
 #include "iButton.h"
@@ -9,8 +11,10 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT item) override;
     void Draw(CDC* dc);
-    // The fill colour of the current state.
+    // The fill colour of the current state: the game's own, or the system's under high contrast.
     COLORREF FillColor() const;
+    // The caption's colour on that fill.
+    COLORREF TextColor() const;
 
     // Drawn in this font when set (not owned), else in the parent's.
     void SetFont(HFONT font) { m_font = font; }
@@ -21,6 +25,8 @@ public:
     UINT_PTR timer = 0;
     int hot = 0;
     int pressed = 0;
+    // 1 when the last owner-draw request showed the focus mark.
+    int focused = 0;
 
     static const UINT_PTR HoverTimer = 1;
     static const UINT HoverPeriod = 50;
@@ -29,6 +35,10 @@ protected:
     BOOL OnEraseBkgnd(CDC* dc);
     LRESULT OnNcHitTest(CPoint point);
     void OnTimer(UINT_PTR id);
+    void DrawFocusRing(CDC* dc, const CRect& shape, COLORREF ink);
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -11,7 +11,9 @@ HelpDialog::HelpDialog(CWnd* parent, LPCSTR title)
     : iDialog(parent, CRect(0, 0, 400, 300), kDialogStyle, CaptionOf(IDS_HELP_CAPTION, title))
 {
     text = new iStatic(this, CRect(10, 10, 390, 290), WS_VISIBLE, ProgramText(IDS_HELP_RULES), 0xFFFF);
-    ok = new iPushButton(this, CRect(345, 4, 395, 18), WS_VISIBLE | WS_GROUP, ProgramText(IDS_OK), IDOK);
+    ok = new iPushButton(this, CRect(345, 4, 395, 18), WS_VISIBLE | WS_GROUP | WS_TABSTOP, ProgramText(IDS_OK), IDOK);
+    // The dialog opens with OK focused, so Enter or Esc closes it at once.
+    GotoDlgCtrl(ok);
 }
 
 HelpDialog::~HelpDialog()

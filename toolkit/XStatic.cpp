@@ -1,4 +1,5 @@
 #include "XStatic.h"
+#include "iContrast.h"
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(XStatic, CStatic)
@@ -119,7 +120,7 @@ HBRUSH XStatic::CtlColor(CDC* dc, UINT)
     if (!(GetStyle() & SS_NOTIFY)) ModifyStyle(0, SS_NOTIFY);
     if (!IsTextStatic()) return nullptr;
     if (font.m_hObject) dc->SelectObject(&font);
-    dc->SetTextColor(textColor);
+    dc->SetTextColor(iHighContrast() ? ::GetSysColor(COLOR_BTNTEXT) : textColor);
     dc->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
@@ -218,7 +219,8 @@ BOOL XStatic::OnEraseBkgnd(CDC* dc)
     if (backColor != CLR_NONE) {
         CRect r;
         GetClientRect(&r);
-        CBrush brush(backColor);
+        // Under high contrast the dialog's own face, which the text colours are made for.
+        CBrush brush(iHighContrast() ? ::GetSysColor(COLOR_BTNFACE) : backColor);
         dc->FillRect(&r, brush);
     }
     return TRUE;
@@ -228,6 +230,7 @@ LRESULT XStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The tip sees the mouse through us.
     if (tip.m_hWnd && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (message == WM_MOUSEMOVE && !tip.IsWindowVisible()) iTipFollowsContrast(tip.m_hWnd);
         tip.Activate(tipEnabled);
         MSG msg = { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
         tip.RelayEvent(&msg);

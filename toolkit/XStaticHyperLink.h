@@ -1,4 +1,6 @@
 // A static text that acts as a link: link colours, a pointing-hand cursor and an action on click.
+// As a tab stop it shows a focus mark and its address while focused, and Enter or the space bar
+// follow it as a click does.
 #pragma once
 #include "XHyperLinkAction.h"
 #include "XStatic.h"
@@ -15,6 +17,8 @@ public:
     HBRUSH CtlColor(CDC* dc, UINT ctlColor) override;
     virtual void LoadLinkCursor();
     virtual void Follow();
+    // The text's colour now: visited or not, or the system's link colour under high contrast.
+    COLORREF LinkColor() const;
 
     COLORREF unvisitedColor = RGB(0, 0, 255);
     COLORREF visitedColor = RGB(128, 0, 128);
@@ -23,11 +27,24 @@ public:
     HCURSOR linkCursor = nullptr;
     int useTextAsLink = 1;
     int reportErrors = 1;
+    // Shows the address while the link has the focus; the hover tip is the mouse's.
+    CToolTipCtrl focusTip;
 
     static const int LinkCursorId = 23460;
 
 protected:
     bool UnderlinesFont() const override { return true; }
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    void OnPaint();
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnDestroy();
+    LRESULT OnGetDlgCode(WPARAM, LPARAM lParam);
+    LRESULT OnSetFocus(WPARAM, LPARAM);
+    LRESULT OnKillFocus(WPARAM, LPARAM);
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // The link has the focus and the system shows focus marks.
+    bool ShowsFocus() const;
+    void ShowFocusTip(bool show);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,12 @@
 #include "iDialog.h"
 #include "ProgramText.h"
+#include "iContrast.h"
 #include "iScale.h"
+
+BEGIN_MESSAGE_MAP(iDialog, CDialog)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnThemeChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnThemeChange)
+END_MESSAGE_MAP()
 
 iDialog::iDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption, int menu, int modeless)
 {
@@ -104,4 +110,11 @@ CString iDialog::CaptionOf(UINT textId, LPCSTR title)
     CString caption;
     caption.Format(ProgramText(textId), title ? title : "");
     return caption;
+}
+
+LRESULT iDialog::OnThemeChange(WPARAM, LPARAM)
+{
+    LRESULT r = Default();
+    iRepaintForTheme(m_hWnd);
+    return r;
 }

@@ -40,4 +40,7 @@ public:
 protected:
     // The bit of WS_MAXIMIZE is the toolkit's own: it keeps the template's placement.
     static const DWORD KeepPlacement = 0x01000000;
+    // The system's colours or its contrast setting changed: everything is painted anew at once.
+    LRESULT OnThemeChange(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
 };

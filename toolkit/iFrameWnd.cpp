@@ -1,4 +1,10 @@
 #include "iFrameWnd.h"
+#include "iContrast.h"
+
+BEGIN_MESSAGE_MAP(iFrameWnd, CFrameWnd)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, OnThemeChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnThemeChange)
+END_MESSAGE_MAP()
 
 iFrameWnd::iFrameWnd(CWnd* parent, const RECT& rect, DWORD style, LPCSTR title)
 {
@@ -12,5 +18,12 @@ CRect iFrameWnd::WindowRectForClient(int x, int y, int width, int height, DWORD 
 {
     CRect r(x, y, x + width, y + height);
     ::AdjustWindowRect(&r, style, hasMenu);
+    return r;
+}
+
+LRESULT iFrameWnd::OnThemeChange(WPARAM, LPARAM)
+{
+    LRESULT r = Default();
+    iRepaintForTheme(m_hWnd);
     return r;
 }

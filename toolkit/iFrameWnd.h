@@ -13,4 +13,9 @@ public:
     static CRect WindowRectForClient(int x, int y, int width, int height, DWORD style, BOOL hasMenu);
 
     iWindowSet windows;
+
+protected:
+    // The system's colours or its contrast setting changed: everything is painted anew at once.
+    LRESULT OnThemeChange(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
 };

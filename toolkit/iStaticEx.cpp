@@ -1,4 +1,5 @@
 #include "iStaticEx.h"
+#include "iContrast.h"
 #include "iDC.h"
 
 BEGIN_MESSAGE_MAP(iStaticEx, iStatic)
@@ -32,7 +33,7 @@ BOOL iStaticEx::OnEraseBkgnd(CDC* dc)
     if (GetExStyle() & WS_EX_TRANSPARENT) return TRUE;
     CRect client;
     GetClientRect(&client);
-    dc->FillSolidRect(&client, IsWindowEnabled() ? backColor : ::GetSysColor(COLOR_3DFACE));
+    dc->FillSolidRect(&client, IsWindowEnabled() ? BackColor() : ::GetSysColor(COLOR_3DFACE));
     return TRUE;
 }
 
@@ -44,10 +45,10 @@ void iStaticEx::OnPaint()
     iCDC canvas(&paint, client.Width(), client.Height());
 
     bool enabled = IsWindowEnabled() != FALSE;
-    COLORREF back = enabled ? backColor : ::GetSysColor(COLOR_3DFACE);
+    COLORREF back = enabled ? BackColor() : ::GetSysColor(COLOR_3DFACE);
     canvas.FillSolidRect(&client, back);
     canvas.SetBkColor(back);
-    canvas.SetTextColor(enabled ? textColor : ::GetSysColor(COLOR_GRAYTEXT));
+    canvas.SetTextColor(enabled ? TextColor() : ::GetSysColor(COLOR_GRAYTEXT));
 
     HGDIOBJ useFont = font.m_hObject ? font.m_hObject : reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT));
     HGDIOBJ oldFont = useFont ? canvas.SelectObject(useFont) : nullptr;
@@ -75,7 +76,26 @@ LRESULT iStaticEx::OnSetText(WPARAM, LPARAM lParam)
 {
     const char* newText = reinterpret_cast<const char*>(lParam);
     text = newText ? newText : "";
-    Default();
+    DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(SpokenText(text))));
     Invalidate(TRUE);
     return TRUE;
 }
+
+void iStaticEx::SetLabel(LPCSTR words)
+{
+    label = words ? words : "";
+    const CString shown = text;
+    SetWindowText(shown);
+}
+
+CString iStaticEx::SpokenText(LPCSTR shown) const
+{
+    const CString spoken = shown ? shown : "";
+    if (label.IsEmpty()) return spoken;
+    if (spoken.IsEmpty() || spoken == label) return label;
+    return label + " " + spoken;
+}
+
+COLORREF iStaticEx::TextColor() const { return iHighContrast() ? ::GetSysColor(COLOR_WINDOWTEXT) : textColor; }
+
+COLORREF iStaticEx::BackColor() const { return iHighContrast() ? ::GetSysColor(COLOR_WINDOW) : backColor; }

@@ -87,19 +87,113 @@ close_to "$(rgb idle 332 95)" "200 16 46" 40 || fail "flag top not at y 94"
 buttons_shown idle || fail "the six buttons are not all showing"
 [ "$(blue_count idle 60 5 550 55)" -lt 10 ] || fail "something between Start and Setup"
 
-step "Start deals two cards"
-click 580 35
+step "the keyboard alone: About and a link by Tab and Enter, then Start by Enter"
+# Links followed under Wine go to winebrowser, which runs the first of its browsers: here a
+# script that records the address. The setting is taken out again when the test ends.
+links="$out/links.txt"
+rm -f "$links"
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$links" >"$out/browser.sh"
+chmod +x "$out/browser.sh"
+browsers='HKCU\Software\Wine\WineBrowser'
+/usr/lib/wine/wine64 reg add "$browsers" /v Browsers /d "$out/browser.sh" /f >/dev/null 2>&1
+/usr/lib/wine/wine64 reg add "$browsers" /v Mailers /d "$out/browser.sh" /f >/dev/null 2>&1
+forget_browser() {
+  /usr/lib/wine/wine64 reg delete "$browsers" /v Browsers /f >/dev/null 2>&1
+  /usr/lib/wine/wine64 reg delete "$browsers" /v Mailers /f >/dev/null 2>&1
+}
+trap 'forget_browser; votaroo_leave' EXIT
 park
+# The focus starts on Start: two Tabs reach About.
+xdotool key Tab
+sleep 0.3
+xdotool key Tab
+sleep 0.3
+xdotool key Return
+votaroo_wait 30 shown 'About Votaroo!' || fail "Tab, Tab, Enter did not open About"
+sleep 0.5
+# OK has the focus; Tab reaches the first link, Enter follows it.
+xdotool key Tab
+sleep 0.5
+import -window root "$out/link-focused.png"
+xdotool key Return
+votaroo_wait 30 test -s "$links" || fail "Enter on the focused link followed nothing"
+xdotool key Escape
+votaroo_wait 30 gone 'About Votaroo!' || fail "Esc did not close About"
+sleep 0.5
+# Back on About: Shift+Tab twice reaches Start, whose focus mark now shows.
+xdotool key shift+Tab
+sleep 0.3
+xdotool key shift+Tab
+sleep 0.5
+shot start-focused
+[ "$(compare -metric AE -extract 80x30+540+20 "$out/idle.png" "$out/start-focused.png" null: 2>&1)" -gt 20 ] ||
+  fail "no focus mark on Start"
+deals=$(votaroo_deals)
+xdotool key Return
 # Both stacks hold a card from the start until the game is over.
 two_cards() {
   shot play
   ! close_to "$(rgb play 220 360)" "$(rgb background 220 360)" 30 &&
     ! close_to "$(rgb play 396 360)" "$(rgb background 396 360)" 30
 }
-votaroo_wait 30 two_cards || fail "two cards did not show"
+votaroo_wait 30 two_cards || fail "Enter on Start dealt no cards"
 ! buttons_shown play || fail "buttons still showing during the game"
 sleep 0.3
 shot in-play
+
+step "P pauses the deal, P plays on"
+# The pause shows as a note over the scene, white where the sky is.
+paused() {
+  shot pause
+  close_to "$(rgb pause 525 180)" "255 255 255" 25 && close_to "$(rgb pause 115 160)" "255 255 255" 25
+}
+votaroo_at_least 30 1 votaroo_deals || fail "no regular deal"
+xdotool key p
+votaroo_wait 30 paused || fail "P showed no pause"
+deals=$(votaroo_deals)
+verdicts=$(votaroo_verdicts | wc -l)
+sleep 6
+[ "$(votaroo_deals)" = "$deals" ] || fail "cards dealt while paused"
+[ "$(votaroo_verdicts | wc -l)" = "$verdicts" ] || fail "a card judged while paused"
+xdotool key p
+unpaused() { ! paused; }
+votaroo_wait 30 unpaused || fail "P did not end the pause"
+votaroo_at_least 30 $((deals + 1)) votaroo_deals || fail "no deal after P played on"
+
+step "another program in front pauses; the click that brings the game back is only that"
+# Wine's Notepad from the same prefix takes the activation when it opens.
+/usr/lib/wine/wine64 notepad >/dev/null 2>&1 &
+other=$!
+votaroo_started $other
+votaroo_wait 30 bash -c "xdotool search --name 'Notepad' >/dev/null" || fail "Notepad did not open"
+sleep 1
+deals=$(votaroo_deals)
+answers=$(votaroo_answers)
+verdicts=$(votaroo_verdicts | wc -l)
+sleep 8
+[ "$(votaroo_deals)" = "$deals" ] || fail "cards dealt while another program was in front"
+[ "$(votaroo_verdicts | wc -l)" = "$verdicts" ] || fail "a card judged while another program was in front"
+# A click on a part of the game that Notepad leaves free.
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name 'Notepad' | head -1)" | sed 's/^/N_/')"
+spot=
+for p in "5 470" "635 470" "635 5" "320 470" "5 5"; do
+  set -- $p
+  x=$((cx + $1)) y=$((cy + $2))
+  if [ $x -lt $N_X ] || [ $x -ge $((N_X + N_WIDTH)) ] || [ $y -lt $N_Y ] || [ $y -ge $((N_Y + N_HEIGHT)) ]; then
+    spot=$p
+    break
+  fi
+done
+[ -n "$spot" ] || fail "Notepad covers the game"
+click $spot
+sleep 3
+[ "$(votaroo_answers)" = "$answers" ] || fail "the click that brought the game back was an answer"
+[ "$(votaroo_deals)" = "$deals" ] || fail "a card dealt after the click that brought the game back"
+kill $other 2>/dev/null
+wait $other 2>/dev/null
+park
+xdotool key p
+votaroo_at_least 30 $((deals + 1)) votaroo_deals || fail "no deal after P played on"
 
 remarked=0
 remark_seen() { # the first balloon: answers are remarked on above the game window

@@ -95,9 +95,8 @@ void GameWindowTest::Start(unsigned seed)
 
 std::string GameWindowTest::VotesText() const
 {
-    char text[64] = "";
-    ::GetWindowTextA(::FindWindowExA(wnd->m_hWnd, nullptr, "Static", nullptr), text, sizeof text);
-    return text;
+    // What the display paints; its window text carries the label for a screen reader too.
+    return std::string(wnd->VotesDisplay()->text);
 }
 
 } // namespace game_testing

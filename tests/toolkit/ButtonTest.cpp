@@ -1,10 +1,16 @@
-// Rounded push buttons: colours by hover and press, click reporting, and the tool tip's text request.
+// Rounded push buttons: colours by hover and press, click reporting, the focus mark and the keys of
+// the main window's loop, and the tool tip's text request.
+#include "CWinApp.h"
 #include "CoolPushButton.h"
+#include "HelpDialog.h"
 #include "TestSupport.h"
 #include "WindowTestSupport.h"
 #include "iFrameWnd.h"
 #include "iToolTipCtrl.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <climits>
+#include <vector>
 
 using toolkit_test::Snapshot;
 
@@ -186,6 +192,248 @@ TEST_F(Buttons, ExitCommandClosesTheFrameWithoutACallback)
     exitButton->SendMessage(BM_CLICK);
     testing_support::Pump(0);
     EXPECT_FALSE(::IsWindow(frameHwnd));
+}
+
+// The focus ring at the game's two scales: it shows, and it keeps clear of the caption and of
+// the button's edge, so the caption reads the same with and without it.
+TEST_F(Buttons, FocusRingLiesBetweenTheEdgeAndTheCaptionAtEachScale)
+{
+    const CRect sizes[] = { CRect(0, 0, 80, 30), CRect(0, 0, 120, 45) };
+    for (const CRect& size : sizes) {
+        button->MoveWindow(CRect(20, 20, 20 + size.Width(), 20 + size.Height()));
+        button->SetCorner(size.Height() * 2 / 3);
+        auto draw = [&](iCDC& canvas, UINT state) {
+            canvas.FillSolidRect(0, 0, size.Width(), size.Height(), kWhite);
+            DRAWITEMSTRUCT item{};
+            item.CtlType = ODT_BUTTON;
+            item.itemAction = ODA_FOCUS;
+            item.itemState = state;
+            item.hwndItem = button->m_hWnd;
+            item.hDC = canvas.m_hDC;
+            item.rcItem = size;
+            ::SendMessageA(frameHwnd, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item));
+        };
+        iCDC plain(nullptr, size.Width(), size.Height()), focused(nullptr, size.Width(), size.Height()),
+            hidden(nullptr, size.Width(), size.Height());
+        draw(plain, 0);
+        draw(focused, ODS_FOCUS);
+        EXPECT_EQ(button->focused, 1);
+        // Where the user hides focus marks until the keyboard is used, the system says so.
+        draw(hidden, ODS_FOCUS | ODS_NOFOCUSRECT);
+        EXPECT_EQ(button->focused, 0);
+
+        CRect caption(INT_MAX, INT_MAX, INT_MIN, INT_MIN), ring(caption);
+        auto grow = [](CRect& r, int x, int y) {
+            r.SetRect(std::min<int>(r.left, x), std::min<int>(r.top, y), std::max<int>(r.right, x + 1),
+                      std::max<int>(r.bottom, y + 1));
+        };
+        int changed = 0, hiddenChanged = 0;
+        for (int y = 0; y < size.Height(); ++y)
+            for (int x = 0; x < size.Width(); ++x) {
+                if (plain.GetPixel(x, y) == kCyan) grow(caption, x, y);
+                hiddenChanged += hidden.GetPixel(x, y) != plain.GetPixel(x, y);
+                if (focused.GetPixel(x, y) == plain.GetPixel(x, y)) continue;
+                ++changed;
+                EXPECT_EQ(focused.GetPixel(x, y), kCyan) << x << "," << y;
+                grow(ring, x, y);
+            }
+        EXPECT_EQ(hiddenChanged, 0);
+        ASSERT_GT(changed, size.Width()); // a ring all round, not a speck
+        EXPECT_GE(ring.left, 2) << size.Height();
+        EXPECT_LE(ring.right, size.Width() - 2);
+        // The ring's inside holds the whole caption, with a pixel to spare.
+        for (int y = caption.top; y < caption.bottom; ++y)
+            for (int x = caption.left; x < caption.right; ++x)
+                EXPECT_EQ(focused.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y << " at height " << size.Height();
+    }
+}
+
+// Under a high-contrast theme the button takes the system's colours, the outline included, and
+// a switch of the theme shows at once; off, the dark palette changes nothing.
+TEST_F(Buttons, HighContrastTakesTheSystemsColoursAtOnce)
+{
+    toolkit_test::DarkContrast dark(false);
+    testing_support::Pump(0);
+    EXPECT_EQ(Snapshot(button->m_hWnd).At(6, 15), kBlue);
+
+    toolkit_test::DarkContrast::Switch(frameHwnd, true);
+    testing_support::Pump(0);
+    Snapshot face(button->m_hWnd, false);
+    EXPECT_EQ(face.At(6, 15), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(face.At(0, 15), ::GetSysColor(COLOR_BTNTEXT)); // the outline
+    EXPECT_GT(face.Count(::GetSysColor(COLOR_BTNTEXT)), 160); // and the caption
+    EXPECT_EQ(face.Count(kBlue) + face.Count(kCyan), 0);
+
+    button->SendMessage(WM_NCHITTEST, 0, 0);
+    Snapshot hot(button->m_hWnd, false);
+    EXPECT_EQ(hot.At(6, 15), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_GT(hot.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
+    iCDC canvas(nullptr, 80, 30);
+    DrawRequest(canvas, ODS_SELECTED | ODS_FOCUS);
+    EXPECT_EQ(canvas.GetPixel(6, 15), ::GetSysColor(COLOR_BTNTEXT));
+
+    toolkit_test::DarkContrast::Switch(frameHwnd, false);
+    testing_support::Pump(0);
+    button->hot = 0;
+    button->Invalidate(FALSE);
+    EXPECT_EQ(Snapshot(button->m_hWnd).At(6, 15), kBlue);
+}
+
+// The main window's loop: the frame records the keys that reach it itself.
+class KeyFrame : public RecordingFrame {
+public:
+    std::vector<UINT> keys;
+    void OnKeyDown(UINT key, UINT, UINT) { keys.push_back(key); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(KeyFrame, RecordingFrame)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+struct MainLoop : ::testing::Test {
+    CWinApp app{ "keys" };
+    KeyFrame* frame = new KeyFrame;
+    HWND frameHwnd = frame->m_hWnd;
+    // Two of the game's buttons share an id; Exit has the application's.
+    CoolPushButton* start = new CoolPushButton(frame, CRect(20, 20, 100, 50), WS_VISIBLE | WS_TABSTOP, "Start", 0xFFFF);
+    CoolPushButton* setup = new CoolPushButton(frame, CRect(20, 60, 100, 90), WS_VISIBLE | WS_TABSTOP, "Setup", 0xFFFF);
+    CoolPushButton* quit = new CoolPushButton(frame, CRect(20, 100, 100, 130), WS_VISIBLE | WS_TABSTOP, "Exit", ID_APP_EXIT);
+    std::vector<CWnd*> clicked;
+
+    struct Clicks {
+        MainLoop* test;
+        void On(CWnd* from) { test->clicked.push_back(from); }
+    } clicks{ this };
+
+    void SetUp() override
+    {
+        app.m_pMainWnd = frame;
+        start->SetOnClick(&clicks, &Clicks::On);
+        setup->SetOnClick(&clicks, &Clicks::On);
+        ::SetForegroundWindow(frameHwnd);
+        ::SetFocus(frameHwnd);
+        Loop();
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(frameHwnd)) ::DestroyWindow(frameHwnd);
+    }
+    // What the application's loop does with what is queued now.
+    void Loop()
+    {
+        MSG msg;
+        for (int idle = 0; idle < 3; ++idle) {
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                idle = 0;
+                if (app.PreTranslateMessage(&msg)) continue;
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    // A key pressed and let go where the focus is.
+    void Press(UINT key)
+    {
+        HWND to = ::GetFocus();
+        ::PostMessageA(to, WM_KEYDOWN, key, 1);
+        ::PostMessageA(to, WM_KEYUP, key, 0xC0000001);
+        Loop();
+    }
+};
+
+TEST_F(MainLoop, TabAndArrowsMoveAmongTheButtonsAndEnterPressesTheFocusedOne)
+{
+    Press(VK_TAB);
+    EXPECT_EQ(::GetFocus(), start->m_hWnd);
+    Press(VK_TAB);
+    EXPECT_EQ(::GetFocus(), setup->m_hWnd);
+    Press(VK_DOWN);
+    EXPECT_EQ(::GetFocus(), quit->m_hWnd);
+    Press(VK_UP);
+    EXPECT_EQ(::GetFocus(), setup->m_hWnd);
+    EXPECT_TRUE(frame->keys.empty());
+
+    // Setup shares Start's id: Enter reaches Setup's handler alone, and the parent once.
+    Press(VK_RETURN);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], setup);
+    // So does the space bar, as on any push button.
+    Press(VK_SPACE);
+    ASSERT_EQ(clicked.size(), 2u);
+    EXPECT_EQ(clicked[1], setup);
+    EXPECT_TRUE(frame->keys.empty());
+    // The focused button shows its ring; the others none.
+    EXPECT_EQ(setup->focused, 1);
+    EXPECT_EQ(start->focused, 0);
+    EXPECT_GT(Snapshot(setup->m_hWnd).Count(kCyan), Snapshot(start->m_hWnd).Count(kCyan));
+
+    ::SetFocus(quit->m_hWnd);
+    Press(VK_RETURN);
+    EXPECT_FALSE(::IsWindow(frameHwnd)); // Exit's command closes the window
+}
+
+TEST_F(MainLoop, TheWindowsOwnKeysReachItWithButtonsShownOrHidden)
+{
+    // Focus on the window itself, buttons shown: the game's keys are not the dialog manager's.
+    for (UINT key : { UINT(VK_SPACE), UINT('P'), UINT(VK_F1) }) Press(key);
+    EXPECT_EQ(frame->keys, (std::vector<UINT>{ VK_SPACE, 'P', VK_F1 }));
+    EXPECT_TRUE(clicked.empty());
+
+    // A game hides the buttons: every key, Enter and Tab included, reaches the window.
+    for (CoolPushButton* b : { start, setup, quit }) b->ShowWindow(SW_HIDE);
+    frame->keys.clear();
+    for (UINT key : { UINT(VK_SPACE), UINT('P'), UINT(VK_RETURN), UINT(VK_TAB), UINT(VK_ESCAPE) }) Press(key);
+    EXPECT_EQ(frame->keys, (std::vector<UINT>{ VK_SPACE, 'P', VK_RETURN, VK_TAB, VK_ESCAPE }));
+    EXPECT_EQ(::GetFocus(), frameHwnd);
+    EXPECT_TRUE(clicked.empty());
+    EXPECT_TRUE(::IsWindow(frameHwnd));
+}
+
+// A key in the window's accelerators is its command wherever the focus is, a button included.
+TEST_F(MainLoop, AcceleratorsHoldWhileAButtonHasTheFocus)
+{
+    ACCEL help = { FVIRTKEY, VK_F1, static_cast<WORD>(kButtonId) };
+    frame->m_hAccelTable = ::CreateAcceleratorTable(&help, 1);
+    Press(VK_TAB);
+    ASSERT_EQ(::GetFocus(), start->m_hWnd);
+    Press(VK_F1);
+    EXPECT_EQ(frame->commands, 1);
+    ::SetFocus(frameHwnd);
+    Press(VK_F1);
+    EXPECT_EQ(frame->commands, 2);
+    EXPECT_TRUE(frame->keys.empty());
+    EXPECT_TRUE(clicked.empty());
+    ::DestroyAcceleratorTable(frame->m_hAccelTable);
+    frame->m_hAccelTable = nullptr;
+}
+
+// A dialog opened from a button and closed: the focus is back on that button, as a dialog's own
+// controls get theirs back; a button hidden meanwhile leaves it with the window.
+TEST_F(MainLoop, ClosingADialogGivesTheFocusBackToTheButtonStillShown)
+{
+    Press(VK_TAB);
+    Press(VK_TAB);
+    ASSERT_EQ(::GetFocus(), setup->m_hWnd);
+    for (bool hide : { false, true }) {
+        HelpDialog help(frame, "keys");
+        if (hide) setup->ShowWindow(SW_HIDE);
+        help.PostMessage(WM_COMMAND, IDCANCEL);
+        help.DoModal();
+        Loop();
+        EXPECT_EQ(::GetFocus(), hide ? frameHwnd : setup->m_hWnd) << hide;
+    }
+}
+
+TEST_F(MainLoop, HidingTheFocusedButtonGivesTheFocusToTheWindow)
+{
+    Press(VK_TAB);
+    ASSERT_EQ(::GetFocus(), start->m_hWnd);
+    start->ShowWindow(SW_HIDE);
+    EXPECT_EQ(::GetFocus(), frameHwnd);
+    Press(VK_SPACE);
+    EXPECT_EQ(frame->keys, std::vector<UINT>{ VK_SPACE });
 }
 
 struct TipOwner {

@@ -1,4 +1,4 @@
-// The Help and About dialogs: captions, version lines, closing, and a failing link.
+// The Help and About dialogs: captions, version lines, closing, a failing link, and the keyboard.
 #include "AboutDialog.h"
 #include "CFrameWnd.h"
 #include "CWinApp.h"
@@ -7,7 +7,11 @@
 #include "iButton.h"
 #include "iStatic.h"
 #include "iStaticHyperLink.h"
+#include "WindowTestSupport.h"
 #include <gtest/gtest.h>
+#include <functional>
+#include <string>
+#include <vector>
 
 using testing_support::ModalAnswerer;
 using testing_support::Pump;
@@ -133,6 +137,124 @@ TEST(HelpAbout, FailingLinkReportsAndTheDialogStaysOpen)
     EXPECT_EQ(about.links[0]->visited, 0);
     about.ok->PostMessage(BM_CLICK);
     EXPECT_EQ(about.DoModal(), IDOK);
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::string> g_shellFiles;
+HINSTANCE WINAPI RecordingShell(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT)
+{
+    g_shellFiles.push_back(file ? file : "");
+    return reinterpret_cast<HINSTANCE>(42);
+}
+
+// Steps taken one by one from a timer while a dialog's loop runs, as a person at the keyboard.
+struct KeyScript {
+    static std::vector<std::function<void()>> steps;
+    static size_t next;
+    explicit KeyScript(std::vector<std::function<void()>> s)
+    {
+        steps = std::move(s);
+        next = 0;
+        timer = ::SetTimer(nullptr, 0, 60, &Tick);
+    }
+    ~KeyScript() { ::KillTimer(nullptr, timer); }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (next < steps.size()) steps[next++]();
+    }
+    // A key pressed and let go where the focus is.
+    static void Key(UINT key)
+    {
+        HWND to = ::GetFocus();
+        ::PostMessageA(to, WM_KEYDOWN, key, 1);
+        ::PostMessageA(to, WM_KEYUP, key, 0xC0000001);
+    }
+    UINT_PTR timer;
+};
+std::vector<std::function<void()>> KeyScript::steps;
+size_t KeyScript::next = 0;
+
+// Pixels of the colour along the window's top row, where the text never reaches.
+int TopRow(HWND hwnd, COLORREF colour)
+{
+    toolkit_test::Snapshot shot(hwnd, false);
+    int n = 0;
+    for (int x = 0; x < shot.client.Width(); ++x) n += shot.At(x, 0) == colour;
+    return n;
+}
+
+TEST(HelpAbout, HelpOpensWithOkFocusedAndEnterOrSpaceCloseIt)
+{
+    Owner owner;
+    for (UINT key : { UINT(VK_RETURN), UINT(VK_SPACE) }) {
+        HelpDialog help(owner.frame, "Votaroo!");
+        HWND focus = nullptr;
+        const HWND ok = help.ok->m_hWnd;
+        EXPECT_TRUE(help.ok->GetStyle() & WS_TABSTOP);
+        KeyScript script({ [&] { focus = ::GetFocus(); KeyScript::Key(key); } });
+        EXPECT_EQ(help.DoModal(), IDOK);
+        EXPECT_EQ(focus, ok);
+    }
+}
+
+TEST(HelpAbout, AboutByKeyboardAloneFollowsTheLinksAndEscCloses)
+{
+    Owner owner;
+    g_shellFiles.clear();
+    LinkShellExecute = &RecordingShell;
+    AboutDialog about(owner.frame, "Votaroo!", 1, 0, 0);
+    HWND atOpen = nullptr, afterTab = nullptr, afterSecondTab = nullptr;
+    bool tipShown = false, tipGone = false;
+    int markFocused = 0, markOther = -1;
+    std::string tip;
+    const HWND ok = about.ok->m_hWnd, first = about.links[0]->m_hWnd, second = about.links[1]->m_hWnd;
+    KeyScript script({
+        [&] { atOpen = ::GetFocus(); KeyScript::Key(VK_TAB); },
+        [&] {
+            afterTab = ::GetFocus();
+            XStaticHyperLink* link = about.links[0];
+            tipShown = link->focusTip.m_hWnd && ::IsWindowVisible(link->focusTip.m_hWnd);
+            if (link->focusTip.m_hWnd) {
+                char text[256] = "";
+                TTTOOLINFOA ti{};
+                ti.cbSize = TTTOOLINFOA_V2_SIZE;
+                ti.hwnd = link->m_hWnd;
+                ti.uId = 2;
+                ti.lpszText = text;
+                link->focusTip.SendMessage(TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+                tip = text;
+            }
+            markFocused = TopRow(link->m_hWnd, link->unvisitedColor);
+            markOther = TopRow(about.links[1]->m_hWnd, about.links[1]->unvisitedColor);
+            KeyScript::Key(VK_RETURN);
+        },
+        [&] { KeyScript::Key(VK_TAB); },
+        [&] {
+            afterSecondTab = ::GetFocus();
+            tipGone = !::IsWindowVisible(about.links[0]->focusTip.m_hWnd);
+            KeyScript::Key(VK_SPACE);
+        },
+        [&] { KeyScript::Key(VK_ESCAPE); },
+    });
+    EXPECT_EQ(about.DoModal(), IDCANCEL);
+    LinkShellExecute = &::ShellExecuteA;
+
+    EXPECT_EQ(atOpen, ok);
+    EXPECT_EQ(afterTab, first);
+    EXPECT_EQ(afterSecondTab, second);
+    EXPECT_TRUE(tipShown);
+    EXPECT_EQ(tip, std::string(about.links[0]->action.file));
+    EXPECT_TRUE(tipGone);
+    EXPECT_GT(markFocused, 2);
+    EXPECT_EQ(markOther, 0);
+    // Each key ran its link's own action once, as a click does.
+    ASSERT_EQ(g_shellFiles.size(), 2u);
+    EXPECT_EQ(g_shellFiles[0], std::string(about.links[0]->action.file));
+    EXPECT_EQ(g_shellFiles[1], "mailto:" + std::string(about.links[1]->action.file));
+    EXPECT_EQ(about.links[0]->visited, 1);
 }
 
 } // namespace

@@ -284,3 +284,40 @@ TEST(iStaticEx, OwnFontIsUsedForPainting)
 }
 
 } // namespace
+
+namespace {
+
+// The votes display with its label: a screen reader reads the label and the number from the
+// window text, while only the number is painted; under high contrast the system's window colours.
+TEST(iStaticEx, LabelIsReadNotPaintedAndHighContrastTakesTheWindowColours)
+{
+    Frame frame;
+    auto* votes = new iStaticEx(frame.wnd, CRect(10, 10, 110, 40), WS_VISIBLE, "Votes");
+    auto* plain = new iStaticEx(frame.wnd, CRect(10, 50, 110, 80), WS_VISIBLE, "120");
+    for (iStaticEx* s : { votes, plain }) {
+        s->SetTextColor(kRed);
+        s->SetFormat(DT_RIGHT);
+    }
+    votes->SetLabel("Votes");
+    char text[64] = "";
+    ::GetWindowTextA(votes->m_hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "Votes"); // before the first game the word alone, not twice
+    votes->SetWindowText("120");
+    ::GetWindowTextA(votes->m_hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "Votes 120");
+    EXPECT_STREQ(votes->text, "120");
+    const auto red = [](COLORREF c) { return c == kRed; };
+    EXPECT_EQ(Snapshot(votes->m_hWnd).Bounds(red), Snapshot(plain->m_hWnd).Bounds(red));
+    votes->SetLabel("");
+    ::GetWindowTextA(votes->m_hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "120");
+
+    toolkit_test::DarkContrast dark;
+    testing_support::Pump(0);
+    Snapshot shot(votes->m_hWnd, false);
+    EXPECT_EQ(shot.At(2, 2), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(shot.Count(::GetSysColor(COLOR_WINDOWTEXT)), 20);
+    EXPECT_EQ(shot.Count(kRed), 0);
+}
+
+} // namespace
