@@ -66,6 +66,17 @@ for dpi in "${dpis[@]}"; do
     [ "$border" -ge 0 ] && [ "$border" -le $((8 * dpi / 96 + 1)) ] || fail "frame ${WIDTH}x${HEIGHT} for ${cw}x${ch}"
     sleep 1
     import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/game-$dpi.png" || fail "screenshot"
+    # Start with and without the keyboard's focus mark: Tab moves it on, Shift+Tab brings it back.
+    xdotool mousemove $((cx + 5)) $((cy + ch - 5))
+    start="$((80 * dpi / 96))x$((30 * dpi / 96))+$((540 * dpi / 96))+$((20 * dpi / 96))"
+    xdotool key Tab
+    sleep 0.5
+    import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/start-unfocused-$dpi.png"
+    xdotool key shift+Tab
+    sleep 0.5
+    import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/start-focused-$dpi.png"
+    [ "$(compare -metric AE -extract "$start" "$out/start-unfocused-$dpi.png" "$out/start-focused-$dpi.png" null: 2>&1)" -gt $((20 * dpi / 96)) ] ||
+      fail "no focus mark on Start"
     # Help and About opened by their buttons at the scaled places, shot and closed.
     shot_dialog 195 "Help Votaroo!" help
     shot_dialog 115 "About Votaroo!" about
