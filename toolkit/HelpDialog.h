@@ -1,4 +1,4 @@
-// The rules of the game.
+// The rules of the game, and its keys.
 #pragma once
 #include "iDialog.h"
 
@@ -11,5 +11,7 @@ public:
     ~HelpDialog() override;
 
     iStatic* text;
+    // The keys of the game, below the rules.
+    iStatic* keys;
     iPushButton* ok;
 };
