@@ -26,10 +26,11 @@ probe() {
 }
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 park() { xdotool mousemove $((cx + 5)) $((cy + 470)); }
-# dialog Y CHECK: opens the dialog of the button at (580, Y), checks it, closes it.
+# dialog Y CHECK [CHECK]: opens the dialog of the button at (580, Y), checks it, closes it.
 dialog() {
   click 580 "$1"
   probe "$2"
+  [ -n "$3" ] && probe "$3"
   [ "$code" = de ] && import -window root "$out/$2-$code.png"
   xdotool key Escape
   sleep 0.5
@@ -56,10 +57,12 @@ for code in $codes Klingon; do
   else
     park
     probe buttons 20 && import -window root -crop "${cw}x${ch}+$cx+$cy" +repage "$out/game-$code.png"
+    # What a screen reader reads: each button by its caption, the votes display as "Votes".
+    probe names
     if [ $code != Klingon ]; then
       dialog 75 setup
       dialog 195 help
-      dialog 115 about
+      dialog 115 about names
       # Wrong answers and misses come fast from the space bar, each with its remark, until the
       # flag is off its staff.
       click 580 35

@@ -1,6 +1,6 @@
 // Reads the texts of the running game's windows from outside, as a person sees them, and
 // checks them against one language's table: the e2e language run asks it after each step.
-// usage: lang_probe CODE buttons|setup|setup-values|help|about|balloon|gameover, or lang_probe list for
+// usage: lang_probe CODE buttons|names|setup|setup-values|help|about|balloon|gameover, or lang_probe list for
 // the codes of the languages besides English. setup also reads what a screen reader reads:
 // each label just before its own control in the z-order, and the names the system's
 // accessibility layer gives the buttons and check boxes.
@@ -152,6 +152,24 @@ std::string AccessibleName(HWND h)
     return out;
 }
 
+// The role the window's object gives (ROLE_SYSTEM_LINK is 30), or 0.
+long AccessibleRole(HWND h)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&object))) || !object)
+        return 0;
+    VARIANT self, role;
+    ::VariantInit(&self);
+    ::VariantInit(&role);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    long result = 0;
+    if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4) result = role.lVal;
+    object->Release();
+    return result;
+}
+
 std::string WithoutMnemonic(std::string text)
 {
     const size_t amp = text.find('&');
@@ -210,6 +228,37 @@ int CheckNames(HWND dialog)
     return result;
 }
 
+// The game's buttons read by their captions, the votes display as "Votes" and its number, and
+// About's three links by their texts, as links. 0 when all are so.
+int CheckGameNames(const std::vector<Window>& top)
+{
+    int result = 1;
+    for (const Window& w : top) {
+        if (w.text == "Votaroo!" && ::FindWindowExA(w.hwnd, nullptr, "Button", nullptr)) {
+            result = 0;
+            for (const Window& c : Children(w.hwnd)) {
+                const std::string name = AccessibleName(c.hwnd);
+                const std::string votes = ProgramText(IDS_VOTES);
+                const bool right = c.cls == "Button" ? name == WithoutMnemonic(c.text)
+                                                     : name.compare(0, votes.size(), votes) == 0;
+                std::printf("names: %s \"%s\" is read as \"%s\"%s\n", c.cls.c_str(), c.text.c_str(), name.c_str(),
+                            right ? "" : ", not by its own text");
+                if (!right) result = 2;
+            }
+        }
+        if (w.text != Caption(IDS_ABOUT_CAPTION)) continue;
+        const std::vector<Window> children = Children(w.hwnd);
+        for (UINT id : {IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST}) {
+            const Window* link = Find(children, nullptr, ProgramText(id));
+            const std::string name = link ? AccessibleName(link->hwnd) : "";
+            const long role = link ? AccessibleRole(link->hwnd) : 0;
+            std::printf("names: link \"%s\" is read as \"%s\", role %ld\n", ProgramText(id), name.c_str(), role);
+            if (!link || name != ProgramText(id) || role != ROLE_SYSTEM_LINK) result = 2;
+        }
+    }
+    return result;
+}
+
 std::vector<UINT> Range(UINT first, UINT count)
 {
     std::vector<UINT> ids;
@@ -235,7 +284,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc != 3) {
-        std::printf("usage: lang_probe CODE buttons|setup|setup-values|help|about|balloon|gameover\n");
+        std::printf("usage: lang_probe CODE buttons|names|setup|setup-values|help|about|balloon|gameover\n");
         return 2;
     }
     const std::string code = argv[1], what = argv[2];
@@ -293,6 +342,8 @@ int main(int argc, char** argv)
                 break;
             }
         }
+    } else if (what == "names") {
+        result = CheckGameNames(top);
     } else if (what == "setup-values") {
         // What Setup shows: each choice list's choice and each box's check, in the dialog's order.
         if (const Window* dialog = Find(top, nullptr, ProgramText(IDS_SETUP_CAPTION))) {
