@@ -199,8 +199,13 @@ votaroo_at_least 30 $((deals + 1)) votaroo_deals || fail "no deal after P played
 remarked=0
 remark_seen() { # the first balloon: answers are remarked on above the game window
   [ $remarked = 0 ] && balloon_showing || return 0
-  xwininfo -root -children | grep '"votaroo.exe"' | head -1 | grep -q "has no name" ||
-    fail "the remark balloon is behind the game window"
+  # Above the game window in the stacking, topmost first (the "Game over!" box may be above both).
+  xwininfo -root -children >"$out/stacking.txt"
+  local balloon game_line
+  balloon=$(grep -n '(has no name): ("votaroo.exe"' "$out/stacking.txt" | head -1 | cut -d: -f1)
+  game_line=$(grep -n "^ *$(printf '0x%x' "$main") " "$out/stacking.txt" | head -1 | cut -d: -f1)
+  [ -n "$balloon" ] && [ -n "$game_line" ] && [ "$balloon" -lt "$game_line" ] ||
+    fail "the remark balloon is behind the game window (see $out/stacking.txt)"
   import -window root "$out/remark.png"
   remarked=1
 }
