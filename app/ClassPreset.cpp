@@ -17,7 +17,8 @@ bool SameWord(const std::string& a, const char* b)
 {
     size_t i = 0;
     for (; i < a.size() && b[i]; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
     return i == a.size() && !b[i];
 }
 
@@ -51,14 +52,21 @@ bool ApplyPresetValue(Settings& settings, const char* key, const char* value)
         if (!Number(v, 8, 16, n)) return false;
         settings.highestCard = n + 1; // the card code of that value
     } else if (SameWord(k, "Pace")) {
-        if (SameWord(v, "faster")) settings.pace = PaceFaster;
-        else if (SameWord(v, "steady")) settings.pace = PaceSteady;
-        else if (SameWord(v, "slow")) settings.pace = PaceSlow;
-        else return false;
+        if (SameWord(v, "faster"))
+            settings.pace = PaceFaster;
+        else if (SameWord(v, "steady"))
+            settings.pace = PaceSteady;
+        else if (SameWord(v, "slow"))
+            settings.pace = PaceSlow;
+        else
+            return false;
     } else if (SameWord(k, "Sounds")) {
-        if (SameWord(v, "on")) settings.sounds = 1;
-        else if (SameWord(v, "off")) settings.sounds = 0;
-        else return false;
+        if (SameWord(v, "on"))
+            settings.sounds = 1;
+        else if (SameWord(v, "off"))
+            settings.sounds = 0;
+        else
+            return false;
     } else {
         return false;
     }

@@ -19,21 +19,18 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
     // The layout is in 96-DPI pixels, as a layout file's; the dialog's font follows the DPI, so
     // its places do too.
     const iScale scale(iScale::DpiOf(m_hWnd));
-    if (builder)
-        builder->scale = scale;
+    if (builder) builder->scale = scale;
     const LONG w = r.right - r.left;
-    RECT labels = {5, 5, 115, 5};
-    RECT controls = {120, 5, w - 95, 5};
+    RECT labels = { 5, 5, 115, 5 };
+    RECT controls = { 120, 5, w - 95, 5 };
     int rowStep = 25;
-    if (profile)
-        profile->GetLayoutRects(labels, controls, rowStep);
+    if (profile) profile->GetLayoutRects(labels, controls, rowStep);
     // Columns a layout file placed are kept as it placed them.
     const bool placedColumns = labels.right != 115 || controls.left != 120 || controls.right != w - 95;
     labels = scale(labels);
     controls = scale(controls);
     rowStep = scale(rowStep);
-    if (rowStep < 1)
-        rowStep = 1;
+    if (rowStep < 1) rowStep = 1;
     // A language whose words run longer widens the columns and the dialog from its texts.
     LONG wider = 0;
     if (builder && !placedColumns) {
@@ -50,17 +47,17 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
             wider += controlWiden;
         }
     }
-    RECT ok = {w - 90, 5, w - 10, 27};
-    RECT cancel = {w - 90, 30, w - 10, 52};
+    RECT ok = { w - 90, 5, w - 10, 27 };
+    RECT cancel = { w - 90, 30, w - 10, 52 };
     const bool placedButtons = profile && (profile->Get("OK", ok) > 0) + (profile->Get("Cancel", cancel) > 0) > 0;
     ok = scale(ok);
     cancel = scale(cancel);
     if (!placedButtons && builder) {
         // Both buttons as wide as the wider caption needs, right of the controls.
-        const LONG need = std::max(builder->TextWidth(ProgramText(IDS_OK)), builder->TextWidth(ProgramText(IDS_CANCEL))) +
-                          scale(16);
+        const LONG need =
+            std::max(builder->TextWidth(ProgramText(IDS_OK)), builder->TextWidth(ProgramText(IDS_CANCEL))) + scale(16);
         const LONG buttonWiden = std::max<LONG>(0, need - (ok.right - ok.left));
-        for (RECT* b : {&ok, &cancel}) {
+        for (RECT* b : { &ok, &cancel }) {
             b->left += wider;
             b->right += wider + buttonWiden;
         }
@@ -75,11 +72,9 @@ iCollectionDialog::iCollectionDialog(CWnd* parent, const RECT& r, DWORD dialogSt
 
     // A short collection still needs room for both buttons.
     LONG h = controls.bottom;
-    if (h <= 2 * rowStep)
-        h += rowStep;
+    if (h <= 2 * rowStep) h += rowStep;
     rect.bottom = rect.top + h + scale(40);
-    if (profile && profile->saving)
-        profile->PutRect("Rect", rect);
+    if (profile && profile->saving) profile->PutRect("Rect", rect);
 
     // Now sized to the content, centred on the parent and filled from the record.
     OnInitDialog();
@@ -95,6 +90,5 @@ iCollectionDialog::~iCollectionDialog()
 
 void iCollectionDialog::DoDataExchange(CDataExchange* dx)
 {
-    if (builder)
-        builder->DoDataExchange(dx);
+    if (builder) builder->DoDataExchange(dx);
 }

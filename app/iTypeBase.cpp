@@ -6,26 +6,21 @@
 
 namespace iType {
 
-DataBlock::DataBlock(void* address, int32_t bytes)
-    : m_kind(Borrowed), m_elementSize(1), m_count(bytes), m_data(address)
-{
-}
+DataBlock::DataBlock(void* address, int32_t bytes) : m_kind(Borrowed), m_elementSize(1), m_count(bytes), m_data(address)
+{}
 
-DataBlock::DataBlock(int32_t bytes)
-    : m_kind(Owned), m_elementSize(1), m_count(bytes > 0 ? bytes : 0)
+DataBlock::DataBlock(int32_t bytes) : m_kind(Owned), m_elementSize(1), m_count(bytes > 0 ? bytes : 0)
 {
     m_data = std::calloc(m_count > 0 ? m_count : 1, 1);
 }
 
 DataBlock::DataBlock(int32_t kind, int32_t elementSize, int32_t count, void* address)
     : m_kind(kind), m_elementSize(elementSize), m_count(count), m_data(address)
-{
-}
+{}
 
 DataBlock::~DataBlock()
 {
-    if (m_kind == Owned)
-        std::free(m_data);
+    if (m_kind == Owned) std::free(m_data);
 }
 
 int DataBlock::CompareData(const DataBlock& other) const
@@ -38,8 +33,7 @@ int DataBlock::CompareData(const DataBlock& other) const
 
 void DataBlock::ZeroBytes()
 {
-    if (m_data && ByteCount() > 0)
-        std::memset(m_data, 0, static_cast<size_t>(ByteCount()));
+    if (m_data && ByteCount() > 0) std::memset(m_data, 0, static_cast<size_t>(ByteCount()));
 }
 
 Base::Base(Collection* parent, LPCSTR name, LPCSTR label)
@@ -49,16 +43,14 @@ Base::Base(Collection* parent, LPCSTR name, LPCSTR label)
     Adopt(parent);
 }
 
-Base::Base(Collection* parent, void* address, int32_t bytes, LPCSTR name, LPCSTR label)
-    : DataBlock(address, bytes)
+Base::Base(Collection* parent, void* address, int32_t bytes, LPCSTR name, LPCSTR label) : DataBlock(address, bytes)
 {
     SetName(name);
     SetLabel(label);
     Adopt(parent);
 }
 
-Base::Base(Collection* parent, int32_t ownedBytes, LPCSTR name, LPCSTR label)
-    : DataBlock(ownedBytes)
+Base::Base(Collection* parent, int32_t ownedBytes, LPCSTR name, LPCSTR label) : DataBlock(ownedBytes)
 {
     SetName(name);
     SetLabel(label);
@@ -75,16 +67,14 @@ Base::~Base()
 
 void Base::Adopt(Collection* parent)
 {
-    if (!parent || m_parent)
-        return;
+    if (!parent || m_parent) return;
     m_parent = parent;
     parent->Add(this);
 }
 
 void Base::SetOwned(char*& slot, LPCSTR text)
 {
-    if (slot && text && std::strcmp(slot, text) == 0)
-        return;
+    if (slot && text && std::strcmp(slot, text) == 0) return;
     char* copy = nullptr;
     if (text) {
         size_t length = std::strlen(text);
@@ -95,18 +85,14 @@ void Base::SetOwned(char*& slot, LPCSTR text)
     slot = copy;
 }
 
-LPCSTR Base::Hand(const char* text)
-{
-    return iRevolveString::Shared().Copy(text ? text : "");
-}
+LPCSTR Base::Hand(const char* text) { return iRevolveString::Shared().Copy(text ? text : ""); }
 
 void Base::Reset() { ZeroBytes(); }
 LPCSTR Base::GetText() { return Hand(""); }
 
 void Base::Assign(const Base& other)
 {
-    if (&other == this)
-        return;
+    if (&other == this) return;
     m_position = other.m_position;
     SetName(other.m_name);
     SetLabel(other.m_label);
@@ -126,8 +112,7 @@ Base* Base::Create() const { return new Base(nullptr, Name(), Label()); }
 Base* Base::Clone() const
 {
     Base* copy = Create();
-    if (copy)
-        copy->Assign(*this);
+    if (copy) copy->Assign(*this);
     return copy;
 }
 

@@ -46,22 +46,22 @@ public:
     Base(Collection* parent, int32_t ownedBytes, LPCSTR name, LPCSTR label);
     ~Base() override;
 
-    virtual void Reset();                                   // 2
-    virtual LPCSTR GetText();                               // 3
-    virtual void Assign(const Base& other);                 // 4
-    virtual Base* Create() const;                           // 5
-    virtual Base* Clone() const;                            // 6
-    virtual void Clear();                                   // 7
-    virtual bool IsValid() const;                           // 8
-    virtual LPCSTR GetText(int unused);                     // 9
-    virtual void CopyValue(const Base& other);              // 10
-    virtual bool SetText(LPCSTR text);                      // 11
-    virtual int Compare(const Base& other) const;           // 12
-    virtual int Compare(const Base* other) const;           // 13
-    virtual bool SetLower();                                // 14
-    virtual bool SetUpper();                                // 15
-    virtual bool Increment();                               // 16
-    virtual bool Decrement();                               // 17
+    virtual void Reset(); // 2
+    virtual LPCSTR GetText(); // 3
+    virtual void Assign(const Base& other); // 4
+    virtual Base* Create() const; // 5
+    virtual Base* Clone() const; // 6
+    virtual void Clear(); // 7
+    virtual bool IsValid() const; // 8
+    virtual LPCSTR GetText(int unused); // 9
+    virtual void CopyValue(const Base& other); // 10
+    virtual bool SetText(LPCSTR text); // 11
+    virtual int Compare(const Base& other) const; // 12
+    virtual int Compare(const Base* other) const; // 13
+    virtual bool SetLower(); // 14
+    virtual bool SetUpper(); // 15
+    virtual bool Increment(); // 16
+    virtual bool Decrement(); // 17
 
     Collection* Parent() const { return m_parent; }
     LPCSTR Name() const { return m_name; }
@@ -89,13 +89,16 @@ private:
 
     // Fields in their record order.
     Collection* m_parent = nullptr;
+
 public:
     int32_t m_position = -1;
+
 private:
     char* m_name = nullptr;
     char* m_label = nullptr;
     char* m_text3 = nullptr;
     char* m_text4 = nullptr;
+
 public:
     int32_t m_presentation = 0x20;
     int32_t m_flags = 3;
@@ -104,7 +107,7 @@ public:
     int32_t m_access = -1;
     int32_t m_attribute3 = -1;
     int32_t m_attribute4 = 8190;
-    int32_t m_reserved[3] = {0, 0, 0};
+    int32_t m_reserved[3] = { 0, 0, 0 };
 };
 
 } // namespace iType

@@ -25,14 +25,14 @@ public:
     bool Increment() override;
     bool Decrement() override;
 
-    virtual Base* GetMember(LPCSTR name) const;              // 18
-    virtual Base* GetMember(const iString& name) const;      // 19
-    virtual Base* GetMember(int index) const;                // 20
-    virtual Base* GetMemberAt(int index) const;              // 21
-    virtual Base* Find(LPCSTR name) const;                   // 22
-    virtual Base* Find(const iString& name) const;           // 23
-    virtual Base* At(int index) const;                       // 24
-    virtual Base* Item(int index) const;                     // 25
+    virtual Base* GetMember(LPCSTR name) const; // 18
+    virtual Base* GetMember(const iString& name) const; // 19
+    virtual Base* GetMember(int index) const; // 20
+    virtual Base* GetMemberAt(int index) const; // 21
+    virtual Base* Find(LPCSTR name) const; // 22
+    virtual Base* Find(const iString& name) const; // 23
+    virtual Base* At(int index) const; // 24
+    virtual Base* Item(int index) const; // 25
 
     int32_t Count() const { return m_memberCount; }
     void SetSeparator(LPCSTR separator) { SetOwned(m_separator, separator); }

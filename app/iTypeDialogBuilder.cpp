@@ -35,10 +35,9 @@ iTypeDialogBuilder::~iTypeDialogBuilder() = default;
 
 void iTypeDialogBuilder::Measure()
 {
-    if (!parent || !parent->m_hWnd)
-        return;
+    if (!parent || !parent->m_hWnd) return;
     TEXTMETRICA tm{};
-    SIZE extent{0, 0};
+    SIZE extent{ 0, 0 };
     BOOL measured = FALSE;
     {
         CClientDC dc(parent);
@@ -64,13 +63,11 @@ void iTypeDialogBuilder::Measure()
         dialogUnits = page->UsesDialogUnits();
     else if (dynamic_cast<CDialog*>(parent))
         dialogUnits = true;
-    if (!dialogUnits)
-        return;
-    RECT base = {0, 0, 4, 8};
+    if (!dialogUnits) return;
+    RECT base = { 0, 0, 4, 8 };
     parent->MapDialogRect(&base);
     const LONG baseX = base.right > 0 ? base.right : 1, baseY = base.bottom > 0 ? base.bottom : 1;
-    for (int32_t* h : {&labelHeight, &controlHeight, &smallControlHeight, &choiceHeight})
-        *h = *h * 8 / baseY;
+    for (int32_t* h : { &labelHeight, &controlHeight, &smallControlHeight, &choiceHeight }) *h = *h * 8 / baseY;
     averageCharWidth = averageCharWidth * 8 / baseX;
     maxCharWidth = maxCharWidth * 8 / baseX;
     textCharWidth = textCharWidth * baseX / 8;
@@ -82,7 +79,7 @@ CWnd* iTypeDialogBuilder::CreateFallback(iType::Base* member, const RECT& place,
     RECT r = place;
     r.right = r.left + scale(60);
     r.bottom = r.top + controlHeight;
-    reserved = {Width(r), Height(r)};
+    reserved = { Width(r), Height(r) };
     return new iStatic(parent, r, (style & ~WS_TABSTOP) | SS_LEFTNOWORDWRAP, member->GetText(), NoId);
 }
 
@@ -94,30 +91,27 @@ LONG iTypeDialogBuilder::TextWidth(LPCSTR text) const
     CClientDC dc(parent);
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(parent->SendMessage(WM_GETFONT));
     CScopedSelect select(dc.m_hDC, font);
-    RECT need = {0, 0, 0, 0};
+    RECT need = { 0, 0, 0, 0 };
     ::DrawTextA(dc.m_hDC, text, -1, &need, DT_SINGLELINE | DT_CALCRECT);
     return need.right;
 }
 
 void iTypeDialogBuilder::AddControl(CWnd* window, LPCSTR controlName, iType::Base* member)
 {
-    if (window && window->m_hWnd)
-        controls.push_back({window, iString(controlName ? controlName : ""), member});
+    if (window && window->m_hWnd) controls.push_back({ window, iString(controlName ? controlName : ""), member });
 }
 
 const iTypeDialogBuilder::Control* iTypeDialogBuilder::FindControl(LPCSTR controlName) const
 {
     for (const Control& c : controls)
-        if (std::strcmp(c.name, controlName) == 0)
-            return &c;
+        if (std::strcmp(c.name, controlName) == 0) return &c;
     return nullptr;
 }
 
 void iTypeDialogBuilder::ExchangeCheck(const Control& c, iType::_TCheck& member, bool save)
 {
     auto* box = dynamic_cast<iCheckBox*>(c.window);
-    if (!box)
-        return;
+    if (!box) return;
     const int bit = box->GetDlgCtrlID() - CheckBoxId;
     if (save)
         member.SetChecked(bit, box->IsChecked());
@@ -128,8 +122,7 @@ void iTypeDialogBuilder::ExchangeCheck(const Control& c, iType::_TCheck& member,
 void iTypeDialogBuilder::ExchangeCombo(const Control& c, iType::_TCombo& member, bool save)
 {
     auto* combo = dynamic_cast<CComboBox*>(c.window);
-    if (!combo)
-        return;
+    if (!combo) return;
     if (save) {
         const int selected = combo->GetCurSel();
         member.SetValue(selected == CB_ERR ? -1 : static_cast<long>(combo->GetItemData(selected)));
@@ -149,8 +142,7 @@ void iTypeDialogBuilder::DoDataExchange(CDataExchange* dx)
 {
     const bool save = dx && dx->m_bSaveAndValidate;
     for (const Control& c : controls) {
-        if (!c.member)
-            continue; // the layout file's own texts and boxes
+        if (!c.member) continue; // the layout file's own texts and boxes
         if (auto* check = dynamic_cast<iType::_TCheck*>(c.member))
             ExchangeCheck(c, *check, save);
         else if (auto* combo = dynamic_cast<iType::_TCombo*>(c.member))
@@ -164,14 +156,12 @@ void iTypeDialogBuilder::DoDataExchange(CDataExchange* dx)
 void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool groupBoxes)
 {
     long count = 0;
-    if (profile->Get(countKey, count) <= 0)
-        return;
+    if (profile->Get(countKey, count) <= 0) return;
     for (int i : profile->PresentIndexes(keyPrefix, count)) {
         char key[40];
         std::snprintf(key, sizeof key, "%s%04d", keyPrefix, i);
         iString value;
-        if (profile->GetString(key, value) <= 0)
-            continue;
+        if (profile->GetString(key, value) <= 0) continue;
         LayoutLine line;
         const int error = ParseLayoutLine(value, line);
         if (error >= 0) {
@@ -180,7 +170,7 @@ void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool group
             continue;
         }
         // In 96-DPI pixels, as every other place of the layout file.
-        const RECT r = scale(RECT{line.left, line.top, line.right, line.bottom});
+        const RECT r = scale(RECT{ line.left, line.top, line.right, line.bottom });
         CWnd* window;
         if (groupBoxes)
             window = new iGroupBox(parent, r, line.style, line.text, NoId);
@@ -195,14 +185,12 @@ void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool group
 
 void iTypeDialogBuilder::AddProfileExtras()
 {
-    if (!profile)
-        return;
+    if (!profile) return;
     AddExtras("Static", "Static_", false);
     AddExtras("GroupBox", "GroupBox_", true);
 
     iString order;
-    if (profile->GetString("ZOrder", order) <= 0)
-        return;
+    if (profile->GetString("ZOrder", order) <= 0) return;
     HWND previous = nullptr;
     const char* p = order;
     while (*p) {
@@ -214,8 +202,7 @@ void iTypeDialogBuilder::AddProfileExtras()
                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
             previous = c->window->m_hWnd;
         }
-        if (!end)
-            break;
+        if (!end) break;
         p = end + 1;
     }
 }
@@ -223,13 +210,11 @@ void iTypeDialogBuilder::AddProfileExtras()
 // --- the member list and the rows ----------------------------------------------------
 
 iTypeDialogBuilderEx::iTypeDialogBuilderEx(CWnd* parentWnd, iType::Collection* shown, LPCSTR builderName,
-                                           LPCSTR builderLabel, iTypeDialogProfile* layoutProfile,
-                                           int32_t first, int32_t second)
-    : iTypeDialogBuilder(parentWnd, builderName, builderLabel, layoutProfile), collection(shown),
-      pair{first, second}
+                                           LPCSTR builderLabel, iTypeDialogProfile* layoutProfile, int32_t first,
+                                           int32_t second)
+    : iTypeDialogBuilder(parentWnd, builderName, builderLabel, layoutProfile), collection(shown), pair{ first, second }
 {
-    if (collection)
-        Flatten(collection);
+    if (collection) Flatten(collection);
 }
 
 void iTypeDialogBuilderEx::Flatten(iType::Collection* from)
@@ -237,23 +222,20 @@ void iTypeDialogBuilderEx::Flatten(iType::Collection* from)
     // A nested collection shows no control of its own; its members follow in order.
     for (int i = 0; i < from->Count(); ++i) {
         iType::Base* member = from->GetMemberAt(i);
-        if (!member)
-            continue;
+        if (!member) continue;
         if (auto* nested = dynamic_cast<iType::Collection*>(member))
             Flatten(nested);
         else
-            members.push_back({member, iString(member->Name() ? member->Name() : ""),
-                               iString(member->Caption() ? member->Caption() : ""), iString()});
+            members.push_back({ member, iString(member->Name() ? member->Name() : ""),
+                                iString(member->Caption() ? member->Caption() : ""), iString() });
     }
 }
 
 bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColumn, int rowStep, bool readOnly)
 {
-    if (members.empty())
-        return false;
+    if (members.empty()) return false;
     // A zero or negative step from a layout file would never advance the rows.
-    if (rowStep < 1)
-        rowStep = 1;
+    if (rowStep < 1) rowStep = 1;
     const LONG columnWidth = Width(controlColumn) > 0 ? Width(controlColumn) : 0;
     const LONG labelWidth = Width(labelColumn);
     LONG rowTop = controlColumn.top;
@@ -266,10 +248,9 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
 
     for (const MemberEntry& entry : members) {
         DWORD style = AdjustStyle(DefaultControlStyle(), entry.member);
-        if (readOnly)
-            style |= WS_DISABLED;
+        if (readOnly) style |= WS_DISABLED;
 
-        RECT place = {controlColumn.left, rowTop, controlColumn.left + columnWidth, rowTop};
+        RECT place = { controlColumn.left, rowTop, controlColumn.left + columnWidth, rowTop };
         RECT saved{};
         savedRectFound = 0;
         if (perMemberLayout && profile) {
@@ -280,18 +261,17 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
                 saved = place;
             }
         }
-        SIZE reserved{0, 0};
+        SIZE reserved{ 0, 0 };
         CWnd* control = CreateMemberControl(entry, place, style, controlColumn, rowStep, reserved);
         if (savedRectFound)
-            reserved = {Width(saved), Height(saved)};
+            reserved = { Width(saved), Height(saved) };
         else if (perMemberLayout && profile && profile->saving)
             profile->PutRect(entry.name + ":Dynamic",
-                             RECT{place.left, place.top, place.left + reserved.cx, place.top + reserved.cy});
+                             RECT{ place.left, place.top, place.left + reserved.cx, place.top + reserved.cy });
 
         if (flags & 1) {
-            RECT r = {labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight};
-            if (perMemberLayout && profile && profile->Get(entry.name + ":Static", r) > 0)
-                r = scale(r);
+            RECT r = { labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight };
+            if (perMemberLayout && profile && profile->Get(entry.name + ":Static", r) > 0) r = scale(r);
             auto* labelWnd = new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NoId);
             // A screen reader names a choice list by the static just before it in the z-order,
             // so the label goes right in front of its own control (the tab order stays).
@@ -303,7 +283,7 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
         }
         if ((flags & 4) && !entry.trailing.IsEmpty()) {
             const LONG left = place.left + reserved.cx + scale(5);
-            RECT r = {left, place.top, left + columnWidth - reserved.cx - scale(10), place.top + reserved.cy};
+            RECT r = { left, place.top, left + columnWidth - reserved.cx - scale(10), place.top + reserved.cy };
             new iStatic(parent, r, WS_VISIBLE, entry.trailing, NoId);
         }
         // The next row starts at the smallest multiple of the step above the control.
@@ -355,11 +335,12 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
         const iStringMap* items = check->Items().Map();
         const int count = items ? items->Count() : 0;
         const bool horizontal = check->m_horizontal != 0 && count > 0;
-        const LONG boxWidth = horizontal ? width(columnWidth) / count : width(std::max<LONG>(scale(120), WidestControl()));
+        const LONG boxWidth =
+            horizontal ? width(columnWidth) / count : width(std::max<LONG>(scale(120), WidestControl()));
         // Stacked boxes stand a row step apart: the last one ends a control's height below its row.
-        reserved = {horizontal ? width(columnWidth) : boxWidth, count > 0 ? (count - 1) * rowStep + controlHeight : 0};
-        if (horizontal)
-            reserved.cy = controlHeight;
+        reserved = { horizontal ? width(columnWidth) : boxWidth,
+                     count > 0 ? (count - 1) * rowStep + controlHeight : 0 };
+        if (horizontal) reserved.cy = controlHeight;
         CWnd* first = nullptr;
         int k = 0;
         if (items)
@@ -386,17 +367,14 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
     }
 
     if (auto* choice = dynamic_cast<iType::_TCombo*>(entry.member)) {
-        reserved = {width(std::max<LONG>(scale(120), WidestControl())), choiceHeight};
-        RECT r = {place.left, place.top, place.left + reserved.cx, place.top + choiceHeight + 4 * controlHeight};
-        if (fixed)
-            r.bottom = place.top + Height(place) + 4 * controlHeight;
-        auto* combo = new iComboBox(parent, r, style | WS_VSCROLL | CBS_DROPDOWNLIST, nullptr,
-                                    static_cast<UINT>(NoId));
+        reserved = { width(std::max<LONG>(scale(120), WidestControl())), choiceHeight };
+        RECT r = { place.left, place.top, place.left + reserved.cx, place.top + choiceHeight + 4 * controlHeight };
+        if (fixed) r.bottom = place.top + Height(place) + 4 * controlHeight;
+        auto* combo = new iComboBox(parent, r, style | WS_VSCROLL | CBS_DROPDOWNLIST, nullptr, static_cast<UINT>(NoId));
         if (const iStringMap* items = choice->Items().Map())
             for (const auto& item : *items) {
                 const int index = combo->AddString(item.second);
-                if (index >= 0)
-                    combo->SetItemData(index, static_cast<DWORD_PTR>(item.first));
+                if (index >= 0) combo->SetItemData(index, static_cast<DWORD_PTR>(item.first));
             }
         AddControl(combo, entry.name, entry.member);
         return combo;
@@ -414,13 +392,11 @@ iCollectionDialogBuilder::iCollectionDialogBuilder(CWnd* parentWnd, iType::Colle
                                                    int32_t reservedValue, int32_t builderMode)
     : iTypeTableDialogBuilder(parentWnd, shown, builderName, builderLabel, layoutProfile, 0, 0),
       reserved(reservedValue), mode(builderMode)
-{
-}
+{}
 
 DWORD iCollectionDialogBuilder::AdjustStyle(DWORD style, iType::Base* member)
 {
     // Readable but not writable members are shown disabled.
-    if (member && (member->m_access & 1) && !(member->m_access & 2) && mode != KeepEnabledMode)
-        style |= WS_DISABLED;
+    if (member && (member->m_access & 1) && !(member->m_access & 2) && mode != KeepEnabledMode) style |= WS_DISABLED;
     return style;
 }

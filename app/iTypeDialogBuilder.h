@@ -85,8 +85,8 @@ public:
 
 protected:
     // The member's control at place; reserved gets the size its row needs.
-    virtual CWnd* CreateMemberControl(const MemberEntry& entry, const RECT& place, DWORD style,
-                                      const RECT& column, int rowStep, SIZE& reserved) = 0;
+    virtual CWnd* CreateMemberControl(const MemberEntry& entry, const RECT& place, DWORD style, const RECT& column,
+                                      int rowStep, SIZE& reserved) = 0;
 
 private:
     void Flatten(iType::Collection* from);
@@ -97,8 +97,8 @@ public:
     using iTypeDialogBuilderEx::iTypeDialogBuilderEx;
 
 protected:
-    CWnd* CreateMemberControl(const MemberEntry& entry, const RECT& place, DWORD style, const RECT& column,
-                              int rowStep, SIZE& reserved) override;
+    CWnd* CreateMemberControl(const MemberEntry& entry, const RECT& place, DWORD style, const RECT& column, int rowStep,
+                              SIZE& reserved) override;
 };
 
 class iCollectionDialogBuilder : public iTypeTableDialogBuilder {

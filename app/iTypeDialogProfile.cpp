@@ -24,33 +24,26 @@ void iTypeDialogProfile::GetLayoutRects(RECT& labels, RECT& controls, int& rowSt
         Put("StaticRect", labels);
         Put("DynamicRect", controls);
     }
-    if (Get("DY", rowStep) <= 0 && saving)
-        Put("DY", rowStep);
+    if (Get("DY", rowStep) <= 0 && saving) Put("DY", rowStep);
 }
 
 void iTypeDialogProfile::GetLayout(int& value)
 {
-    if (Get("Layout", value) <= 0 && saving)
-        Put("Layout", value);
+    if (Get("Layout", value) <= 0 && saving) Put("Layout", value);
 }
 
-bool iTypeDialogProfile::PutRect(LPCSTR key, const RECT& rect)
-{
-    return Put(key, rect);
-}
+bool iTypeDialogProfile::PutRect(LPCSTR key, const RECT& rect) { return Put(key, rect); }
 
 std::vector<iString> iTypeDialogProfile::KeyNames()
 {
     std::vector<iString> names;
-    if (Mode() != ProfilePrivate && Mode() != ProfileProtected && Mode() != ProfilePath)
-        return names;
+    if (Mode() != ProfilePrivate && Mode() != ProfileProtected && Mode() != ProfilePath) return names;
     // A null key lists the section's keys, each ended by a zero; grow until they all fit.
     std::vector<char> buffer(4096);
     for (;;) {
-        DWORD n = ::GetPrivateProfileStringA(Section(), nullptr, "", buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), FileName());
-        if (n + 2 < buffer.size() || buffer.size() >= (64u << 20))
-            break;
+        DWORD n = ::GetPrivateProfileStringA(Section(), nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                             FileName());
+        if (n + 2 < buffer.size() || buffer.size() >= (64u << 20)) break;
         buffer.assign(buffer.size() * 4, '\0');
     }
     for (const char* p = buffer.data(); *p && p < buffer.data() + buffer.size(); p += lstrlenA(p) + 1)
@@ -61,27 +54,23 @@ std::vector<iString> iTypeDialogProfile::KeyNames()
 std::vector<int> iTypeDialogProfile::PresentIndexes(LPCSTR prefix, long count)
 {
     std::vector<int> indexes;
-    if (count <= 0)
-        return indexes;
+    if (count <= 0) return indexes;
     const size_t prefixLength = std::strlen(prefix);
     for (const iString& name : KeyNames()) {
         LPCSTR key = name;
-        if (std::strlen(key) <= prefixLength || CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, key,
-                                                               static_cast<int>(prefixLength), prefix,
-                                                               static_cast<int>(prefixLength)) != CSTR_EQUAL)
+        if (std::strlen(key) <= prefixLength ||
+            CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, key, static_cast<int>(prefixLength), prefix,
+                           static_cast<int>(prefixLength)) != CSTR_EQUAL)
             continue;
         LPCSTR digits = key + prefixLength;
-        if (*digits < '0' || *digits > '9')
-            continue;
+        if (*digits < '0' || *digits > '9') continue;
         char* end = nullptr;
         long i = std::strtol(digits, &end, 10);
-        if (*end || i < 0 || i >= count)
-            continue;
+        if (*end || i < 0 || i >= count) continue;
         // Only the exact spelling the counted loop would ask for names index i.
         char expected[32];
         std::snprintf(expected, sizeof expected, "%04ld", i);
-        if (std::strcmp(expected, digits) != 0)
-            continue;
+        if (std::strcmp(expected, digits) != 0) continue;
         indexes.push_back(static_cast<int>(i));
     }
     std::sort(indexes.begin(), indexes.end());

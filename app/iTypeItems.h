@@ -49,14 +49,14 @@ public:
     bool Increment() override { return false; }
     bool Decrement() override { return false; }
 
-    virtual long GetValue() const = 0;                      // 18
-    virtual int GetCount() const = 0;                       // 19
-    virtual bool IsChecked(int bit) const;                  // 20
-    virtual void SetChecked(int bit, bool on);              // 21
-    virtual long Value() const { return GetValue(); }       // 22
-    virtual int Count() const { return GetCount(); }        // 23
-    virtual bool Checked(int bit) const { return IsChecked(bit); }          // 24
-    virtual void Check(int bit, bool on) { SetChecked(bit, on); }          // 25
+    virtual long GetValue() const = 0; // 18
+    virtual int GetCount() const = 0; // 19
+    virtual bool IsChecked(int bit) const; // 20
+    virtual void SetChecked(int bit, bool on); // 21
+    virtual long Value() const { return GetValue(); } // 22
+    virtual int Count() const { return GetCount(); } // 23
+    virtual bool Checked(int bit) const { return IsChecked(bit); } // 24
+    virtual void Check(int bit, bool on) { SetChecked(bit, on); } // 25
 
     int32_t m_horizontal = 0;
 
@@ -67,8 +67,7 @@ private:
     ItemMap m_items;
 };
 
-template <typename T = int32_t>
-class TCheck : public _TCheck {
+template <typename T = int32_t> class TCheck : public _TCheck {
     static_assert(std::is_integral<T>::value, "a check set is an integer bit mask");
     // Values travel as long, so wider masks would lose their high bits.
     static_assert(sizeof(T) <= sizeof(long), "a check set holds at most 32 bits");
@@ -81,8 +80,7 @@ public:
     }
     TCheck(Collection* parent, LPCSTR name, LPCSTR label)
         : _TCheck(parent, static_cast<int32_t>(sizeof(T)), name, label)
-    {
-    }
+    {}
 
     void Reset() override { PutValue(static_cast<long>(m_default)); }
     void Clear() override { PutValue(static_cast<long>(m_clear)); }
@@ -98,8 +96,7 @@ public:
 protected:
     void PutValue(long value) override
     {
-        if (Fits())
-            *static_cast<T*>(m_data) = static_cast<T>(value);
+        if (Fits()) *static_cast<T*>(m_data) = static_cast<T>(value);
     }
 
 private:
@@ -127,7 +124,7 @@ public:
     bool Increment() override { return false; }
     bool Decrement() override { return false; }
 
-    virtual long GetValue() const = 0;                      // 18
+    virtual long GetValue() const = 0; // 18
     // Stores a key as the field's value; the dialog writes its choice this way.
     void SetValue(long value) { PutValue(value); }
 
@@ -138,8 +135,7 @@ private:
     ItemMap m_items;
 };
 
-template <typename T = int32_t>
-class TCombo : public _TCombo {
+template <typename T = int32_t> class TCombo : public _TCombo {
     static_assert(sizeof(T) <= sizeof(long), "keys travel as long");
 
 public:
@@ -150,8 +146,7 @@ public:
     }
     TCombo(Collection* parent, LPCSTR name, LPCSTR label)
         : _TCombo(parent, static_cast<int32_t>(sizeof(T)), name, label)
-    {
-    }
+    {}
 
     void Reset() override { PutValue(static_cast<long>(m_default)); }
     void Clear() override { PutValue(static_cast<long>(m_clear)); }
@@ -168,16 +163,14 @@ public:
 protected:
     void PutValue(long value) override
     {
-        if (Fits())
-            *static_cast<T*>(m_data) = static_cast<T>(value);
+        if (Fits()) *static_cast<T*>(m_data) = static_cast<T>(value);
     }
 
 private:
     bool Fits() const { return m_data && ByteCount() >= static_cast<int32_t>(sizeof(T)); }
     bool PutLimit(T limit)
     {
-        if (!std::is_integral<T>::value || !Fits())
-            return false;
+        if (!std::is_integral<T>::value || !Fits()) return false;
         *static_cast<T*>(m_data) = limit;
         return true;
     }

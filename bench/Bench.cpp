@@ -197,10 +197,14 @@ void BenchDealStep()
     PlaySteps(wnd, [&](const Step& s) {
         (s.answer ? answers : ticks).push_back(s.took);
         if (s.answer) return;
-        if (s.refill) refilled.push_back(s.took);
-        else if (!s.remarkBefore && s.remarkAfter) remarked.push_back(s.took);
-        else if (s.outcome) sounded.push_back(s.took);
-        else quiet.push_back(s.took);
+        if (s.refill)
+            refilled.push_back(s.took);
+        else if (!s.remarkBefore && s.remarkAfter)
+            remarked.push_back(s.took);
+        else if (s.outcome)
+            sounded.push_back(s.took);
+        else
+            quiet.push_back(s.took);
     });
 
     // The three parts of a tick, timed one by one in the order the tick runs them.
@@ -272,8 +276,8 @@ void BenchDealAtScale()
     Row("deal step at 96 DPI, a tick without a refill", at96, 0, "—");
     char budgetText[64];
     std::snprintf(budgetText, sizeof budgetText, "1.2 × 96 DPI: %.3f ms", 1.2 * at96.median);
-    std::printf("| deal step at 144 DPI, a tick without a refill | %zu | %.3f | %.3f | %s | %.2f / %.2f |\n", at144.runs,
-                at144.median, at144.p99, budgetText, at144.median / (1.2 * at96.median),
+    std::printf("| deal step at 144 DPI, a tick without a refill | %zu | %.3f | %.3f | %s | %.2f / %.2f |\n",
+                at144.runs, at144.median, at144.p99, budgetText, at144.median / (1.2 * at96.median),
                 at144.p99 / (1.2 * at96.p99));
     if (at144.median > 1.2 * at96.median) ++failures;
 }
@@ -396,7 +400,7 @@ void BenchSetupLayouts()
     CFrameWnd* frame = new CFrameWnd;
     frame->Create(nullptr, "Votaroo!", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(100, 50, 740, 530));
     Settings settings{};
-    ::Setup setup{settings};
+    ::Setup setup{ settings };
     const HHOOK hook = ::SetWindowsHookExA(WH_CBT, &AnswerBoxes, nullptr, ::GetCurrentThreadId());
     const struct {
         const char* what;
@@ -404,8 +408,8 @@ void BenchSetupLayouts()
         double budget;
         const char* budgetText;
     } files[] = {
-        {"Setup built, 100 bad lines each answered in its box, counts of 2,000,000,000", &garbage, 5000, "5 s"},
-        {"Setup built, a layout file of 10,000 lines, counts of 2,000,000,000", &many, 2000, "2 s"},
+        { "Setup built, 100 bad lines each answered in its box, counts of 2,000,000,000", &garbage, 5000, "5 s" },
+        { "Setup built, a layout file of 10,000 lines, counts of 2,000,000,000", &many, 2000, "2 s" },
     };
     for (const auto& f : files) {
         if (FILE* out = std::fopen(layout.c_str(), "wb")) {

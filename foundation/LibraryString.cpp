@@ -10,17 +10,17 @@ struct Row {
 
 // Only the texts the program shows are carried; every other slot is empty.
 const Row rows[] = {
-    {3, "NONE"},
-    {4, "SOME"},
-    {5, "ALL"},
-    {63, ""},
-    {90, ".INI File"},
-    {91, "Section: [Default] and/or Key Name: Mode= not found in .INI file."},
-    {92, "Section: [Default] Key Name: Mode= in .INI file is not Private, Protected or Public!"},
-    {93, ".INI file will be in same directory as program file."},
-    {403, ""},
-    {417, ""},
-    {419, ""},
+    { 3, "NONE" },
+    { 4, "SOME" },
+    { 5, "ALL" },
+    { 63, "" },
+    { 90, ".INI File" },
+    { 91, "Section: [Default] and/or Key Name: Mode= not found in .INI file." },
+    { 92, "Section: [Default] Key Name: Mode= in .INI file is not Private, Protected or Public!" },
+    { 93, ".INI file will be in same directory as program file." },
+    { 403, "" },
+    { 417, "" },
+    { 419, "" },
 };
 
 struct Table {
@@ -40,7 +40,7 @@ const Table& Slots()
 
 char fallback[4][128];
 int fallbackIndex = 0;
-}
+} // namespace
 
 const char* LibraryString(uint32_t number)
 {

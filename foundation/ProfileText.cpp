@@ -39,8 +39,7 @@ uint64_t ReadMagnitude(LPCSTR text, int base, bool& negative)
 
 bool EndsNumber(char ch)
 {
-    return ch == '\0' || ch == ' ' || ch == ',' || ch == ';' || ch == '\r' || ch == '\n' || ch == '\t' ||
-           ch == '\f';
+    return ch == '\0' || ch == ' ' || ch == ',' || ch == ';' || ch == '\r' || ch == '\n' || ch == '\t' || ch == '\f';
 }
 
 } // namespace

@@ -22,7 +22,7 @@ struct Tables {
 BOOL CALLBACK OnLanguage(HMODULE, LPCSTR, LPCSTR name, WORD language, LONG_PTR param)
 {
     auto* t = reinterpret_cast<Tables*>(param);
-    t->blocks.insert({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language});
+    t->blocks.insert({ static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language });
     bool known = false;
     for (LANGID l : t->languages) known = known || l == language;
     if (!known) t->languages.push_back(language);
@@ -53,7 +53,7 @@ const Tables& TablesOfModule()
 bool Lookup(LANGID language, uint32_t id, std::string& text, UINT codePage = CP_ACP)
 {
     const WORD block = static_cast<WORD>(id / 16 + 1);
-    if (id > 0xFFFF || !TablesOfModule().blocks.count({block, language})) return false;
+    if (id > 0xFFFF || !TablesOfModule().blocks.count({ block, language })) return false;
     HRSRC found = ::FindResourceExA(Module(), RT_STRING, MAKEINTRESOURCEA(block), language);
     HGLOBAL loaded = found ? ::LoadResource(Module(), found) : nullptr;
     const auto* p = loaded ? static_cast<const WCHAR*>(::LockResource(loaded)) : nullptr;

@@ -6,7 +6,7 @@ size_t RoundedSize(size_t size)
     if (size == 0) size = 1;
     return (size + 7) & ~static_cast<size_t>(7);
 }
-}
+} // namespace
 
 ScratchBuffers::ScratchBuffers(int initialCount, size_t bufferSize, int initialRoom)
 {
@@ -34,7 +34,7 @@ char* ScratchBuffers::Append(size_t size)
         m_room *= 2;
         m_buffers.reserve(static_cast<size_t>(m_room));
     }
-    Buffer b{nullptr, RoundedSize(size)};
+    Buffer b{ nullptr, RoundedSize(size) };
     b.data = new char[b.size];
     m_buffers.push_back(b);
     m_last = static_cast<int>(m_buffers.size()) - 1;
@@ -46,8 +46,14 @@ char* ScratchBuffers::Request(size_t size)
     const int remembered = m_last;
     const int n = Count();
     for (int i = remembered + 1; i < n; ++i)
-        if (m_buffers[static_cast<size_t>(i)].size >= size) { m_last = i; return At(i); }
+        if (m_buffers[static_cast<size_t>(i)].size >= size) {
+            m_last = i;
+            return At(i);
+        }
     for (int i = 0; i < remembered; ++i)
-        if (m_buffers[static_cast<size_t>(i)].size >= size) { m_last = i; return At(i); }
+        if (m_buffers[static_cast<size_t>(i)].size >= size) {
+            m_last = i;
+            return At(i);
+        }
     return Append(size);
 }

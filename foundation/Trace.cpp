@@ -67,7 +67,7 @@ void AppendToLog(const char* bytes, size_t length, const size_t* ends, size_t co
     }
     ::CloseHandle(file);
 }
-}
+} // namespace
 
 void Trace(int level, const char* file, int line, const char* format, ...)
 {

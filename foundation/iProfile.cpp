@@ -189,14 +189,12 @@ bool iProfile::WriteUnsigned(LPCSTR sectionName, LPCSTR key, unsigned long value
 }
 
 namespace {
-template <typename T>
-int StoreSigned(int n, long read, T& value)
+template <typename T> int StoreSigned(int n, long read, T& value)
 {
     if (n > 0) value = static_cast<T>(read);
     return n;
 }
-template <typename T>
-int StoreUnsigned(int n, unsigned long read, T& value)
+template <typename T> int StoreUnsigned(int n, unsigned long read, T& value)
 {
     if (n > 0) value = static_cast<T>(read);
     return n;
@@ -252,14 +250,38 @@ int iProfile::Get(LPCSTR key, unsigned long& value, LPCSTR sectionName, int base
     return StoreUnsigned(n, read, value);
 }
 
-bool iProfile::Put(LPCSTR key, int8_t value, LPCSTR sectionName, int base) { return WriteSigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, int16_t value, LPCSTR sectionName, int base) { return WriteSigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, int value, LPCSTR sectionName, int base) { return WriteSigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, long value, LPCSTR sectionName, int base) { return WriteSigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, uint8_t value, LPCSTR sectionName, int base) { return WriteUnsigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, uint16_t value, LPCSTR sectionName, int base) { return WriteUnsigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, unsigned value, LPCSTR sectionName, int base) { return WriteUnsigned(sectionName, key, value, base); }
-bool iProfile::Put(LPCSTR key, unsigned long value, LPCSTR sectionName, int base) { return WriteUnsigned(sectionName, key, value, base); }
+bool iProfile::Put(LPCSTR key, int8_t value, LPCSTR sectionName, int base)
+{
+    return WriteSigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, int16_t value, LPCSTR sectionName, int base)
+{
+    return WriteSigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, int value, LPCSTR sectionName, int base)
+{
+    return WriteSigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, long value, LPCSTR sectionName, int base)
+{
+    return WriteSigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, uint8_t value, LPCSTR sectionName, int base)
+{
+    return WriteUnsigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, uint16_t value, LPCSTR sectionName, int base)
+{
+    return WriteUnsigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, unsigned value, LPCSTR sectionName, int base)
+{
+    return WriteUnsigned(sectionName, key, value, base);
+}
+bool iProfile::Put(LPCSTR key, unsigned long value, LPCSTR sectionName, int base)
+{
+    return WriteUnsigned(sectionName, key, value, base);
+}
 
 bool iProfile::Put(LPCSTR key, int8_t value, LPCSTR sectionName) { return Put(key, value, sectionName, 10); }
 bool iProfile::Put(LPCSTR key, uint8_t value, LPCSTR sectionName) { return Put(key, value, sectionName, 10); }

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 enum {
-    ProfilePublic = 1,    // the platform's shared profile
+    ProfilePublic = 1, // the platform's shared profile
     ProfileProtected = 2, // a bare file name in the Windows directory
-    ProfilePrivate = 3,   // a file beside the program file
-    ProfilePath = 4       // the creator's own path
+    ProfilePrivate = 3, // a file beside the program file
+    ProfilePath = 4 // the creator's own path
 };
 
 class iProfile {
@@ -65,8 +65,7 @@ public:
     int Get(LPCSTR key, iString& value, LPCSTR sectionName = nullptr);
     // The caller's buffer gets at most size - 1 characters and a terminator.
     int Get(LPCSTR key, char* buffer, int size, LPCSTR sectionName);
-    template <int N>
-    int Get(LPCSTR key, char (&buffer)[N], LPCSTR sectionName = nullptr)
+    template <int N> int Get(LPCSTR key, char (&buffer)[N], LPCSTR sectionName = nullptr)
     {
         return Get(key, buffer, N, sectionName);
     }

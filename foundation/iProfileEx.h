@@ -8,8 +8,7 @@ class iProfileEx : public iProfile {
 public:
     explicit iProfileEx(int storageMode = 0, LPCSTR name = nullptr, LPCSTR extension = nullptr)
         : iProfile(storageMode, name, extension)
-    {
-    }
+    {}
     ~iProfileEx() override;
     iProfileEx(const iProfileEx&) = default;
     iProfileEx& operator=(const iProfileEx&) = default;

@@ -9,10 +9,7 @@ char g_rootPath[256] = "Software";
 char g_company[256] = "QRV++ Software Development";
 char g_application[256] = "Default";
 
-void CopyPart(char* target, LPCSTR text)
-{
-    lstrcpynA(target, text ? text : "", 256);
-}
+void CopyPart(char* target, LPCSTR text) { lstrcpynA(target, text ? text : "", 256); }
 
 void AppendPart(char* target, LPCSTR extra)
 {
@@ -53,8 +50,7 @@ iString Part(LPCSTR text)
 
 iRegistry::iRegistry(HKEY rootKey, LPCSTR sub, REGSAM rights)
     : iRegistry(rootKey, g_rootPath, g_company, g_application, rights, sub)
-{
-}
+{}
 
 iRegistry::iRegistry(LPCSTR sub, REGSAM rights) : iRegistry(HKEY_CURRENT_USER, sub, rights) {}
 
@@ -67,8 +63,7 @@ iRegistry::iRegistry(HKEY rootKey, LPCSTR path, LPCSTR comp, LPCSTR app, REGSAM 
 
 iRegistry::iRegistry(LPCSTR path, LPCSTR comp, LPCSTR app, REGSAM rights, LPCSTR sub)
     : iRegistry(HKEY_CURRENT_USER, path, comp, app, rights, sub)
-{
-}
+{}
 
 iRegistry::iRegistry(const iRegistry& parent, LPCSTR sub, REGSAM rights)
     : root(parent.root), rootPath(parent.rootPath), company(parent.company), application(parent.application),
@@ -80,8 +75,8 @@ iRegistry::iRegistry(const iRegistry& parent, LPCSTR sub, REGSAM rights)
     }
     status = RegOpenKeyExA(parent.key, subKey, 0, access, &key);
     if (status != ERROR_SUCCESS && (access & KEY_CREATE_SUB_KEY))
-        status = RegCreateKeyExA(parent.key, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                                 nullptr);
+        status =
+            RegCreateKeyExA(parent.key, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) key = nullptr;
 }
 
@@ -128,7 +123,8 @@ int iRegistry::GetString(LPCSTR valueName, iString& value)
     char* buf = ScratchBuffers::Shared().Request(room);
     std::memset(buf, 0, room);
     DWORD got = size;
-    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf), &got) != ERROR_SUCCESS) return -1;
+    if (RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buf), &got) != ERROR_SUCCESS)
+        return -1;
     value = buf;
     return 0;
 }

@@ -8,7 +8,7 @@ uint32_t RoundedSize(int size)
     if (size < 0) size = 0;
     return (static_cast<uint32_t>(size) + 1u + 7u) & ~7u;
 }
-}
+} // namespace
 
 iRevolveString::iRevolveString(int initialCount, int bufferSize, int maxCount)
 {

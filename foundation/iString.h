@@ -22,9 +22,21 @@ public:
 
     iString& operator=(const iString&) = default;
     iString& operator=(iString&&) noexcept = default;
-    iString& operator=(const CString& text) { CString::operator=(text); return *this; }
-    iString& operator=(LPCSTR text) { CString::operator=(text); return *this; }
-    iString& operator=(char ch) { CString::operator=(ch); return *this; }
+    iString& operator=(const CString& text)
+    {
+        CString::operator=(text);
+        return *this;
+    }
+    iString& operator=(LPCSTR text)
+    {
+        CString::operator=(text);
+        return *this;
+    }
+    iString& operator=(char ch)
+    {
+        CString::operator=(ch);
+        return *this;
+    }
 
     // Both return the new length.
     int AppendInt(int value);

@@ -15,11 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int used = base < 2 || base > 36 ? 10 : base;
     const long long wide = std::strtoll(text, nullptr, used);
     const long long pattern = 0xFFFFFFFFll;
-    const uint32_t unsignedReference =
-        wide > pattern || wide < -pattern ? 0xFFFFFFFFu : static_cast<uint32_t>(wide);
-    const int32_t signedReference = used == 10 ? static_cast<int32_t>(wide > INT32_MAX ? INT32_MAX
-                                                                       : wide < INT32_MIN ? INT32_MIN
-                                                                                          : wide)
+    const uint32_t unsignedReference = wide > pattern || wide < -pattern ? 0xFFFFFFFFu : static_cast<uint32_t>(wide);
+    const int32_t signedReference = used == 10 ? static_cast<int32_t>(wide > INT32_MAX       ? INT32_MAX
+                                                                          : wide < INT32_MIN ? INT32_MIN
+                                                                                             : wide)
                                                : static_cast<int32_t>(unsignedReference);
 
     FUZZ_CHECK(ProfileTextToUnsigned(text, base) == unsignedReference);

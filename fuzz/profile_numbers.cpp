@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Two runs with different fillings tell a stored member from one that was left alone,
     // whatever value it was given.
-    const LONG fill[2] = {0x5A5A5A5A, static_cast<LONG>(0xA5A5A5A5u)};
+    const LONG fill[2] = { 0x5A5A5A5A, static_cast<LONG>(0xA5A5A5A5u) };
     LONG got[2][5];
     bool ok[2];
     for (int run = 0; run < 2; ++run) {

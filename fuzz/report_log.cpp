@@ -78,9 +78,19 @@ NOT_STEERING void CheckPage(const std::string& page)
         FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x20 || c == '\n');
         if (c != '<' || i + 1 == n) continue;
         switch (page[i + 1]) {
-        case 's': svg += At(page, i, "<svg"); script += At(page, i, "<script"); break;
-        case 't': table += At(page, i, "<table"); row += At(page, i, "<tr>"); break;
-        case '/': svg -= At(page, i, "</svg>"); table -= At(page, i, "</table>"); row -= At(page, i, "</tr>"); break;
+        case 's':
+            svg += At(page, i, "<svg");
+            script += At(page, i, "<script");
+            break;
+        case 't':
+            table += At(page, i, "<table");
+            row += At(page, i, "<tr>");
+            break;
+        case '/':
+            svg -= At(page, i, "</svg>");
+            table -= At(page, i, "</table>");
+            row -= At(page, i, "</tr>");
+            break;
         case '!': doctype += At(page, i, "<!DOCTYPE"); break;
         default: break;
         }

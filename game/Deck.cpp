@@ -1,10 +1,7 @@
 #include "Deck.h"
 #include <cstdlib>
 
-Deck::Deck(int copies, int kinds)
-{
-    Reset(copies, kinds);
-}
+Deck::Deck(int copies, int kinds) { Reset(copies, kinds); }
 
 void Deck::Reset(int copies, int kinds)
 {

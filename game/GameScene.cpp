@@ -17,7 +17,7 @@ const int FlagWidth = 30;
 const int FlagHeight = 22;
 const RECT votesPlace = { 50, 45, 110, 65 };
 const RECT buttonPlaces[] = {
-    { 540, 20, 620, 50 }, { 540, 60, 620, 90 }, { 540, 100, 620, 130 },
+    { 540, 20, 620, 50 },   { 540, 60, 620, 90 },   { 540, 100, 620, 130 },
     { 540, 140, 620, 170 }, { 540, 180, 620, 210 }, { 540, 430, 620, 460 },
 };
 const int ButtonPlaceCount = sizeof buttonPlaces / sizeof buttonPlaces[0];
@@ -37,7 +37,7 @@ bool WorkAreaOf(const RECT& place, CRect& work)
     work = monitor.rcWork;
     return true;
 }
-}
+} // namespace
 
 GameScene::GameScene(CWnd* window, const Pictures& pictures) : m_window(window), m_pictures(pictures) {}
 
@@ -124,7 +124,8 @@ void GameScene::PrepareArt(CDC* canvas)
         if (const iPicture* card = CardArt(code)) card->Prepare(*canvas, FaceSize());
     if (const iPicture* scene = SceneArt())
         scene->Prepare(*canvas, m_scale.IsUnit() ? scene->NaturalSize(*canvas) : ClientRect().Size());
-    if (const iPicture* flag = FlagArt()) flag->Prepare(*canvas, m_scale.IsUnit() ? flag->NaturalSize(*canvas) : FlagSize());
+    if (const iPicture* flag = FlagArt())
+        flag->Prepare(*canvas, m_scale.IsUnit() ? flag->NaturalSize(*canvas) : FlagSize());
 }
 
 void GameScene::PlaceVotes(iStaticEx* votes, const char* word) const
@@ -153,7 +154,8 @@ void GameScene::PlaceButtons(CoolPushButton* const* buttons, int count) const
             if (!buttons[i]) continue;
             buttons[i]->SetFont(ButtonFont());
             buttons[i]->SetCorner(m_scale(CardCorner));
-            CScopedSelect select(dc.m_hDC, ButtonFont() ? static_cast<HGDIOBJ>(ButtonFont()) : ::GetStockObject(SYSTEM_FONT));
+            CScopedSelect select(dc.m_hDC,
+                                 ButtonFont() ? static_cast<HGDIOBJ>(ButtonFont()) : ::GetStockObject(SYSTEM_FONT));
             CString caption;
             buttons[i]->GetWindowText(caption);
             SIZE need{};
@@ -178,8 +180,10 @@ void GameScene::PaintBackground(CDC* dc) const
 {
     // The picture at its own size at 96 DPI, stretched to the scale at any other.
     const iPicture* scene = SceneArt();
-    if (m_scale.IsUnit()) scene->Draw(*dc);
-    else scene->Draw(*dc, ClientRect());
+    if (m_scale.IsUnit())
+        scene->Draw(*dc);
+    else
+        scene->Draw(*dc, ClientRect());
 }
 
 void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&stacks)[2], int flagPos,
@@ -187,8 +191,7 @@ void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&
 {
     if (!canvas || !target) return;
     const iPicture* background = m_pictures.background;
-    const CSize backgroundSize =
-        background && background->IsOpaque() ? background->NaturalSize(*canvas) : CSize(0, 0);
+    const CSize backgroundSize = background && background->IsOpaque() ? background->NaturalSize(*canvas) : CSize(0, 0);
     const iPicture* scene = SceneArt();
     if (backgroundSize.cx >= ClientWidth && backgroundSize.cy >= ClientHeight && scene && scene->IsOpaque()) {
         // The background hides what the canvas held, so the kept composition is the same picture.
@@ -212,8 +215,10 @@ void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&
     const iPicture* flag = FlagArt();
     if (flag && flag->IsLoaded()) {
         const CPoint at(312, 110 - 8 * flagPos);
-        if (m_scale.IsUnit()) flag->Draw(*canvas, at);
-        else flag->Draw(*canvas, CRect(m_scale(at), FlagSize()));
+        if (m_scale.IsUnit())
+            flag->Draw(*canvas, at);
+        else
+            flag->Draw(*canvas, CRect(m_scale(at), FlagSize()));
     }
     if (note) PaintNote(canvas, note);
     // The frame does not clip its children, so keep the copy off the visible ones.

@@ -31,13 +31,13 @@ const struct {
     UINT text;
     UINT id;
 } buttonCommands[MainFrameWnd::ButtonCount] = {
-    { IDS_START, 0xFFFF }, { IDS_SETUP, 0xFFFF }, { IDS_ABOUT, 0xFFFF },
-    { IDS_UPLOAD, 0xFFFF }, { IDS_HELP, 0xFFFF }, { IDS_EXIT, ID_APP_EXIT },
+    { IDS_START, 0xFFFF },  { IDS_SETUP, 0xFFFF }, { IDS_ABOUT, 0xFFFF },
+    { IDS_UPLOAD, 0xFFFF }, { IDS_HELP, 0xFFFF },  { IDS_EXIT, ID_APP_EXIT },
 };
 
 // The tool description of the oldest common controls the balloon needs.
 static_assert(sizeof(void*) != 4 || offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44, "balloon tool size");
-}
+} // namespace
 
 BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_PAINT()
@@ -172,7 +172,8 @@ MainFrameWnd::~MainFrameWnd()
 
 bool MainFrameWnd::IsMatch(int left, int right, int card)
 {
-    GAME_TRACE(words::JudgeFormat, words::IsMatch, CardNames[left], CardNames[right], CardNames[card], left, right, card);
+    GAME_TRACE(words::JudgeFormat, words::IsMatch, CardNames[left], CardNames[right], CardNames[card], left, right,
+               card);
     if (card == WildCard || left == WildCard || right == WildCard) return true;
 
     const int x = left - 1;
@@ -215,9 +216,9 @@ void MainFrameWnd::OnSetup(CWnd*)
 {
     // The dialog writes the record on OK; the handler leaves the outcome to it.
     ModalScope modal(this);
-    iCollectionDialog* dialog = new iCollectionDialog(
-        this, CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, ProgramText(IDS_SETUP_CAPTION), -1,
-        m_setup);
+    iCollectionDialog* dialog = new iCollectionDialog(this, CRect(0, 0, 400, 200),
+                                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
+                                                      ProgramText(IDS_SETUP_CAPTION), -1, m_setup);
     dialog->DoModal();
     delete dialog;
 }
@@ -226,7 +227,7 @@ void MainFrameWnd::OnAbout(CWnd*)
 {
     ModalScope modal(this);
     AboutDialog* dialog = new AboutDialog(this, ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR,
-                                            VOTAROO_VERSION_PATCH);
+                                          VOTAROO_VERSION_PATCH);
     dialog->DoModal();
     delete dialog;
 }
@@ -527,7 +528,8 @@ LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // The balloon sees the mouse too; double clicks are not relayed.
     static const UINT relayed[] = { WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
                                     WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP };
-    if (m_balloon && m_balloon->m_hWnd && std::find(std::begin(relayed), std::end(relayed), message) != std::end(relayed)) {
+    if (m_balloon && m_balloon->m_hWnd &&
+        std::find(std::begin(relayed), std::end(relayed), message) != std::end(relayed)) {
         MSG relay = {};
         relay.hwnd = m_hWnd;
         relay.message = message;

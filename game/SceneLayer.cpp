@@ -2,7 +2,7 @@
 
 namespace {
 bool Same(const DealtCard& a, const DealtCard& b) { return a.code == b.code && a.dx == b.dx && a.dy == b.dy; }
-}
+} // namespace
 
 SceneLayer::SceneLayer(CDC* compatible, int width, int height) : m_canvas(compatible, CRect(0, 0, width, height)) {}
 

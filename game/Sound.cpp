@@ -75,7 +75,7 @@ bool StartThread()
     return true;
 }
 
-}
+} // namespace
 
 BOOL WINAPI PlaySoundAside(LPCSTR sound, HMODULE module, DWORD flags)
 {

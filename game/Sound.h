@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-typedef BOOL (WINAPI* GamePlaySoundFn)(LPCSTR sound, HMODULE module, DWORD flags);
+typedef BOOL(WINAPI* GamePlaySoundFn)(LPCSTR sound, HMODULE module, DWORD flags);
 extern GamePlaySoundFn GamePlaySound;
 
 // PlaySoundA as the game uses it, with an asynchronous request made on a thread of its own:

@@ -19,9 +19,9 @@ std::string FileText(const std::string& path)
 }
 
 // Code page 1252's 0x80 to 0x9F; the bytes from 0xA0 up are Latin-1. 0 where the page has none.
-const uint16_t high1252[32] = { 0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                                0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013,
-                                0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178 };
+const uint16_t high1252[32] = { 0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178 };
 
 void AppendUtf8(std::string& out, unsigned char byte)
 {
@@ -127,17 +127,19 @@ std::map<uint32_t, std::string> ReadStringTables(const std::string& rc, const st
         size_t at = 0;
         SkipSpace(line, at);
         const std::string word = line.substr(at, line.find_first_of(" \t\r", at) - at);
-        if (word == "STRINGTABLE") table = true;
-        else if (table && word == "BEGIN") inside = true;
-        else if (word == "END") table = inside = false;
+        if (word == "STRINGTABLE")
+            table = true;
+        else if (table && word == "BEGIN")
+            inside = true;
+        else if (word == "END")
+            table = inside = false;
         if (!inside || word == "BEGIN" || word.empty() || word.compare(0, 2, "//") == 0) continue;
         long id = 0;
         std::string text;
         if (!Evaluate(line, at, names, id) || at >= line.size() || line[at] != ',') continue;
         ++at;
         SkipSpace(line, at);
-        if (id >= 0 && id <= 0xFFFF && Quoted(line, at, text) && !text.empty())
-            texts[static_cast<uint32_t>(id)] = text;
+        if (id >= 0 && id <= 0xFFFF && Quoted(line, at, text) && !text.empty()) texts[static_cast<uint32_t>(id)] = text;
     }
     return texts;
 }
@@ -146,10 +148,10 @@ namespace {
 
 const std::map<uint32_t, std::string>& English()
 {
-    static const std::map<uint32_t, std::string> texts = ReadStringTables(
-        FileText(VOTAROO_SOURCE_DIR "/resources/lang/en.rc"),
-        FileText(VOTAROO_SOURCE_DIR "/foundation/TextIds.h") + "\n" +
-            FileText(VOTAROO_SOURCE_DIR "/foundation/ReportTextIds.h"));
+    static const std::map<uint32_t, std::string> texts =
+        ReadStringTables(FileText(VOTAROO_SOURCE_DIR "/resources/lang/en.rc"),
+                         FileText(VOTAROO_SOURCE_DIR "/foundation/TextIds.h") + "\n" +
+                             FileText(VOTAROO_SOURCE_DIR "/foundation/ReportTextIds.h"));
     return texts;
 }
 

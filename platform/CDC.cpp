@@ -29,10 +29,7 @@ BOOL CDC::DeleteDC()
     return ok;
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* other)
-{
-    return Attach(::CreateCompatibleDC(other ? other->m_hDC : nullptr));
-}
+BOOL CDC::CreateCompatibleDC(CDC* other) { return Attach(::CreateCompatibleDC(other ? other->m_hDC : nullptr)); }
 
 void CDC::FillSolidRect(LPCRECT r, COLORREF c)
 {
@@ -47,20 +44,14 @@ void CDC::FillSolidRect(int x, int y, int w, int h, COLORREF c)
     FillSolidRect(&r, c);
 }
 
-CClientDC::CClientDC(CWnd* wnd) : m_hWnd(wnd ? wnd->m_hWnd : nullptr)
-{
-    m_hDC = ::GetDC(m_hWnd);
-}
+CClientDC::CClientDC(CWnd* wnd) : m_hWnd(wnd ? wnd->m_hWnd : nullptr) { m_hDC = ::GetDC(m_hWnd); }
 
 CClientDC::~CClientDC()
 {
     if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
 }
 
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd)
-{
-    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
-}
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
 CPaintDC::~CPaintDC()
 {

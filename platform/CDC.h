@@ -89,7 +89,10 @@ protected:
 class CScopedSelect {
 public:
     CScopedSelect(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(obj ? ::SelectObject(dc, obj) : nullptr) {}
-    ~CScopedSelect() { if (m_old) ::SelectObject(m_dc, m_old); }
+    ~CScopedSelect()
+    {
+        if (m_old) ::SelectObject(m_dc, m_old);
+    }
     CScopedSelect(const CScopedSelect&) = delete;
     CScopedSelect& operator=(const CScopedSelect&) = delete;
 

@@ -7,7 +7,7 @@ bool AfxUnhookWindowCreate();
 namespace {
 // Every message goes through the subclassed window procedure; the dialog procedure adds nothing.
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-}
+} // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
@@ -15,10 +15,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(LPCDLGTEMPLATE dialogTemplate, CWnd* parent)
-{
-    InitModalIndirect(dialogTemplate, parent);
-}
+CDialog::CDialog(LPCDLGTEMPLATE dialogTemplate, CWnd* parent) { InitModalIndirect(dialogTemplate, parent); }
 
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent)
 {
@@ -91,8 +88,10 @@ INT_PTR CDialog::DoModal()
 
 void CDialog::EndDialog(int result)
 {
-    if (m_nFlags & WF_CONTINUEMODAL) EndModalLoop(result);
-    else if (m_hWnd) ::EndDialog(m_hWnd, result);
+    if (m_nFlags & WF_CONTINUEMODAL)
+        EndModalLoop(result);
+    else if (m_hWnd)
+        ::EndDialog(m_hWnd, result);
     m_nModalResult = result;
 }
 
@@ -105,7 +104,8 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
 
 void CDialog::GotoDlgCtrl(CWnd* control)
 {
-    if (m_hWnd && control && control->m_hWnd) SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
+    if (m_hWnd && control && control->m_hWnd)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }

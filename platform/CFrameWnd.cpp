@@ -33,8 +33,10 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
 void CFrameWnd::OnAppExit()
 {
     CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd) app->OnAppExit();
-    else SendMessage(WM_CLOSE);
+    if (app && app->m_pMainWnd)
+        app->OnAppExit();
+    else
+        SendMessage(WM_CLOSE);
 }
 
 BOOL CFrameWnd::LoadAccelTable(LPCSTR name)

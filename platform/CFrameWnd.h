@@ -5,9 +5,8 @@
 class CFrameWnd : public CWnd {
 public:
     CFrameWnd() = default;
-    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* parent = nullptr, LPCSTR menuName = nullptr,
-                DWORD exStyle = 0, LPVOID param = nullptr);
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                CWnd* parent = nullptr, LPCSTR menuName = nullptr, DWORD exStyle = 0, LPVOID param = nullptr);
     static const CRect rectDefault;
 
     // Keys that are commands of the frame wherever the focus is among its controls (F1 for

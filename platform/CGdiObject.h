@@ -42,8 +42,8 @@ public:
                     BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                     BYTE pitchAndFamily, LPCSTR face)
     {
-        return Attach(::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
-                                    outPrecision, clipPrecision, quality, pitchAndFamily, face));
+        return Attach(::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                                    charSet, outPrecision, clipPrecision, quality, pitchAndFamily, face));
     }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
     // A font object that does not own the handle; valid until the message loop is idle.
@@ -53,7 +53,10 @@ public:
 class CBitmap : public CGdiObject {
 public:
     CBitmap() = default;
-    BOOL CreateCompatibleBitmap(HDC dc, int width, int height) { return Attach(::CreateCompatibleBitmap(dc, width, height)); }
+    BOOL CreateCompatibleBitmap(HDC dc, int width, int height)
+    {
+        return Attach(::CreateCompatibleBitmap(dc, width, height));
+    }
     int GetBitmap(BITMAP* bm) const { return GetObject(sizeof(BITMAP), bm); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };

@@ -10,12 +10,18 @@ int CString::CompareNoCase(LPCSTR s) const { return lstrcmpiA(m_s.c_str(), s ? s
 
 void CString::FormatV(LPCSTR format, va_list args)
 {
-    if (!format) { m_s.clear(); return; }
+    if (!format) {
+        m_s.clear();
+        return;
+    }
     va_list copy;
     va_copy(copy, args);
     int n = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
-    if (n < 0) { m_s.clear(); return; }
+    if (n < 0) {
+        m_s.clear();
+        return;
+    }
     std::vector<char> buf(static_cast<size_t>(n) + 1);
     std::vsnprintf(buf.data(), buf.size(), format, args);
     m_s.assign(buf.data(), static_cast<size_t>(n));
@@ -132,7 +138,8 @@ int CString::Insert(int index, LPCSTR text)
 
 int CString::Delete(int index, int count)
 {
-    if (index >= 0 && index < GetLength() && count > 0) m_s.erase(static_cast<size_t>(index), static_cast<size_t>(count));
+    if (index >= 0 && index < GetLength() && count > 0)
+        m_s.erase(static_cast<size_t>(index), static_cast<size_t>(count));
     return GetLength();
 }
 

@@ -16,8 +16,16 @@ public:
 
     CString& operator=(const CString&) = default;
     CString& operator=(CString&&) noexcept = default;
-    CString& operator=(LPCSTR text) { m_s = text ? text : ""; return *this; }
-    CString& operator=(char ch) { m_s.assign(1, ch); return *this; }
+    CString& operator=(LPCSTR text)
+    {
+        m_s = text ? text : "";
+        return *this;
+    }
+    CString& operator=(char ch)
+    {
+        m_s.assign(1, ch);
+        return *this;
+    }
 
     int GetLength() const { return static_cast<int>(m_s.size()); }
     bool IsEmpty() const { return m_s.empty(); }
@@ -29,13 +37,45 @@ public:
     char operator[](int i) const { return GetAt(i); }
     void SetAt(int i, char ch) { m_s[static_cast<size_t>(i)] = ch; }
 
-    CString& operator+=(const CString& s) { m_s += s.m_s; return *this; }
-    CString& operator+=(LPCSTR s) { if (s) m_s += s; return *this; }
-    CString& operator+=(char ch) { m_s += ch; return *this; }
-    friend CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, LPCSTR b) { CString r(a); r += b; return r; }
-    friend CString operator+(LPCSTR a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, char b) { CString r(a); r += b; return r; }
+    CString& operator+=(const CString& s)
+    {
+        m_s += s.m_s;
+        return *this;
+    }
+    CString& operator+=(LPCSTR s)
+    {
+        if (s) m_s += s;
+        return *this;
+    }
+    CString& operator+=(char ch)
+    {
+        m_s += ch;
+        return *this;
+    }
+    friend CString operator+(const CString& a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, LPCSTR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(LPCSTR a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, char b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
 
     int Compare(LPCSTR s) const;
     int CompareNoCase(LPCSTR s) const;
@@ -62,7 +102,11 @@ public:
     CString& MakeLower();
     CString& TrimLeft();
     CString& TrimRight();
-    CString& Trim() { TrimRight(); return TrimLeft(); }
+    CString& Trim()
+    {
+        TrimRight();
+        return TrimLeft();
+    }
     int Replace(LPCSTR oldText, LPCSTR newText);
     int Insert(int index, LPCSTR text);
     int Delete(int index, int count = 1);

@@ -52,7 +52,8 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
             CWnd* wnd = st.wndInit;
             st.wndInit = nullptr;
             wnd->Attach(hWnd);
-            auto old = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+            auto old = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
             if (old != &AfxWndProc) wnd->m_pfnSuper = old;
         }
     }
@@ -174,8 +175,9 @@ HWND CWnd::Detach()
 BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menuOrId, LPVOID param)
 {
-    if (!className) className = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
-                                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    if (!className)
+        className =
+            AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     AfxHookWindowCreate(this);
     HWND h = CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menuOrId,
                              AfxGetInstanceHandle(), param);
@@ -187,8 +189,8 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     return TRUE;
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
-                    CWnd* parent, UINT id, LPVOID param)
+BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                    UINT id, LPVOID param)
 {
     return CreateEx(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
                     rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
@@ -212,7 +214,8 @@ void CWnd::HandleNcDestroy()
     HWND h = m_hWnd;
     if (h) {
         auto cur = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC));
-        if (cur == &AfxWndProc && m_pfnSuper) SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        if (cur == &AfxWndProc && m_pfnSuper)
+            SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     Detach();
     m_pfnSuper = nullptr;
@@ -269,10 +272,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
     case WM_COMMAND:
-        if (OnCommand(wParam, lParam)) { *result = 0; return TRUE; }
+        if (OnCommand(wParam, lParam)) {
+            *result = 0;
+            return TRUE;
+        }
         return FALSE;
-    case WM_NOTIFY:
-        return OnNotify(wParam, lParam, result);
+    case WM_NOTIFY: return OnNotify(wParam, lParam, result);
     case WM_DRAWITEM: {
         auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
         if (dis && dis->CtlType != ODT_MENU && ReflectLastMsg(dis->hwndItem, message, wParam, lParam, result)) {
@@ -281,14 +286,19 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         }
         break;
     }
-    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
         if (ReflectLastMsg(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return TRUE;
         break;
-    default:
-        break;
+    default: break;
     }
-    if (const AFX_MSGMAP_ENTRY* e = FindEntry(GetMessageMap(), message, 0, 0)) return e->pfn(this, wParam, lParam, result);
+    if (const AFX_MSGMAP_ENTRY* e = FindEntry(GetMessageMap(), message, 0, 0))
+        return e->pfn(this, wParam, lParam, result);
     return FALSE;
 }
 
@@ -344,8 +354,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             return e->pfn(this, wParam, lParam, result);
         return FALSE;
     }
-    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
         if (const AFX_MSGMAP_ENTRY* e = FindEntry(map, WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0)) {
             *result = message - WM_CTLCOLORMSGBOX; // the adapter reads the kind from here
             return e->pfn(this, wParam, lParam, result);
@@ -421,7 +436,8 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
     DWORD updated = (style & ~remove) | add;
     if (style == updated) return FALSE;
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(updated));
-    if (flags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
 
@@ -429,8 +445,14 @@ BOOL CWnd::ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 BOOL CWnd::EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) { ::MoveWindow(m_hWnd, x, y, width, height, repaint); }
-void CWnd::MoveWindow(LPCRECT r, BOOL repaint) { MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint); }
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint)
+{
+    ::MoveWindow(m_hWnd, x, y, width, height, repaint);
+}
+void CWnd::MoveWindow(LPCRECT r, BOOL repaint)
+{
+    MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
+}
 
 BOOL CWnd::SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT flags)
 {

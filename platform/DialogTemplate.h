@@ -6,8 +6,8 @@
 class CDialogTemplate {
 public:
     // menu 0 means none; any other value is written as an ordinal.
-    CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, LPCSTR caption,
-                    WORD menu = 0, WORD pointSize = 0, LPCSTR face = nullptr);
+    CDialogTemplate(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, LPCSTR caption, WORD menu = 0,
+                    WORD pointSize = 0, LPCSTR face = nullptr);
     // className is one of the predefined ordinals (0x0080 button ... 0x0085 combo box) or a name.
     void AddItem(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id, WORD classOrdinal,
                  LPCSTR text);
@@ -18,9 +18,16 @@ public:
     WORD ItemCount() const { return m_words.size() > 4 ? m_words[4] : 0; }
 
 private:
-    void Dword(DWORD v) { m_words.push_back(LOWORD(v)); m_words.push_back(HIWORD(v)); }
+    void Dword(DWORD v)
+    {
+        m_words.push_back(LOWORD(v));
+        m_words.push_back(HIWORD(v));
+    }
     void Text(LPCSTR text); // UTF-16 from the 8-bit code page, terminated
-    void AlignDword() { if (m_words.size() % 2) m_words.push_back(0); }
+    void AlignDword()
+    {
+        if (m_words.size() % 2) m_words.push_back(0);
+    }
     void ItemHeader(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id);
     std::vector<WORD> m_words;
 };

@@ -19,8 +19,10 @@ std::string Stem(const std::string& path)
 std::string Change(const Trend& trend)
 {
     if (trend.games == 0 || trend.first.winners == 0 || trend.last.winners == 0) return "-";
-    const long long first = static_cast<long long>((trend.first.correct * 100 + trend.first.winners / 2) / trend.first.winners);
-    const long long last = static_cast<long long>((trend.last.correct * 100 + trend.last.winners / 2) / trend.last.winners);
+    const long long first =
+        static_cast<long long>((trend.first.correct * 100 + trend.first.winners / 2) / trend.first.winners);
+    const long long last =
+        static_cast<long long>((trend.last.correct * 100 + trend.last.winners / 2) / trend.last.winners);
     const long long d = last - first;
     return (d > 0 ? "+" : "") + std::to_string(d);
 }
@@ -85,9 +87,9 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
 
     out << "<h2>" << PageText(IDS_REPORT_THE_CLASS) << "</h2>\n<table>\n<thead><tr><th class=\"name\">"
         << PageText(IDS_REPORT_COL_LOG) << "</th>";
-    for (uint32_t id : { IDS_REPORT_COL_GAMES, IDS_REPORT_COL_CARDS_DEALT, IDS_REPORT_COL_WINNERS_SPOTTED,
-                         IDS_REPORT_COL_OTHERS, IDS_REPORT_COL_FIRST_GAMES, IDS_REPORT_COL_LAST_GAMES,
-                         IDS_REPORT_COL_CHANGE })
+    for (uint32_t id :
+         { IDS_REPORT_COL_GAMES, IDS_REPORT_COL_CARDS_DEALT, IDS_REPORT_COL_WINNERS_SPOTTED, IDS_REPORT_COL_OTHERS,
+           IDS_REPORT_COL_FIRST_GAMES, IDS_REPORT_COL_LAST_GAMES, IDS_REPORT_COL_CHANGE })
         out << "<th>" << PageText(id) << "</th>";
     out << "</tr></thead>\n";
     for (const ClassRow& r : m_rows) {
@@ -98,8 +100,8 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
             continue;
         }
         const Tally& t = r.total;
-        out << "<td>" << r.games << "</td><td>" << t.dealt << "</td><td>" << Percent(t.correct, t.winners) << "</td><td>"
-            << Percent(t.wrong, t.dealt - t.winners) << "</td>";
+        out << "<td>" << r.games << "</td><td>" << t.dealt << "</td><td>" << Percent(t.correct, t.winners)
+            << "</td><td>" << Percent(t.wrong, t.dealt - t.winners) << "</td>";
         if (r.trend.games)
             out << "<td>" << Percent(r.trend.first.correct, r.trend.first.winners) << " (" << r.trend.games
                 << ")</td><td>" << Percent(r.trend.last.correct, r.trend.last.winners) << " (" << r.trend.games
@@ -109,9 +111,9 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
         out << "<td>" << Change(r.trend) << "</td></tr>\n";
     }
     const Tally& t = c.total;
-    out << "<tr><th class=\"name\">" << PageText(IDS_REPORT_ROW_CLASS) << "</th><th>" << c.games << "</th><th>" << t.dealt << "</th><th>"
-        << Percent(t.correct, t.winners) << "</th><th>" << Percent(t.wrong, t.dealt - t.winners)
-        << "</th><th></th><th></th><th></th></tr>\n</table>\n";
+    out << "<tr><th class=\"name\">" << PageText(IDS_REPORT_ROW_CLASS) << "</th><th>" << c.games << "</th><th>"
+        << t.dealt << "</th><th>" << Percent(t.correct, t.winners) << "</th><th>"
+        << Percent(t.wrong, t.dealt - t.winners) << "</th><th></th><th></th><th></th></tr>\n</table>\n";
     out << "<p class=\"note\">" << PageText(IDS_REPORT_CLASS_NOTE) << "</p>\n";
 
     out << "<div class=\"cols\">\n<div>\n<h2>" << PageText(IDS_REPORT_CLASS_MISSED) << "</h2>\n";

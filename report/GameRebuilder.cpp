@@ -37,8 +37,8 @@ void GameRebuilder::Line(const char* text, size_t length)
 void GameRebuilder::Event(const TraceEvent& e)
 {
     if (e.kind != TraceKind::StackCard) m_inRefill = false;
-    const bool partOfJudgement =
-        e.kind == TraceKind::Values || e.kind == TraceKind::Tried || e.kind == TraceKind::NoMatch || e.kind == TraceKind::Verdict;
+    const bool partOfJudgement = e.kind == TraceKind::Values || e.kind == TraceKind::Tried ||
+        e.kind == TraceKind::NoMatch || e.kind == TraceKind::Verdict;
     // Nothing comes between a judgement's first line and its verdict; one cut short fits no deal.
     if (m_judging && !partOfJudgement) {
         m_record.strayLines += m_pendingLines;
@@ -66,7 +66,7 @@ void GameRebuilder::Event(const TraceEvent& e)
         bool fits = m_judging && m_pending.operation != WildCard;
         if (e.kind == TraceKind::Values)
             fits = fits && !m_valuesSeen && e.left == m_pending.left - 1 && e.right == m_pending.right - 1 &&
-                   e.card == m_pending.card - 1;
+                e.card == m_pending.card - 1;
         else
             fits = fits && m_valuesSeen;
         if (!fits) {
@@ -88,9 +88,12 @@ void GameRebuilder::Event(const TraceEvent& e)
         Deal deal = m_pending;
         deal.winner = e.winner;
         bool sound;
-        if (deal.operation == WildCard) sound = deal.winner;
-        else if (deal.winner) sound = m_valuesSeen && Holds(deal.operation, deal.left - 1, deal.right - 1, deal.card - 1);
-        else sound = m_valuesSeen;
+        if (deal.operation == WildCard)
+            sound = deal.winner;
+        else if (deal.winner)
+            sound = m_valuesSeen && Holds(deal.operation, deal.left - 1, deal.right - 1, deal.card - 1);
+        else
+            sound = m_valuesSeen;
         if (!sound) {
             m_record.strayLines += m_pendingLines + 1;
             break;
@@ -101,14 +104,9 @@ void GameRebuilder::Event(const TraceEvent& e)
     case TraceKind::Answer:
         // Whether an answer counted shows in the judgement line that follows it.
         break;
-    case TraceKind::Judgement:
-        OnJudgement(e.outcome);
-        break;
-    case TraceKind::StackCard:
-        OnStackCard(e);
-        break;
-    case TraceKind::Foreign:
-        break;
+    case TraceKind::Judgement: OnJudgement(e.outcome); break;
+    case TraceKind::StackCard: OnStackCard(e); break;
+    case TraceKind::Foreign: break;
     }
 }
 
@@ -116,8 +114,8 @@ void GameRebuilder::OnDeal(const Deal& deal)
 {
     if (m_provisional) {
         // A new game's first card, left unanswered, is followed by a deal that continues from it.
-        const bool gameDeal = !m_provisionalDeal.winner && deal.left == m_provisionalDeal.card &&
-                              deal.right == m_provisionalDeal.right;
+        const bool gameDeal =
+            !m_provisionalDeal.winner && deal.left == m_provisionalDeal.card && deal.right == m_provisionalDeal.right;
         SettleProvisional(gameDeal);
     }
     if (m_inGame) {
@@ -278,8 +276,10 @@ void GameRebuilder::EndGame(bool over)
 void GameRebuilder::SettleProvisional(bool gameDeal)
 {
     m_provisional = false;
-    if (gameDeal) StartGame(m_provisionalDeal);
-    else ++m_record.afterGameOver;
+    if (gameDeal)
+        StartGame(m_provisionalDeal);
+    else
+        ++m_record.afterGameOver;
 }
 
 void GameRebuilder::Finish()

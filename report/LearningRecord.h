@@ -7,11 +7,11 @@
 namespace report {
 
 struct Tally {
-    uint64_t dealt = 0;   // cards dealt and judged
+    uint64_t dealt = 0; // cards dealt and judged
     uint64_t winners = 0; // of them, winners
     uint64_t correct = 0; // winners answered
-    uint64_t missed = 0;  // winners let go by
-    uint64_t wrong = 0;   // answers on cards that were no winner
+    uint64_t missed = 0; // winners let go by
+    uint64_t wrong = 0; // answers on cards that were no winner
     uint64_t refills = 0;
 
     void Add(const Tally& other);
@@ -20,11 +20,11 @@ struct Tally {
 };
 
 struct GameSummary {
-    uint64_t number = 0;    // 1 for the first game of the log
+    uint64_t number = 0; // 1 for the first game of the log
     uint64_t firstLine = 0; // line of the log where its first regular deal is
     Tally tally;
-    bool over = false;      // ended with the flag below the staff; false when the log breaks off
-    int flag = 2;           // flag position at its end
+    bool over = false; // ended with the flag below the staff; false when the log breaks off
+    int flag = 2; // flag position at its end
 };
 
 struct WinnerTally {
@@ -40,17 +40,17 @@ const size_t KeptGames = 100;
 const size_t TrendGames = 5;
 
 struct LearningRecord {
-    uint64_t lines = 0;        // every line read
+    uint64_t lines = 0; // every line read
     uint64_t foreignLines = 0; // lines the game does not write
-    uint64_t strayLines = 0;   // game lines that fit no game (out of order or contradicting)
+    uint64_t strayLines = 0; // game lines that fit no game (out of order or contradicting)
     uint64_t games = 0;
     uint64_t gamesOver = 0;
-    uint64_t unjudgedCards = 0;  // last card of a game that breaks off
-    uint64_t afterGameOver = 0;  // the one card dealt after "Game over!", never judged
+    uint64_t unjudgedCards = 0; // last card of a game that breaks off
+    uint64_t afterGameOver = 0; // the one card dealt after "Game over!", never judged
     uint64_t refillsOutside = 0; // refills with no game running
     Tally total;
     std::deque<GameSummary> recentGames; // the last KeptGames games, oldest first
-    Tally firstGames[TrendGames];        // the first games, kept for the trend once they are gone
+    Tally firstGames[TrendGames]; // the first games, kept for the trend once they are gone
     WinnerTally byOperation[OperationCount];
     // Winners with two numbers showing, by the pair of values: [larger][smaller].
     WinnerTally pairs[ValueCount][ValueCount];

@@ -15,8 +15,7 @@ inline std::string PlainText(uint32_t id) { return ProgramText(id); }
 // The values of a text, each as text; the tables put every value in with %s.
 inline std::string ValueText(const std::string& text) { return text; }
 inline std::string ValueText(const char* text) { return text; }
-template <typename N, typename = typename std::enable_if<std::is_integral<N>::value>::type>
-std::string ValueText(N n)
+template <typename N, typename = typename std::enable_if<std::is_integral<N>::value>::type> std::string ValueText(N n)
 {
     return std::to_string(n);
 }
@@ -24,8 +23,7 @@ std::string ValueText(N n)
 std::string FormatText(const char* format, ...);
 
 // The format (a text from above) with the values in place of its %s, in order.
-template <typename... Values>
-std::string Fill(const std::string& format, const Values&... values)
+template <typename... Values> std::string Fill(const std::string& format, const Values&... values)
 {
     return FormatText(format.c_str(), ValueText(values).c_str()...);
 }

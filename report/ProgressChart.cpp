@@ -111,8 +111,9 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
     if (ownRow) third = Left;
     const int up = ownRow ? 16 : 0;
     // A screen reader reads the table after the picture, which it leaves out.
-    out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\"" << Height + up
-        << "\" viewBox=\"0 " << -up << " " << Width << " " << Height + up << "\" aria-hidden=\"true\">\n";
+    out << "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Width << "\" height=\""
+        << Height + up << "\" viewBox=\"0 " << -up << " " << Width << " " << Height + up
+        << "\" aria-hidden=\"true\">\n";
     out << "<g class=\"legend\"><line x1=\"" << Left << "\" y1=\"" << 12 - up << "\" x2=\"" << Left + 24 << "\" y2=\""
         << 12 - up << "\" class=\"spotted\"/><circle cx=\"" << Left + 12 << "\" cy=\"" << 12 - up
         << "\" r=\"3.5\" class=\"spotted\"/>"
@@ -122,18 +123,18 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
         << "\" width=\"6\" height=\"6\" class=\"guessed\"/>"
         << "<text x=\"" << second + 30 << "\" y=\"" << 16 - up << "\">" << others << "</text>"
         << "<line x1=\"" << third << "\" y1=\"12\" x2=\"" << third + 24
-        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << third + 30 << "\" y=\"16\">"
-        << average << "</text></g>\n";
+        << "\" y2=\"12\" class=\"average spotted\"/><text x=\"" << third + 30 << "\" y=\"16\">" << average
+        << "</text></g>\n";
     // Axes, grid lines and their labels.
     for (int pct = 0; pct <= 100; pct += 25) {
         const std::string y = Coord(YOf(pct / 100.0));
-        out << "<line class=\"grid\" x1=\"" << Left << "\" y1=\"" << y << "\" x2=\"" << Left + PlotWidth << "\" y2=\"" << y
-            << "\"/><text class=\"tick\" x=\"" << Left - 6 << "\" y=\"" << Coord(YOf(pct / 100.0) + 4)
+        out << "<line class=\"grid\" x1=\"" << Left << "\" y1=\"" << y << "\" x2=\"" << Left + PlotWidth << "\" y2=\""
+            << y << "\"/><text class=\"tick\" x=\"" << Left - 6 << "\" y=\"" << Coord(YOf(pct / 100.0) + 4)
             << "\" text-anchor=\"end\">" << pct << "%</text>\n";
     }
-    out << "<line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top << "\" x2=\"" << Left << "\" y2=\"" << Top + PlotHeight
-        << "\"/><line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top + PlotHeight << "\" x2=\"" << Left + PlotWidth
-        << "\" y2=\"" << Top + PlotHeight << "\"/>\n";
+    out << "<line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top << "\" x2=\"" << Left << "\" y2=\""
+        << Top + PlotHeight << "\"/><line class=\"axis\" x1=\"" << Left << "\" y1=\"" << Top + PlotHeight << "\" x2=\""
+        << Left + PlotWidth << "\" y2=\"" << Top + PlotHeight << "\"/>\n";
     size_t step = 1;
     for (size_t s : { 1, 2, 5, 10, 20 }) {
         step = s;
@@ -146,10 +147,10 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
             << "\" text-anchor=\"middle\">" << points[i].game << "</text>";
     }
     out << "\n<text class=\"title\" x=\"" << Left + PlotWidth / 2 << "\" y=\"" << Height - 8
-        << "\" text-anchor=\"middle\">" << PageText(IDS_REPORT_CHART_GAME) << "</text><text class=\"title\" x=\"14\" y=\""
-        << Top + PlotHeight / 2
-        << "\" text-anchor=\"middle\" transform=\"rotate(-90 14 " << Top + PlotHeight / 2
-        << ")\">" << PageText(IDS_REPORT_CHART_SHARE) << "</text>\n";
+        << "\" text-anchor=\"middle\">" << PageText(IDS_REPORT_CHART_GAME)
+        << "</text><text class=\"title\" x=\"14\" y=\"" << Top + PlotHeight / 2
+        << "\" text-anchor=\"middle\" transform=\"rotate(-90 14 " << Top + PlotHeight / 2 << ")\">"
+        << PageText(IDS_REPORT_CHART_SHARE) << "</text>\n";
 
     Lines(points, &ProgressPoint::spotted, true, "average spotted", out);
     Lines(points, &ProgressPoint::guessed, true, "average guessed", out);
@@ -179,10 +180,10 @@ void WriteProgressChart(const LearningRecord& record, std::ostream& out)
     const auto cell = [](bool known, double share) {
         return "<td>" + (known ? std::to_string(Percent100(share)) + "%" : std::string("-")) + "</td>";
     };
-    out << "<table class=\"sr\">\n<caption>" << PageText(IDS_REPORT_CHART_LABEL) << "</caption>\n<thead><tr><th scope=\"col\">"
-        << PageText(IDS_REPORT_CHART_GAME) << "</th><th scope=\"col\">" << spotted << "</th><th scope=\"col\">" << spotted
-        << ", " << average << "</th><th scope=\"col\">" << others << "</th><th scope=\"col\">" << others << ", "
-        << average << "</th></tr></thead>\n";
+    out << "<table class=\"sr\">\n<caption>" << PageText(IDS_REPORT_CHART_LABEL)
+        << "</caption>\n<thead><tr><th scope=\"col\">" << PageText(IDS_REPORT_CHART_GAME) << "</th><th scope=\"col\">"
+        << spotted << "</th><th scope=\"col\">" << spotted << ", " << average << "</th><th scope=\"col\">" << others
+        << "</th><th scope=\"col\">" << others << ", " << average << "</th></tr></thead>\n";
     for (const ProgressPoint& p : points)
         out << "<tr><th scope=\"row\">" << p.game << "</th>" << cell(p.spotted.known, p.spotted.share)
             << cell(p.spotted.averageKnown, p.spotted.average) << cell(p.guessed.known, p.guessed.share)

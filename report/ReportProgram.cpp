@@ -65,8 +65,7 @@ void OpenPage(const std::string& pagePath)
     // A relative page is opened by its full path: the browser does not start in our folder.
     const std::string page = FullPath(pagePath);
     const HINSTANCE result = ReportShellExecute(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(result) <= 32)
-        Tell(Fill(PlainText(IDS_REPORT_NO_BROWSER), page), MB_ICONINFORMATION);
+    if (reinterpret_cast<INT_PTR>(result) <= 32) Tell(Fill(PlainText(IDS_REPORT_NO_BROWSER), page), MB_ICONINFORMATION);
 }
 
 int NotWritten(const std::string& pagePath, bool onItsOwn, std::ostream& err)
@@ -83,8 +82,10 @@ int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, s
     std::unique_ptr<LearningRecord> record(new LearningRecord); // large: kept off the stack
     std::string error;
     if (!ReadTraceLog(logPath, *record, error)) {
-        if (onItsOwn) Tell(NoLogText(logPath), MB_ICONINFORMATION);
-        else err << "votaroo-report: " << error << "\n";
+        if (onItsOwn)
+            Tell(NoLogText(logPath), MB_ICONINFORMATION);
+        else
+            err << "votaroo-report: " << error << "\n";
         return 2;
     }
     if (pagePath.empty()) pagePath = ReportPathFor(logPath);
@@ -170,7 +171,7 @@ bool StartedOnItsOwn()
     DWORD processes[2];
     DWORD mode;
     return ::GetConsoleProcessList(processes, 2) == 1 && ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) &&
-           ParentRunning();
+        ParentRunning();
 }
 
 void ReleaseConsole()
@@ -187,13 +188,17 @@ int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, st
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h" || arg == "/?") {
-            if (onItsOwn) Tell(Usage(), MB_ICONINFORMATION);
-            else out << Usage();
+            if (onItsOwn)
+                Tell(Usage(), MB_ICONINFORMATION);
+            else
+                out << Usage();
             return 0;
         }
         if (arg == "--out") {
-            if (i + 1 >= argc || !pagePath.empty() || !argv[i + 1][0]) bad = true;
-            else pagePath = argv[++i];
+            if (i + 1 >= argc || !pagePath.empty() || !argv[i + 1][0])
+                bad = true;
+            else
+                pagePath = argv[++i];
             continue;
         }
         if (arg.empty()) bad = true;
@@ -203,8 +208,10 @@ int RunReportProgram(int argc, char** argv, bool onItsOwn, std::ostream& out, st
     for (const std::string& log : logs)
         if (!pagePath.empty() && ::lstrcmpiA(FullPath(log).c_str(), FullPath(pagePath).c_str()) == 0) bad = true;
     if (bad) {
-        if (onItsOwn) Tell(Usage(), MB_ICONWARNING);
-        else err << Usage();
+        if (onItsOwn)
+            Tell(Usage(), MB_ICONWARNING);
+        else
+            err << Usage();
         return 1;
     }
     if (logs.size() >= 2) return Class(logs, pagePath, onItsOwn, out, err);

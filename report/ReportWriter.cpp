@@ -26,8 +26,10 @@ std::string HtmlEscape(const std::string& text)
         case '"': out += "&quot;"; break;
         default:
             // Control bytes from a strange path would make the page invalid.
-            if (static_cast<unsigned char>(c) < 0x20) out += '?';
-            else out += c;
+            if (static_cast<unsigned char>(c) < 0x20)
+                out += '?';
+            else
+                out += c;
         }
     }
     return out;
@@ -100,8 +102,8 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
     for (int v = 0; v < ValueCount; ++v) {
         out << "<text x=\"" << margin + v * cell + cell / 2 << "\" y=\"" << margin - 8 << "\" class=\"label\">" << v
             << "</text>";
-        out << "<text x=\"" << margin - 10 << "\" y=\"" << margin + v * cell + cell / 2 + 4
-            << "\" class=\"label\">" << v << "</text>\n";
+        out << "<text x=\"" << margin - 10 << "\" y=\"" << margin + v * cell + cell / 2 + 4 << "\" class=\"label\">"
+            << v << "</text>\n";
     }
     for (int row = 0; row < ValueCount; ++row)
         for (int col = 0; col < ValueCount; ++col) {
@@ -168,7 +170,7 @@ std::string FactText(const Fact& fact, bool html)
     static const char* const signs[] = { " + ", " &minus; ", " &times; ", " &divide; " };
     const int op = fact.operation >= Addition && fact.operation < WildCard ? fact.operation : Addition;
     return std::to_string(fact.larger) + (html ? signs[op] : plain[op]) + std::to_string(fact.smaller) + " = " +
-           std::to_string(fact.Result());
+        std::to_string(fact.Result());
 }
 
 std::string Percent(uint64_t part, uint64_t whole)
@@ -261,8 +263,7 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
     for (const auto& tile : tiles)
         out << "<div class=\"tile\"><b>" << tile.value << "</b>" << PageText(tile.name) << "</div>\n";
     out << "</div>\n";
-    if (!inClass)
-        out << "<p class=\"note\">" << PageText(IDS_REPORT_WINNER_NOTE) << "</p>\n";
+    if (!inClass) out << "<p class=\"note\">" << PageText(IDS_REPORT_WINNER_NOTE) << "</p>\n";
     if (record.games == 0) out << "<p><b>" << PageText(IDS_REPORT_NO_GAMES) << "</b></p>\n";
 
     heading(IDS_REPORT_GAME_TO_GAME);
@@ -272,8 +273,8 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
     out << "<div class=\"cols\">\n<div>\n";
     heading(IDS_REPORT_BY_OPERATION);
     out << "<table>\n<thead><tr><th class=\"name\">" << PageText(IDS_REPORT_COL_OPERATION) << "</th>";
-    for (uint32_t id : { IDS_REPORT_COL_WINNERS_SEEN, IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_MISSED,
-                         IDS_REPORT_COL_SHARE_SPOTTED })
+    for (uint32_t id :
+         { IDS_REPORT_COL_WINNERS_SEEN, IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_MISSED, IDS_REPORT_COL_SHARE_SPOTTED })
         out << "<th>" << PageText(id) << "</th>";
     out << "</tr></thead>\n";
     for (int op = Addition; op < OperationCount; ++op) {
@@ -323,14 +324,13 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
     WritePageEnd(out);
 }
 
-
 void WriteMissedLine(const LearningRecord& record, std::ostream& out)
 {
     const std::deque<Fact> missed = MostMissed(record, 5);
     std::string facts = missed.empty() ? PlainText(IDS_REPORT_SUM_MISSED_NONE) : std::string();
     for (size_t i = 0; i < missed.size(); ++i)
-        facts += (i ? ", " : "") + Fill(PlainText(IDS_REPORT_SUM_MISSED_FACT), FactText(missed[i], false),
-                                       missed[i].tally.missed);
+        facts += (i ? ", " : "") +
+            Fill(PlainText(IDS_REPORT_SUM_MISSED_FACT), FactText(missed[i], false), missed[i].tally.missed);
     out << Fill(PlainText(IDS_REPORT_SUM_MISSED), facts) << "\n";
 }
 
@@ -348,7 +348,7 @@ void WriteTextSummary(const LearningRecord& record, const std::string& logPath, 
     std::string operations;
     for (int op = Addition; op < OperationCount; ++op)
         operations += (op ? ", " : "") + OperationName(op, false) + " " + Number(record.byOperation[op].spotted) + "/" +
-                      Number(record.byOperation[op].seen);
+            Number(record.byOperation[op].seen);
     out << Fill(PlainText(IDS_REPORT_SUM_BY_OPERATION), operations) << "\n";
     WriteMissedLine(record, out);
 }

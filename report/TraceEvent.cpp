@@ -49,9 +49,12 @@ public:
         while (m_at < m_end && digits < 9) {
             const char c = *m_at;
             int d;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else break;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                break;
             v = v * 16 + static_cast<unsigned long>(d);
             ++m_at;
             ++digits;
@@ -153,9 +156,12 @@ bool ParseMessage(const char* text, size_t length, TraceEvent& e)
     }
     if (Lead(c, words::DoGameSetup, words::VerdictLead)) {
         Cursor probe = c;
-        if (probe.Literal(words::Yes) && probe.AtEnd()) e.winner = true;
-        else if (c.Literal(words::No) && c.AtEnd()) e.winner = false;
-        else return false;
+        if (probe.Literal(words::Yes) && probe.AtEnd())
+            e.winner = true;
+        else if (c.Literal(words::No) && c.AtEnd())
+            e.winner = false;
+        else
+            return false;
         e.kind = TraceKind::Verdict;
         return true;
     }
@@ -178,9 +184,12 @@ bool ParseMessage(const char* text, size_t length, TraceEvent& e)
     }
     // A card of the left or the right stack.
     int side;
-    if (c.Literal(words::StackLeads[0])) side = 0;
-    else if (c.Literal(words::StackLeads[1])) side = 1;
-    else return false;
+    if (c.Literal(words::StackLeads[0]))
+        side = 0;
+    else if (c.Literal(words::StackLeads[1]))
+        side = 1;
+    else
+        return false;
     c.SkipBlanks();
     int position = 0, code = -1;
     if (!c.Number(position) || position < 1 || !c.Literal(words::StackPlaceEnd) || !c.CardName(code) || !c.AtEnd())
@@ -214,7 +223,8 @@ bool ParseTraceLine(const char* text, size_t length, TraceEvent& event)
     if (open == at || open < 2 || text[open - 1] != '[' || text[open - 2] != ' ') return false;
     TraceEvent parsed;
     if (!ParseMessage(text + at + n, length - at - n, parsed)) return false;
-    if (parsed.kind == TraceKind::Judge && !(ValidCode(parsed.left) && ValidCode(parsed.right) && ValidCode(parsed.card)))
+    if (parsed.kind == TraceKind::Judge &&
+        !(ValidCode(parsed.left) && ValidCode(parsed.right) && ValidCode(parsed.card)))
         return false;
     event = parsed;
     return true;

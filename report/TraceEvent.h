@@ -9,13 +9,13 @@ enum Operation { NoOperation = -1, Addition = 0, Subtraction, Multiplication, Di
 enum Outcome { Correct, Missed, Wrong };
 
 enum class TraceKind {
-    Foreign,   // not a line the game writes
-    Judge,     // the three cards about to be judged: left, right and the new card, as codes
-    Values,    // their values and the operation mask
-    Tried,     // one operation tried
-    NoMatch,   // no operation matched
-    Verdict,   // the deal's answer: winner or not
-    Answer,    // the player clicked or pressed the space bar
+    Foreign, // not a line the game writes
+    Judge, // the three cards about to be judged: left, right and the new card, as codes
+    Values, // their values and the operation mask
+    Tried, // one operation tried
+    NoMatch, // no operation matched
+    Verdict, // the deal's answer: winner or not
+    Answer, // the player clicked or pressed the space bar
     Judgement, // the outcome of the card last dealt
     StackCard, // one card of a stack, listed when the deck is refilled
 };
@@ -23,10 +23,10 @@ enum class TraceKind {
 struct TraceEvent {
     TraceKind kind = TraceKind::Foreign;
     int left = -1, right = -1, card = -1; // Judge: card codes; Values: values
-    unsigned long ops = 0;                // Values
-    Operation operation = NoOperation;    // Tried
-    bool winner = false;                  // Verdict
-    Outcome outcome = Correct;            // Judgement
+    unsigned long ops = 0; // Values
+    Operation operation = NoOperation; // Tried
+    bool winner = false; // Verdict
+    Outcome outcome = Correct; // Judgement
     int side = 0, position = 0, code = -1; // StackCard: 0 left, 1 right; 1-based; card code
 };
 

@@ -4,10 +4,7 @@
 
 LinkShellExecuteFn LinkShellExecute = &::ShellExecuteA;
 
-LPCSTR XHyperLinkAction::TypeName(int t)
-{
-    return t >= 0 && t <= 5 ? ProgramText(IDS_ACTION_NAME_FIRST + t) : "";
-}
+LPCSTR XHyperLinkAction::TypeName(int t) { return t >= 0 && t <= 5 ? ProgramText(IDS_ACTION_NAME_FIRST + t) : ""; }
 
 bool XHyperLinkAction::Execute(bool reportErrors)
 {
@@ -16,13 +13,13 @@ bool XHyperLinkAction::Execute(bool reportErrors)
     bool success = true;
     LPCSTR verb = nullptr;
     switch (type) {
-    case None:
-        lastError = -1;
-        return true;
+    case None: lastError = -1; return true;
     case UserDefined: {
         LRESULT r;
-        if (messageTarget == HWND_BROADCAST) r = ::PostMessageA(messageTarget, message, 0, reinterpret_cast<LPARAM>(this));
-        else r = ::SendMessageA(messageTarget, message, 0, reinterpret_cast<LPARAM>(this));
+        if (messageTarget == HWND_BROADCAST)
+            r = ::PostMessageA(messageTarget, message, 0, reinterpret_cast<LPARAM>(this));
+        else
+            r = ::SendMessageA(messageTarget, message, 0, reinterpret_cast<LPARAM>(this));
         if (r != 0) {
             lastError = -1;
             return true;
@@ -80,9 +77,7 @@ CString XHyperLinkAction::ErrorText(int error, int actionType)
     case SE_ERR_ASSOCINCOMPLETE: text = ProgramText(IDS_LINK_ASSOC_INCOMPLETE); break;
     case SE_ERR_DDETIMEOUT: text = ProgramText(IDS_LINK_DDE_TIMEOUT); break;
     case SE_ERR_DDEFAIL: text = ProgramText(IDS_LINK_DDE_FAIL); break;
-    case SE_ERR_DDEBUSY:
-        text = ProgramText(IDS_LINK_DDE_BUSY);
-        break;
+    case SE_ERR_DDEBUSY: text = ProgramText(IDS_LINK_DDE_BUSY); break;
     case SE_ERR_NOASSOC: text = ProgramText(IDS_LINK_NO_ASSOC); break;
     case SE_ERR_DLLNOTFOUND: text = ProgramText(IDS_LINK_DLL_NOT_FOUND); break;
     default: text = ProgramText(IDS_LINK_UNKNOWN_ERROR); break;

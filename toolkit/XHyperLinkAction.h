@@ -4,7 +4,7 @@
 #include <shellapi.h>
 
 // The shell call; tests may put their own in its place to see what reaches the shell.
-typedef HINSTANCE (WINAPI* LinkShellExecuteFn)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+typedef HINSTANCE(WINAPI* LinkShellExecuteFn)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 extern LinkShellExecuteFn LinkShellExecute;
 
 class XHyperLinkAction {

@@ -29,7 +29,11 @@ BOOL XStatic::Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, U
 bool XStatic::IsTextStatic() const
 {
     switch (GetStyle() & SS_TYPEMASK) {
-    case SS_LEFT: case SS_CENTER: case SS_RIGHT: case SS_SIMPLE: case SS_LEFTNOWORDWRAP: return true;
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT:
+    case SS_SIMPLE:
+    case SS_LEFTNOWORDWRAP: return true;
     default: return false;
     }
 }
@@ -108,8 +112,10 @@ void XStatic::UpdateTipText()
 {
     if (!tipEnabled) return;
     if (!tipTextFixed) {
-        if (IsTextStatic()) GetWindowText(tipText);
-        else tipText.Empty();
+        if (IsTextStatic())
+            GetWindowText(tipText);
+        else
+            tipText.Empty();
     }
     SendTipText();
 }

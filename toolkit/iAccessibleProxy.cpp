@@ -8,7 +8,8 @@ LRESULT iAccessibleProxy::Answer(HWND window, WPARAM wParam, LPARAM lParam, long
 {
     if (static_cast<long>(lParam) != OBJID_CLIENT) return 0;
     IAccessible* system = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&system))) ||
+    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&system))) ||
         !system)
         return 0;
     iAccessibleProxy* proxy = new iAccessibleProxy(system, role, extraState);
@@ -19,8 +20,7 @@ LRESULT iAccessibleProxy::Answer(HWND window, WPARAM wParam, LPARAM lParam, long
 
 iAccessibleProxy::iAccessibleProxy(IAccessible* system, long role, long extraState)
     : m_system(system), m_role(role), m_extraState(extraState)
-{
-}
+{}
 
 iAccessibleProxy::~iAccessibleProxy() { m_system->Release(); }
 
@@ -64,7 +64,10 @@ HRESULT iAccessibleProxy::get_accState(VARIANT child, VARIANT* state)
 
 // The rest is the system's answer.
 HRESULT iAccessibleProxy::GetTypeInfoCount(UINT* count) { return m_system->GetTypeInfoCount(count); }
-HRESULT iAccessibleProxy::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) { return m_system->GetTypeInfo(index, locale, info); }
+HRESULT iAccessibleProxy::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info)
+{
+    return m_system->GetTypeInfo(index, locale, info);
+}
 HRESULT iAccessibleProxy::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids)
 {
     return m_system->GetIDsOfNames(riid, names, count, locale, ids);
@@ -79,19 +82,34 @@ HRESULT iAccessibleProxy::get_accChildCount(long* count) { return m_system->get_
 HRESULT iAccessibleProxy::get_accChild(VARIANT child, IDispatch** out) { return m_system->get_accChild(child, out); }
 HRESULT iAccessibleProxy::get_accName(VARIANT child, BSTR* name) { return m_system->get_accName(child, name); }
 HRESULT iAccessibleProxy::get_accValue(VARIANT child, BSTR* value) { return m_system->get_accValue(child, value); }
-HRESULT iAccessibleProxy::get_accDescription(VARIANT child, BSTR* description) { return m_system->get_accDescription(child, description); }
+HRESULT iAccessibleProxy::get_accDescription(VARIANT child, BSTR* description)
+{
+    return m_system->get_accDescription(child, description);
+}
 HRESULT iAccessibleProxy::get_accHelp(VARIANT child, BSTR* help) { return m_system->get_accHelp(child, help); }
-HRESULT iAccessibleProxy::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) { return m_system->get_accHelpTopic(file, child, topic); }
-HRESULT iAccessibleProxy::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) { return m_system->get_accKeyboardShortcut(child, shortcut); }
+HRESULT iAccessibleProxy::get_accHelpTopic(BSTR* file, VARIANT child, long* topic)
+{
+    return m_system->get_accHelpTopic(file, child, topic);
+}
+HRESULT iAccessibleProxy::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+{
+    return m_system->get_accKeyboardShortcut(child, shortcut);
+}
 HRESULT iAccessibleProxy::get_accFocus(VARIANT* child) { return m_system->get_accFocus(child); }
 HRESULT iAccessibleProxy::get_accSelection(VARIANT* children) { return m_system->get_accSelection(children); }
-HRESULT iAccessibleProxy::get_accDefaultAction(VARIANT child, BSTR* action) { return m_system->get_accDefaultAction(child, action); }
+HRESULT iAccessibleProxy::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    return m_system->get_accDefaultAction(child, action);
+}
 HRESULT iAccessibleProxy::accSelect(long flags, VARIANT child) { return m_system->accSelect(flags, child); }
 HRESULT iAccessibleProxy::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
     return m_system->accLocation(left, top, width, height, child);
 }
-HRESULT iAccessibleProxy::accNavigate(long direction, VARIANT start, VARIANT* end) { return m_system->accNavigate(direction, start, end); }
+HRESULT iAccessibleProxy::accNavigate(long direction, VARIANT start, VARIANT* end)
+{
+    return m_system->accNavigate(direction, start, end);
+}
 HRESULT iAccessibleProxy::accHitTest(long x, long y, VARIANT* child) { return m_system->accHitTest(x, y, child); }
 HRESULT iAccessibleProxy::accDoDefaultAction(VARIANT child) { return m_system->accDoDefaultAction(child); }
 HRESULT iAccessibleProxy::put_accName(VARIANT child, BSTR name) { return m_system->put_accName(child, name); }

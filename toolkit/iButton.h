@@ -10,8 +10,7 @@ public:
     iButton(CWnd* parent, const RECT& rect, DWORD style, LPCSTR text, UINT id, DWORD exStyle, LPVOID param);
     ~iButton() override = default;
 
-    template <class Target, class Result, class Param>
-    void SetOnClick(Target* target, Result (Target::*handler)(Param))
+    template <class Target, class Result, class Param> void SetOnClick(Target* target, Result (Target::*handler)(Param))
     {
         onClick.Set(target, handler);
     }
@@ -28,10 +27,8 @@ class iPushButton : public iButton {
 public:
     iPushButton(CWnd* parent, const RECT& rect, DWORD style, LPCSTR text, UINT id)
         : iButton(parent, rect, style, text, id)
-    {
-    }
+    {}
     iPushButton(CWnd* parent, const RECT& rect, DWORD style, LPCSTR text, UINT id, DWORD exStyle, LPVOID param)
         : iButton(parent, rect, style, text, id, exStyle, param)
-    {
-    }
+    {}
 };

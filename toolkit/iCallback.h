@@ -2,18 +2,18 @@
 #pragma once
 #include <functional>
 
-template <class Arg>
-class iCallback {
+template <class Arg> class iCallback {
 public:
     iCallback() = default;
 
     // The handler may take any parameter type the argument converts to; its result is ignored.
-    template <class Target, class Result, class Param>
-    void Set(Target* object, Result (Target::*handler)(Param))
+    template <class Target, class Result, class Param> void Set(Target* object, Result (Target::*handler)(Param))
     {
         target = object;
-        if (object && handler) call = [object, handler](Arg arg) { (object->*handler)(arg); };
-        else call = nullptr;
+        if (object && handler)
+            call = [object, handler](Arg arg) { (object->*handler)(arg); };
+        else
+            call = nullptr;
     }
     void Clear()
     {

@@ -5,7 +5,7 @@
 
 // The settings call the question goes through; tests may put their own in its place, since
 // Wine always answers "off".
-typedef BOOL (WINAPI* ContrastQueryFn)(UINT action, UINT param, PVOID data, UINT winIni);
+typedef BOOL(WINAPI* ContrastQueryFn)(UINT action, UINT param, PVOID data, UINT winIni);
 extern ContrastQueryFn ContrastQuery;
 
 // True while a high-contrast theme is on. Asked at each paint, so a change shows at the next one.

@@ -2,10 +2,7 @@
 
 iBitmap::iBitmap(CDC* dc, int width, int height) : iBitmap(dc ? dc->m_hDC : nullptr, width, height) {}
 
-iBitmap::iBitmap(HDC dc, int width, int height)
-{
-    created = CreateCompatibleBitmap(dc, width, height);
-}
+iBitmap::iBitmap(HDC dc, int width, int height) { created = CreateCompatibleBitmap(dc, width, height); }
 
 CSize iBitmap::GetSize() const
 {

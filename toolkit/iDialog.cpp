@@ -23,8 +23,8 @@ iDialog::iDialog(CWnd* parent, const RECT& r, DWORD dialogStyle, LPCSTR caption,
         face = SystemSizedFace;
     }
     dialogTemplate.reset(new CDialogTemplate(templateStyle, 0, static_cast<short>(r.left), static_cast<short>(r.top),
-                                             static_cast<short>(r.right - r.left),
-                                             static_cast<short>(r.bottom - r.top), caption, menuId, pointSize, face));
+                                             static_cast<short>(r.right - r.left), static_cast<short>(r.bottom - r.top),
+                                             caption, menuId, pointSize, face));
     rect = r;
     style = dialogStyle;
     if (modeless == 0) {

@@ -143,7 +143,7 @@ bool iPicture::IsOpaque() const
     SHORT type = PICTYPE_UNINITIALIZED;
     DWORD attributes = 0;
     return picture && picture->get_Type(&type) == S_OK && type == PICTYPE_BITMAP &&
-           picture->get_Attributes(&attributes) == S_OK && !(attributes & PICTURE_TRANSPARENT);
+        picture->get_Attributes(&attributes) == S_OK && !(attributes & PICTURE_TRANSPARENT);
 }
 
 CSize iPicture::NaturalSize(HDC dc) const

@@ -11,7 +11,7 @@ template <class Fn> Fn User32(const char* name)
     FARPROC found = user32 ? ::GetProcAddress(user32, name) : nullptr;
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(found));
 }
-}
+} // namespace
 
 int iScale::DpiOf(HWND window)
 {

@@ -11,7 +11,10 @@ public:
     bool IsUnit() const { return m_dpi == 96; }
     int operator()(int value) const { return ::MulDiv(value, m_dpi, 96); }
     CPoint operator()(const POINT& p) const { return CPoint((*this)(p.x), (*this)(p.y)); }
-    CRect operator()(const RECT& r) const { return CRect((*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom)); }
+    CRect operator()(const RECT& r) const
+    {
+        return CRect((*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom));
+    }
     // Back from the window's pixels to 96-DPI pixels.
     int Unscale(int value) const { return ::MulDiv(value, 96, m_dpi); }
 

@@ -12,8 +12,7 @@ END_MESSAGE_MAP()
 iStaticEx::iStaticEx(CWnd* parent, const RECT& rect, DWORD style, LPCSTR initial, UINT id)
     : iStatic(parent, rect, style, initial, id), text(initial ? initial : ""),
       textColor(::GetSysColor(COLOR_WINDOWTEXT)), backColor(::GetSysColor(COLOR_WINDOW))
-{
-}
+{}
 
 void iStaticEx::SetFont(int height, LPCSTR face)
 {

@@ -12,7 +12,7 @@ iToolTipCtrl::iToolTipCtrl(CWnd* parent, DWORD style)
 
 BOOL iToolTipCtrl::OnNeedText(NMHDR* header, LRESULT* result)
 {
-    NeedText request{header, result};
+    NeedText request{ header, result };
     onNeedText(&request);
     // Not consumed: the parent sees the request too.
     return FALSE;

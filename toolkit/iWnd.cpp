@@ -8,14 +8,17 @@ void MapToParentUnits(CWnd* parent, RECT& rect)
     if (!parent || !parent->m_hWnd) return;
     bool convert = false;
     // The first kind that matches decides.
-    if (auto* dialog = dynamic_cast<iDialog*>(parent)) convert = dialog->UsesDialogUnits();
-    else if (auto* page = dynamic_cast<iDialogUnitsParent*>(parent)) convert = page->UsesDialogUnits();
-    else if (dynamic_cast<CDialog*>(parent)) convert = true;
+    if (auto* dialog = dynamic_cast<iDialog*>(parent))
+        convert = dialog->UsesDialogUnits();
+    else if (auto* page = dynamic_cast<iDialogUnitsParent*>(parent))
+        convert = page->UsesDialogUnits();
+    else if (dynamic_cast<CDialog*>(parent))
+        convert = true;
     if (convert) parent->MapDialogRect(&rect);
 }
 
-BOOL iCreateControl(CWnd* control, iWindowSetAccess& registration, CWnd* parent, LPCSTR className,
-                    const RECT& rect, DWORD style, LPCSTR text, UINT id, bool extended, DWORD exStyle, LPVOID param)
+BOOL iCreateControl(CWnd* control, iWindowSetAccess& registration, CWnd* parent, LPCSTR className, const RECT& rect,
+                    DWORD style, LPCSTR text, UINT id, bool extended, DWORD exStyle, LPVOID param)
 {
     RECT r = rect;
     MapToParentUnits(parent, r);

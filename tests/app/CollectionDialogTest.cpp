@@ -20,16 +20,14 @@ const DWORD kSetupStyle = 0x80C80084;
 // Closes message boxes only: the dialog under test may be activated too and must stay open.
 void CloseBoxes(HWND h)
 {
-    if (GetDlgItem(h, 0xFFFF))
-        PostMessageA(h, WM_COMMAND, IDOK, 0);
+    if (GetDlgItem(h, 0xFFFF)) PostMessageA(h, WM_COMMAND, IDOK, 0);
 }
 
 std::vector<ModalAnswerer::Seen> Boxes(const ModalAnswerer& answer)
 {
     std::vector<ModalAnswerer::Seen> out;
     for (const auto& seen : answer.seen())
-        if (!seen.text.empty())
-            out.push_back(seen);
+        if (!seen.text.empty()) out.push_back(seen);
     return out;
 }
 
@@ -44,7 +42,7 @@ std::vector<Child> Children(HWND dialog)
 {
     std::vector<Child> out;
     for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
-        Child c{h, {}, {}, {}, GetWindowLongA(h, GWL_STYLE)};
+        Child c{ h, {}, {}, {}, GetWindowLongA(h, GWL_STYLE) };
         char buf[256] = "";
         GetClassNameA(h, buf, sizeof buf);
         c.cls = buf;
@@ -60,8 +58,7 @@ std::vector<Child> Children(HWND dialog)
 const Child* Find(const std::vector<Child>& all, const std::string& cls, const std::string& text)
 {
     for (const Child& c : all)
-        if (lstrcmpiA(c.cls.c_str(), cls.c_str()) == 0 && c.text == text)
-            return &c;
+        if (lstrcmpiA(c.cls.c_str(), cls.c_str()) == 0 && c.text == text) return &c;
     return nullptr;
 }
 
@@ -114,8 +111,7 @@ protected:
     {
         int seen = 0;
         for (const Child& c : Children(d->m_hWnd))
-            if (c.cls == "ComboBox" && seen++ == index)
-                return c.hwnd;
+            if (c.cls == "ComboBox" && seen++ == index) return c.hwnd;
         return nullptr;
     }
     static void Select(HWND combo, const char* text)
@@ -127,14 +123,13 @@ protected:
     {
         char buf[64] = "";
         int i = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-        if (i >= 0)
-            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
+        if (i >= 0) SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
         return buf;
     }
 
     CFrameWnd* frame = new CFrameWnd;
     Settings settings{};
-    ::Setup setup{settings};
+    ::Setup setup{ settings };
 };
 
 TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
@@ -142,7 +137,7 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     iCollectionDialog* d = Open();
     ASSERT_NE(d->m_hWnd, nullptr);
     const auto all = Children(d->m_hWnd);
-    const char* ops[] = {"Addition (+)", "Substraction (-)", "Multiplication (*)", "Division (/)"};
+    const char* ops[] = { "Addition (+)", "Substraction (-)", "Multiplication (*)", "Division (/)" };
     const int step = 25;
     for (int bit = 0; bit < 4; ++bit) {
         const Child* box = Find(all, "Button", ops[bit]);
@@ -168,11 +163,11 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
 
     // Four boxes 20 pixels high take four steps of 25: the next row starts 100 lower.
     const int checkRows = (4 * d->builder->controlHeight / step + 1) * step;
-    const char* labels[] = {"Operation", "Number of each", "Highest card", "Pace", "Sound"};
+    const char* labels[] = { "Operation", "Number of each", "Highest card", "Pace", "Sound" };
     const int choiceRows = (d->builder->choiceHeight / step + 1) * step;
     const int boxRow = (d->builder->controlHeight / step + 1) * step;
-    const int tops[] = {5, 5 + checkRows, 5 + checkRows + choiceRows, 5 + checkRows + 2 * choiceRows,
-                        5 + checkRows + 3 * choiceRows};
+    const int tops[] = { 5, 5 + checkRows, 5 + checkRows + choiceRows, 5 + checkRows + 2 * choiceRows,
+                         5 + checkRows + 3 * choiceRows };
     for (int i = 0; i < 5; ++i) {
         const Child* label = Find(all, "Static", labels[i]);
         ASSERT_NE(label, nullptr) << labels[i];
@@ -183,7 +178,7 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     }
     // Each label stands just before its own control in the z-order, where a screen reader
     // looks for the name of a choice list.
-    const HWND named[] = {Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd};
+    const HWND named[] = { Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd };
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(GetWindow(named[i], GW_HWNDPREV), Find(all, "Static", labels[i])->hwnd) << labels[i];
     RECT combo{};
@@ -301,8 +296,7 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         // The next opening starts from the record, and clearing every box stores mask 0.
         iCollectionDialog* d = Open();
         EXPECT_EQ(Selected(Combo(d, 1)), " 8");
-        for (int bit = 0; bit < 4; ++bit)
-            SendMessageA(Box(d, bit), BM_SETCHECK, BST_UNCHECKED, 0);
+        for (int bit = 0; bit < 4; ++bit) SendMessageA(Box(d, bit), BM_SETCHECK, BST_UNCHECKED, 0);
         PostMessageA(d->m_hWnd, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(d->DoModal(), IDOK);
         delete d;
@@ -321,7 +315,9 @@ TEST_F(SetupDialog, ClassPresetGivesTheStartingValues)
     ini = ini.substr(0, ini.rfind('\\') + 1) + "votaroo.ini";
     FILE* f = std::fopen(ini.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    std::fputs("[Other]\r\nCopies=9\r\n[Votaroo]\r\nOperations=4\r\nCopies=70\r\nHighest=10\r\nPace=slow\r\nSounds=off\r\n", f);
+    std::fputs(
+        "[Other]\r\nCopies=9\r\n[Votaroo]\r\nOperations=4\r\nCopies=70\r\nHighest=10\r\nPace=slow\r\nSounds=off\r\n",
+        f);
     std::fclose(f);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
     ApplyClassPreset(settings);
@@ -339,7 +335,8 @@ TEST_F(SetupDialog, ClassPresetGivesTheStartingValues)
     EXPECT_EQ(Selected(Combo(d, 0)), " 5");
     EXPECT_EQ(Selected(Combo(d, 1)), "10");
     EXPECT_EQ(Selected(Combo(d, 2)), "Slow");
-    EXPECT_EQ(SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_GETCHECK, 0, 0),
+              BST_UNCHECKED);
     PostMessageA(d->m_hWnd, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(d->DoModal(), IDOK);
     delete d;
@@ -373,13 +370,12 @@ TEST(DialogBuilder, FourBoxesOfTwentyPixelsAdvanceFourSteps)
     int32_t mask = 0;
     iType::Collection all(nullptr, &mask, sizeof mask, "All", "All");
     iType::TCheck<> check(&all, &mask, sizeof mask, "Ops", "Ops");
-    for (int bit = 0; bit < 4; ++bit)
-        check.AddItem(bit, "op");
+    for (int bit = 0; bit < 4; ++bit) check.AddItem(bit, "op");
     iWnd host;
     host.CreateEx(0, "Static", "host", WS_POPUP, CRect(0, 0, 400, 300), nullptr, 0);
     iTypeTableDialogBuilder builder(&host, &all, "All", "All", nullptr);
     builder.controlHeight = 20;
-    RECT labels = {5, 5, 115, 5}, controls = {120, 5, 305, 5};
+    RECT labels = { 5, 5, 115, 5 }, controls = { 120, 5, 305, 5 };
     ASSERT_TRUE(builder.Build(7, labels, controls, 25, false));
     EXPECT_EQ(controls.bottom, 5 + 100); // 80 rounded up to the next multiple of 25 above it
     EXPECT_EQ(labels.bottom, 5 + 100);
@@ -395,7 +391,7 @@ TEST(DialogBuilder, FourBoxesOfTwentyPixelsAdvanceFourSteps)
 
     // Read-only shows every control disabled; an empty collection builds nothing.
     iTypeTableDialogBuilder again(&host, &all, "All", "All", nullptr);
-    RECT l2 = labels, c2 = {120, 5, 305, 5};
+    RECT l2 = labels, c2 = { 120, 5, 305, 5 };
     again.Build(1, l2, c2, 25, true);
     EXPECT_FALSE(IsWindowEnabled(again.controls[0].window->m_hWnd));
     iType::Collection none(nullptr, "None", "None");
@@ -432,7 +428,7 @@ TEST_F(SetupDialog, ShortCollectionStillFitsBothButtons)
 
 TEST_F(SetupDialog, KindWithoutExchangeIsReportedAndTheOthersStillExchange)
 {
-    Short record{0, 0};
+    Short record{ 0, 0 };
     iType::Collection two(nullptr, &record, sizeof record, "Two", "Two");
     iType::TCombo<> key(&two, &record.key, sizeof record.key, "Key", "Key");
     iType::Base raw(&two, &record.raw, sizeof record.raw, "Raw", nullptr);
@@ -501,8 +497,7 @@ TEST_F(SetupDialog, MalformedLinesShowTheErrorBoxWithThePosition)
     iCollectionDialog d(frame, CRect(0, 0, 400, 200), kSetupStyle, "Setup", -1, &setup);
     auto boxes = Boxes(answer);
     ASSERT_EQ(boxes.size(), 3u);
-    for (const auto& seen : boxes)
-        EXPECT_EQ(seen.caption, "Error");
+    for (const auto& seen : boxes) EXPECT_EQ(seen.caption, "Error");
     EXPECT_EQ(boxes[0].text, "Error in:\n10 10 100 12, 50000000\nNear position 22");
     EXPECT_EQ(boxes[1].text, "Error in:\n10 10 100 12, 50000000 Note\nNear position 23");
     EXPECT_EQ(boxes[2].text, "Error in:\n1 2 3\nNear position 5");
@@ -630,8 +625,7 @@ TEST_F(SetupDialog, HostileLayoutFilesCostOnlyWhatTheyHold)
     }
     files.push_back(bytes);
     std::string many = "[Setup]\nStatic=2000000000\nGroupBox=2000000000\n";
-    for (int i = 0; i < 10000; ++i)
-        many += "Key" + std::to_string(i) + "=" + std::to_string(i) + " 1 2 3, 0, x\n";
+    for (int i = 0; i < 10000; ++i) many += "Key" + std::to_string(i) + "=" + std::to_string(i) + " 1 2 3, 0, x\n";
     many += "Static_1999999999=10 10 100 12, 50000000, Last\n";
     files.push_back(many);
     files.push_back("[Setup]\nStatic=1\nStatic_0000=10 10 100 12, 50000000, " + std::string(70000, 'v') + "\n");

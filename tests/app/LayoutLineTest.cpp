@@ -49,7 +49,8 @@ TEST(LayoutLine, SpacesMinusSignsPrefixAndTextToTheEnd)
 TEST(LayoutLine, HugeNumbersSaturateSoTheCornersFit)
 {
     LayoutLine line;
-    ASSERT_EQ(ParseLayoutLine("99999999999999999999 -99999999999 99999999999 -99999999999, 123456789ABCDEF, t", line), -1);
+    ASSERT_EQ(ParseLayoutLine("99999999999999999999 -99999999999 99999999999 -99999999999, 123456789ABCDEF, t", line),
+              -1);
     EXPECT_EQ(line.left, 0x3FFFFFFF);
     EXPECT_EQ(line.right, 0x7FFFFFFE);
     EXPECT_EQ(line.top, -0x3FFFFFFF);
@@ -78,7 +79,7 @@ TEST(LayoutLine, ErrorPositionIsWhereReadingStopped)
     EXPECT_EQ(ErrorAt("10 10 +1 12, 5, x"), 6);
     EXPECT_EQ(ErrorAt("10 10 100 12, 5g, x"), 15);
     EXPECT_EQ(ErrorAt("10 10 100 12, 0x, x"), 15);
-    EXPECT_EQ(ErrorAt("10 10 100 12, 5; x"), 15);  // a semicolon ends the style, yet a comma must follow
+    EXPECT_EQ(ErrorAt("10 10 100 12, 5; x"), 15); // a semicolon ends the style, yet a comma must follow
     EXPECT_EQ(ErrorAt("10 10 100 12, 5\t, x"), 15);
     EXPECT_EQ(ErrorAt("10\t10 100 12, 5, x"), 2);
 }

@@ -16,16 +16,16 @@ void ExpectDefaults(const Settings& settings)
 
 TEST(SetupDescription, ConstructionWritesTheDefaults)
 {
-    Settings settings{0, 0, 0, 2, 0};
+    Settings settings{ 0, 0, 0, 2, 0 };
     ::Setup setup(settings);
     ExpectDefaults(settings);
     EXPECT_EQ(Settings{}.pace, settings.pace) << "the record's own defaults agree";
     EXPECT_EQ(Settings{}.sounds, settings.sounds);
 
-    settings = {0, 10, 9, PaceSlow, 0};
+    settings = { 0, 10, 9, PaceSlow, 0 };
     setup.Reset();
     ExpectDefaults(settings);
-    settings = {15, 6, 12, PaceSteady, 0};
+    settings = { 15, 6, 12, PaceSteady, 0 };
     setup.Clear();
     ExpectDefaults(settings);
 }
@@ -59,26 +59,25 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
 {
     Settings settings{};
     ::Setup setup(settings);
-    const char* const operations[] = {"Addition (+)", "Substraction (-)", "Multiplication (*)", "Division (/)"};
+    const char* const operations[] = { "Addition (+)", "Substraction (-)", "Multiplication (*)", "Division (/)" };
     ASSERT_EQ(setup.m_operation.Items().Map()->Count(), 4);
-    for (int bit = 0; bit < 4; ++bit)
-        EXPECT_STREQ(setup.m_operation.Items().Text(bit), operations[bit]);
+    for (int bit = 0; bit < 4; ++bit) EXPECT_STREQ(setup.m_operation.Items().Text(bit), operations[bit]);
 
-    const char* const sizes[] = {" 5", " 6", " 7", " 8", " 9", "10"};
+    const char* const sizes[] = { " 5", " 6", " 7", " 8", " 9", "10" };
     ASSERT_EQ(setup.m_size.Items().Map()->Count(), 6);
     for (int i = 0; i < 6; ++i) {
         settings.copies = 5 + i;
         EXPECT_EQ(std::string(setup.m_size.GetText()), sizes[i]);
     }
 
-    const char* const highs[] = {" 8", " 9", "10", "11", "12", "13", "14", "15", "16"};
+    const char* const highs[] = { " 8", " 9", "10", "11", "12", "13", "14", "15", "16" };
     ASSERT_EQ(setup.m_high.Items().Map()->Count(), 9);
     for (int i = 0; i < 9; ++i) {
         settings.highestCard = 9 + i;
         EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
     }
 
-    const char* const paces[] = {"Faster and faster", "Steady", "Slow"};
+    const char* const paces[] = { "Faster and faster", "Steady", "Slow" };
     ASSERT_EQ(setup.m_pace.Items().Map()->Count(), 3);
     for (int pace = PaceFaster; pace <= PaceSlow; ++pace) {
         settings.pace = pace;
@@ -127,12 +126,17 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
     EXPECT_EQ(std::string(setup.m_pace.GetText()), "Slow");
 
     // The edges of each range are taken.
-    const struct { const char* key; const char* value; int32_t Settings::*field; int32_t stored; } edges[] = {
-        {"Operations", "0", &Settings::operations, 0},  {"Operations", "15", &Settings::operations, 15},
-        {"Copies", "5", &Settings::copies, 5},          {"Copies", "10", &Settings::copies, 10},
-        {"Highest", "8", &Settings::highestCard, 9},    {"Highest", "16", &Settings::highestCard, 17},
-        {"Pace", "faster", &Settings::pace, PaceFaster}, {"Pace", "steady", &Settings::pace, PaceSteady},
-        {"Sounds", "ON", &Settings::sounds, 1},
+    const struct {
+        const char* key;
+        const char* value;
+        int32_t Settings::*field;
+        int32_t stored;
+    } edges[] = {
+        { "Operations", "0", &Settings::operations, 0 },   { "Operations", "15", &Settings::operations, 15 },
+        { "Copies", "5", &Settings::copies, 5 },           { "Copies", "10", &Settings::copies, 10 },
+        { "Highest", "8", &Settings::highestCard, 9 },     { "Highest", "16", &Settings::highestCard, 17 },
+        { "Pace", "faster", &Settings::pace, PaceFaster }, { "Pace", "steady", &Settings::pace, PaceSteady },
+        { "Sounds", "ON", &Settings::sounds, 1 },
     };
     for (const auto& e : edges) {
         EXPECT_TRUE(ApplyPresetValue(settings, e.key, e.value)) << e.key << "=" << e.value;
@@ -143,14 +147,18 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
     setup.Reset();
     const Settings before = settings;
     const char* const wrong[][2] = {
-        {"Operations", "16"}, {"Operations", "-1"}, {"Operations", "+3"}, {"Operations", "0x4"}, {"Operations", "4a"},
-        {"Operations", "4294967299"}, {"Copies", "4"}, {"Copies", "11"}, {"Copies", "7.5"}, {"Copies", "seven"},
-        {"Highest", "7"}, {"Highest", "17"}, {"Highest", "1 0"}, {"Pace", "fast"}, {"Pace", "slower"},
-        {"Pace", "2"}, {"Pace", ""}, {"Sounds", "yes"}, {"Sounds", "1"}, {"Sounds", "o"}, {"Sounds", nullptr},
-        {"Volume", "off"}, {nullptr, "4"}, {"Operation", "4"},
+        { "Operations", "16" },  { "Operations", "-1" }, { "Operations", "+3" },
+        { "Operations", "0x4" }, { "Operations", "4a" }, { "Operations", "4294967299" },
+        { "Copies", "4" },       { "Copies", "11" },     { "Copies", "7.5" },
+        { "Copies", "seven" },   { "Highest", "7" },     { "Highest", "17" },
+        { "Highest", "1 0" },    { "Pace", "fast" },     { "Pace", "slower" },
+        { "Pace", "2" },         { "Pace", "" },         { "Sounds", "yes" },
+        { "Sounds", "1" },       { "Sounds", "o" },      { "Sounds", nullptr },
+        { "Volume", "off" },     { nullptr, "4" },       { "Operation", "4" },
     };
     for (const auto& w : wrong)
-        EXPECT_FALSE(ApplyPresetValue(settings, w[0], w[1])) << (w[0] ? w[0] : "(null)") << "=" << (w[1] ? w[1] : "(null)");
+        EXPECT_FALSE(ApplyPresetValue(settings, w[0], w[1]))
+            << (w[0] ? w[0] : "(null)") << "=" << (w[1] ? w[1] : "(null)");
     EXPECT_EQ(settings.operations, before.operations);
     EXPECT_EQ(settings.copies, before.copies);
     EXPECT_EQ(settings.highestCard, before.highestCard);

@@ -15,8 +15,7 @@ protected:
         : all(nullptr, &record, sizeof record, "All", "Everything"),
           check(&all, &record.mask, sizeof record.mask, "Mask", "Operations"),
           combo(&all, &record.key, sizeof record.key, "Key", nullptr)
-    {
-    }
+    {}
     void AddOperations()
     {
         check.AddItem(0, "Addition (+)");
@@ -24,7 +23,7 @@ protected:
         check.AddItem(2, "Multiplication (*)");
         check.AddItem(3, "Division (/)");
     }
-    Record record{77, 77};
+    Record record{ 77, 77 };
     iType::Collection all;
     iType::TCheck<> check;
     iType::TCombo<> combo;
@@ -185,18 +184,18 @@ TEST_F(Items, CollectionTextCompareAndLimits)
 {
     AddOperations();
     combo.AddItem(3, "three");
-    record = {1, 3};
+    record = { 1, 3 };
     EXPECT_EQ(std::string(all.GetText()), "Addition (+)three");
     all.SetSeparator(", ");
     EXPECT_EQ(std::string(all.GetText()), "Addition (+), three");
     combo.m_flags &= ~1;
     EXPECT_EQ(std::string(all.GetText()), "Addition (+)");
 
-    Record second{1, 4};
+    Record second{ 1, 4 };
     iType::Collection other(nullptr, &second, sizeof second, "All", "Everything");
     iType::TCheck<> otherCheck(&other, &second.mask, sizeof second.mask, "Mask", nullptr);
     iType::TCombo<> otherCombo(&other, &second.key, sizeof second.key, "Key", nullptr);
-    second = {1, 4};
+    second = { 1, 4 };
     EXPECT_EQ(all.Compare(other), -1);
     EXPECT_EQ(other.Compare(&all), 1);
     second.key = 3;

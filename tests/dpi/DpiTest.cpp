@@ -28,7 +28,7 @@ struct Place {
 };
 // The buttons' places in 96-DPI pixels.
 const Place buttons[] = {
-    { "Start", { 540, 20, 620, 50 } }, { "Setup", { 540, 60, 620, 90 } },  { "About", { 540, 100, 620, 130 } },
+    { "Start", { 540, 20, 620, 50 } },    { "Setup", { 540, 60, 620, 90 } },  { "About", { 540, 100, 620, 130 } },
     { "Upload", { 540, 140, 620, 170 } }, { "Help", { 540, 180, 620, 210 } }, { "Exit", { 540, 430, 620, 460 } },
 };
 
@@ -139,8 +139,9 @@ TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
     CBitmap bitmap;
     bitmap.CreateCompatibleBitmap(*canvas, 224, 352);
     CScopedSelect selected(own, bitmap.m_hObject);
-    ASSERT_EQ(art->picture->Render(own, 0, 0, 224, 352, 0, art->GetHeight(), art->GetWidth(), -art->GetHeight(), nullptr),
-              S_OK);
+    ASSERT_EQ(
+        art->picture->Render(own, 0, 0, 224, 352, 0, art->GetHeight(), art->GetWidth(), -art->GetHeight(), nullptr),
+        S_OK);
     int differ = 0;
     for (int y = 0; y < 352; ++y)
         for (int x = 0; x < 224; ++x) differ += canvas->GetPixel(face.x + x, face.y + y) != own.GetPixel(x, y);
@@ -258,7 +259,8 @@ TEST(DpiDialogs, LayoutFilePlacesAtTheScale)
     ASSERT_NE(f, nullptr);
     std::fputs("[Setup]\nStatic=1\nStatic_0000=10 150 100 16, 50000000, Note\n"
                "GroupBox=1\nGroupBox_0000=4 2 296 138, 50000000, Rules\n"
-               "Layout=1\nHigh:Dynamic=200 100 320 122\n", f);
+               "Layout=1\nHigh:Dynamic=200 100 320 122\n",
+               f);
     std::fclose(f);
     ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, layout.c_str());
 
@@ -276,11 +278,13 @@ TEST(DpiDialogs, LayoutFilePlacesAtTheScale)
         ::MapWindowPoints(nullptr, d->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
         return r;
     };
-    auto text = [](const RECT& r) { return ::testing::PrintToString(std::vector<LONG>{r.left, r.top, r.right, r.bottom}); };
-    EXPECT_EQ(text(placeOf("Static_0000")), text(scale(RECT{10, 150, 110, 166})));
-    EXPECT_EQ(text(placeOf("GroupBox_0000")), text(scale(RECT{4, 2, 300, 140})));
+    auto text = [](const RECT& r) {
+        return ::testing::PrintToString(std::vector<LONG>{ r.left, r.top, r.right, r.bottom });
+    };
+    EXPECT_EQ(text(placeOf("Static_0000")), text(scale(RECT{ 10, 150, 110, 166 })));
+    EXPECT_EQ(text(placeOf("GroupBox_0000")), text(scale(RECT{ 4, 2, 300, 140 })));
     const CRect high = placeOf("High");
-    EXPECT_EQ(high.TopLeft(), scale(POINT{200, 100}));
+    EXPECT_EQ(high.TopLeft(), scale(POINT{ 200, 100 }));
     EXPECT_EQ(high.Width(), scale(120));
     delete d;
     frame->DestroyWindow();
@@ -318,7 +322,7 @@ TEST(DpiDialogs, HelpAndAboutInAFontAtTheDpi)
         // The texts of About, each clear of the others.
         std::vector<CRect> placed;
         for (CWnd* text : std::initializer_list<CWnd*>{ about.version, about.about, about.links[0], about.links[1],
-                                                       about.links[2] }) {
+                                                        about.links[2] }) {
             char shown[256] = "";
             ::GetWindowTextA(text->m_hWnd, shown, sizeof shown);
             SCOPED_TRACE(shown);
@@ -337,8 +341,9 @@ TEST(DpiDialogs, HelpAndAboutInAFontAtTheDpi)
             SCOPED_TRACE(shown);
             CRect measured(0, 0, 0, 0);
             HDC dc = ::GetDC(link->m_hWnd);
-            HFONT drawn = link->font.m_hObject ? static_cast<HFONT>(link->font.m_hObject)
-                                               : reinterpret_cast<HFONT>(::SendMessageA(link->m_hWnd, WM_GETFONT, 0, 0));
+            HFONT drawn = link->font.m_hObject
+                ? static_cast<HFONT>(link->font.m_hObject)
+                : reinterpret_cast<HFONT>(::SendMessageA(link->m_hWnd, WM_GETFONT, 0, 0));
             HGDIOBJ before = ::SelectObject(dc, drawn ? drawn : ::GetStockObject(SYSTEM_FONT));
             ::DrawTextA(dc, shown, -1, &measured, DT_CALCRECT | DT_NOPREFIX);
             ::SelectObject(dc, before);
@@ -373,8 +378,10 @@ TEST(DpiProcess, CommonControlsSixAreLoaded)
     std::string lower(path);
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const bool assemblySix = lower.find("\\winsxs\\") != std::string::npos &&
-                             lower.find("microsoft.windows.common-controls_6595b64144ccf1df_6.") != std::string::npos;
+        lower.find("microsoft.windows.common-controls_6595b64144ccf1df_6.") != std::string::npos;
     const bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    if (underWine) EXPECT_TRUE(info.dwMajorVersion >= 6 || assemblySix) << path;
-    else EXPECT_GE(info.dwMajorVersion, 6u) << path;
+    if (underWine)
+        EXPECT_TRUE(info.dwMajorVersion >= 6 || assemblySix) << path;
+    else
+        EXPECT_GE(info.dwMajorVersion, 6u) << path;
 }

@@ -18,7 +18,7 @@ TEST(iRevolveString, FifthGetReturnsTheFirstBuffer)
     iRevolveString ring(4, 2048, 32);
     char* first = ring.Get(10);
     std::strcpy(first, "kept");
-    char* others[3] = {ring.Get(10), ring.Get(10), ring.Get(10)};
+    char* others[3] = { ring.Get(10), ring.Get(10), ring.Get(10) };
     for (char* p : others) EXPECT_NE(first, p);
     EXPECT_STREQ("kept", first);
     EXPECT_EQ(first, ring.Get(10));

@@ -24,7 +24,7 @@ TEST(LibraryString, EmptySlotsGiveTheBracketedNumber)
 
 TEST(LibraryString, EmptyTextIsNotMissing)
 {
-    for (uint32_t n : {63u, 403u, 417u, 419u}) {
+    for (uint32_t n : { 63u, 403u, 417u, 419u }) {
         const char* text = LibraryString(n);
         ASSERT_NE(nullptr, text);
         EXPECT_STREQ("", text) << n;
@@ -34,7 +34,7 @@ TEST(LibraryString, EmptyTextIsNotMissing)
 TEST(LibraryString, FallbackBuffersRotateByFour)
 {
     const char* first = LibraryString(22);
-    const char* seen[3] = {LibraryString(23), LibraryString(24), LibraryString(25)};
+    const char* seen[3] = { LibraryString(23), LibraryString(24), LibraryString(25) };
     for (const char* p : seen) EXPECT_NE(first, p);
     EXPECT_STREQ("[       22 ]", first);
     const char* fifth = LibraryString(26);

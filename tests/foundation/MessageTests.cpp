@@ -55,7 +55,7 @@ private:
     static BoxAnswerer* s_self;
 };
 BoxAnswerer* BoxAnswerer::s_self = nullptr;
-}
+} // namespace
 
 TEST(Message, ShowsTheFormattedTextAndTitle)
 {

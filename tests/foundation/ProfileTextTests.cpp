@@ -13,8 +13,8 @@ struct Point {
 // The number reader alone, on the texts a layout file may hold.
 TEST(ProfileNumbers, PointTexts)
 {
-    Point pt{-99, -99};
-    LONG* const point[] = {&pt.x, &pt.y};
+    Point pt{ -99, -99 };
+    LONG* const point[] = { &pt.x, &pt.y };
     EXPECT_TRUE(ReadProfileNumbers("10 20", point, 2));
     EXPECT_EQ(pt.x, 10);
     EXPECT_EQ(pt.y, 20);
@@ -26,15 +26,15 @@ TEST(ProfileNumbers, PointTexts)
     EXPECT_EQ(pt.y, 4);
 
     // Members read before the failure keep their new values, the rest stay.
-    pt = {-99, -99};
+    pt = { -99, -99 };
     EXPECT_FALSE(ReadProfileNumbers("10,20", point, 2));
     EXPECT_EQ(pt.x, 10);
     EXPECT_EQ(pt.y, -99);
-    pt = {-99, -99};
+    pt = { -99, -99 };
     EXPECT_FALSE(ReadProfileNumbers("10", point, 2));
     EXPECT_EQ(pt.x, 10);
     EXPECT_EQ(pt.y, -99);
-    pt = {-99, -99};
+    pt = { -99, -99 };
     EXPECT_FALSE(ReadProfileNumbers("10 -", point, 2));
     EXPECT_FALSE(ReadProfileNumbers("10x 20", point, 2));
     EXPECT_FALSE(ReadProfileNumbers("x", point, 2));
@@ -50,7 +50,7 @@ TEST(ProfileNumbers, PointTexts)
 TEST(ProfileNumbers, RectangleIgnoresTrailingText)
 {
     LONG left = 0, top = 0, right = 0, bottom = 0;
-    LONG* const rect[] = {&left, &top, &right, &bottom};
+    LONG* const rect[] = { &left, &top, &right, &bottom };
     EXPECT_TRUE(ReadProfileNumbers("1 2 3 4 extra", rect, 4));
     EXPECT_EQ(left, 1);
     EXPECT_EQ(top, 2);
@@ -110,7 +110,7 @@ TEST(ProfileLong, OtherBasesReadThe32BitPattern)
 
 TEST(ProfileLong, BasesOutsideTwoTo36MeanTen)
 {
-    for (int base : {-5, 0, 1, 37, 100}) {
+    for (int base : { -5, 0, 1, 37, 100 }) {
         EXPECT_EQ(ProfileTextToLong("-15", base), -15) << base;
         EXPECT_EQ(ProfileTextToLong("ff", base), 0) << base;
         EXPECT_EQ(ProfileTextToLong("9999999999", base), INT32_MAX) << base;
@@ -132,8 +132,8 @@ TEST(ProfileUnsigned, NegatesModulo32BitsAndSaturates)
 // What the profile's Put writes in a base, its Get reads back unchanged.
 TEST(ProfileLong, ReadsBackWhatTheNumberTextsWrite)
 {
-    for (int32_t value : {0, 1, -1, 255, -255, 0x7FFFFFFF, INT32_MIN, 123456789})
-        for (int base : {2, 8, 10, 16, 36}) {
+    for (int32_t value : { 0, 1, -1, 255, -255, 0x7FFFFFFF, INT32_MIN, 123456789 })
+        for (int base : { 2, 8, 10, 16, 36 }) {
             const iString text(value, base);
             EXPECT_EQ(ProfileTextToLong(text, base), value) << text.GetString() << " base " << base;
             const iString pattern(static_cast<uint64_t>(static_cast<uint32_t>(value)), base);
@@ -147,17 +147,37 @@ TEST(ProfileLong, ReadsBackWhatTheNumberTextsWrite)
 #if LONG_MAX == 2147483647L // the host build's long is 64 bits: there is no such library to match
 TEST(ProfileLong, MatchesTheCLibraryWhereLongIs32Bits)
 {
-    const char* texts[] = {"", "0", "12abc", " -42", "+7", "- 5", "2147483648", "-2147483649",
-                           "4294967295", "4294967296", "-1", "-4294967295", "0x1F", "0X", "0xg",
-                           "FFFFFFFF", "100000000", "-80000000", "zz", "\t\r\n 101", "99999999999999999999",
-                           "-99999999999"};
+    const char* texts[] = { "",
+                            "0",
+                            "12abc",
+                            " -42",
+                            "+7",
+                            "- 5",
+                            "2147483648",
+                            "-2147483649",
+                            "4294967295",
+                            "4294967296",
+                            "-1",
+                            "-4294967295",
+                            "0x1F",
+                            "0X",
+                            "0xg",
+                            "FFFFFFFF",
+                            "100000000",
+                            "-80000000",
+                            "zz",
+                            "\t\r\n 101",
+                            "99999999999999999999",
+                            "-99999999999" };
     for (const char* text : texts)
-        for (int base : {2, 8, 10, 16, 36}) {
+        for (int base : { 2, 8, 10, 16, 36 }) {
             const bool negativeOverflow = text[0] == '-' && std::strtoull(text + 1, nullptr, base) > 0xFFFFFFFFull;
             if (negativeOverflow) {
                 EXPECT_EQ(ProfileTextToUnsigned(text, base), 0xFFFFFFFFu) << text << " base " << base;
-                if (base != 10) EXPECT_EQ(ProfileTextToLong(text, base), -1) << text << " base " << base;
-                else EXPECT_EQ(ProfileTextToLong(text, base), std::strtol(text, nullptr, 10)) << text;
+                if (base != 10)
+                    EXPECT_EQ(ProfileTextToLong(text, base), -1) << text << " base " << base;
+                else
+                    EXPECT_EQ(ProfileTextToLong(text, base), std::strtol(text, nullptr, 10)) << text;
                 continue;
             }
             if (base == 10)

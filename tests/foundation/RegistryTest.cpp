@@ -51,7 +51,8 @@ TEST_F(Registry, ReadOnlyOpenCreatesThePathButNotAMissingSubKey)
     iRegistry reg("Setup", KEY_READ);
     ASSERT_EQ(reg.Status(), 0);
     HKEY check = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\VotarooTest\\Main\\Setup", 0, KEY_READ, &check), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\VotarooTest\\Main\\Setup", 0, KEY_READ, &check),
+              ERROR_SUCCESS);
     RegCloseKey(check);
 
     iRegistry missing(reg, "Missing", 0);

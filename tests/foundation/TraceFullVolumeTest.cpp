@@ -11,7 +11,7 @@ const char* const kFile = "C:\\TMP\\TRACE.QRV";
 const char* const kFill = "C:\\TMP\\FILL.BIN";
 
 using testing_support::ReadFileBytes;
-}
+} // namespace
 
 TEST(TraceFullVolume, ShortWriteIsCutBackSoTheLogKeepsWholeLines)
 {

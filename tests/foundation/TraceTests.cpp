@@ -21,7 +21,7 @@ void WriteLog(const std::string& bytes)
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
 }
-}
+} // namespace
 
 // The log's place is fixed, so each test moves whatever is at C:\TMP aside and puts it back.
 class TraceLog : public ::testing::Test {
@@ -50,8 +50,7 @@ protected:
 
 TEST_F(TraceLog, LineLayoutAndAppending)
 {
-    Trace(0, "MainFrameWnd.cpp", 217, "%s : %s %s %s (%d, %d, %d)", "MainFrameWnd::IsMatch", "03", "05", "08", 4,
-          6, 9);
+    Trace(0, "MainFrameWnd.cpp", 217, "%s : %s %s %s (%d, %d, %d)", "MainFrameWnd::IsMatch", "03", "05", "08", 4, 6, 9);
     Trace(0, "MainFrameWnd.cpp", 301, "MainFrameWnd::DoGameMatch");
     EXPECT_EQ("MainFrameWnd.cpp [217] => MainFrameWnd::IsMatch : 03 05 08 (4, 6, 9)\r\n"
               "MainFrameWnd.cpp [301] => MainFrameWnd::DoGameMatch\r\n",

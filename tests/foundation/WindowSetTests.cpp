@@ -32,7 +32,7 @@ public:
     ControlWnd* alsoDelete = nullptr;
     iWindowSetAccess access;
 };
-}
+} // namespace
 
 class WindowSet : public ::testing::Test {
 protected:
@@ -60,7 +60,7 @@ TEST_F(WindowSet, OwnerDeletesEachRegisteredControlOnce)
     EXPECT_EQ(4u, owner->windows.size());
 
     delete owner;
-    EXPECT_EQ(std::vector<int>({1, 1, 1, 1, 1, 0, 0, 0}), deletions);
+    EXPECT_EQ(std::vector<int>({ 1, 1, 1, 1, 1, 0, 0, 0 }), deletions);
 }
 
 TEST_F(WindowSet, ParentsWithoutASetDoNotOwn)

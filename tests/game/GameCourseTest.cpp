@@ -107,8 +107,7 @@ TEST_F(GameCourse, OpeningCardsAndAnswersBeforeTheFirstRegularDeal)
     EXPECT_TRUE(trace.NewLines().empty());
 
     // The Start button is ignored while a game runs.
-    ::SendMessageA(wnd->m_hWnd, WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Button("Start")));
+    ::SendMessageA(wnd->m_hWnd, WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), reinterpret_cast<LPARAM>(Button("Start")));
     EXPECT_EQ(wnd->DealCount(), 2);
 
     // The first tick deals without judging; the card goes left again.
@@ -125,8 +124,10 @@ TEST_F(GameCourse, OpeningCardsAndAnswersBeforeTheFirstRegularDeal)
     }
     // The votes display shows the total from the first judgement on.
     EXPECT_EQ(VotesText(), "Votes");
-    if (wnd->IsWinner()) Space();
-    else Tick();
+    if (wnd->IsWinner())
+        Space();
+    else
+        Tick();
     EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
 }
 
@@ -234,8 +235,10 @@ TEST_F(GameCourse, MissedWinnerAtTheFootEndsTheGame)
     Tick();
     // Down to the foot without ending: wrong answers from 2 or more, misses otherwise.
     for (int n = 0; n < 3000 && wnd->FlagPos() > 0; ++n) {
-        if (wnd->IsWinner() || wnd->FlagPos() < 2) Tick();
-        else Space();
+        if (wnd->IsWinner() || wnd->FlagPos() < 2)
+            Tick();
+        else
+            Space();
     }
     ASSERT_EQ(wnd->FlagPos(), 0);
     ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
@@ -282,8 +285,8 @@ TEST_F(GameCourse, EveryAutoRepeatedPressIsJudged)
         Space(true);
         std::vector<std::string> lines = trace.NewMessages();
         EXPECT_EQ(CountOf(lines, "MainFrameWnd::DoGameMatch"), 1);
-        EXPECT_EQ(CountOf(lines, "MainFrameWnd::DoGameClose CORRECT") + CountOf(lines, "MainFrameWnd::DoGameClose WRONG"),
-                  1);
+        EXPECT_EQ(
+            CountOf(lines, "MainFrameWnd::DoGameClose CORRECT") + CountOf(lines, "MainFrameWnd::DoGameClose WRONG"), 1);
         EXPECT_EQ(wnd->DealCount(), deals + 1);
     }
     EXPECT_TRUE(wnd->GameRunning());
@@ -360,8 +363,10 @@ TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
             break;
         }
         // Keep the flag low without ever ending the game.
-        if (winner) flag == 0 ? Space() : Tick();
-        else flag >= 2 ? Space() : Tick();
+        if (winner)
+            flag == 0 ? Space() : Tick();
+        else
+            flag >= 2 ? Space() : Tick();
     }
     EXPECT_TRUE(ended);
     ExpectButtonsVisible(true);
@@ -376,7 +381,7 @@ void CALLBACK ChooseInSetup(HWND d, UINT, UINT_PTR id, DWORD)
     HWND copies = ::FindWindowExA(d, nullptr, "ComboBox", nullptr);
     HWND high = ::FindWindowExA(d, copies, "ComboBox", nullptr);
     ::SendMessageA(copies, CB_SETCURSEL, 5, 0); // "10"
-    ::SendMessageA(high, CB_SETCURSEL, 0, 0);   // " 8"
+    ::SendMessageA(high, CB_SETCURSEL, 0, 0); // " 8"
     ::SendMessageA(::GetDlgItem(d, 1002), BM_SETCHECK, BST_CHECKED, 0);
     ::PostMessageA(d, WM_COMMAND, IDOK, 0);
 }

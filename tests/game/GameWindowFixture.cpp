@@ -31,7 +31,7 @@ long FileSize()
     if (!::GetFileAttributesExA(tracePath, GetFileExInfoStandard, &data)) return 0;
     return static_cast<long>(data.nFileSizeLow);
 }
-}
+} // namespace
 
 TraceReader::TraceReader()
 {
@@ -39,10 +39,7 @@ TraceReader::TraceReader()
     Mark();
 }
 
-void TraceReader::Mark()
-{
-    m_mark = FileSize();
-}
+void TraceReader::Mark() { m_mark = FileSize(); }
 
 std::vector<std::string> TraceReader::NewLines() const
 {

@@ -41,8 +41,10 @@ protected:
     // Answers a winner, lets any other card go by: never loses the flag.
     void PlayOne()
     {
-        if (wnd->IsWinner()) Space();
-        else Tick();
+        if (wnd->IsWinner())
+            Space();
+        else
+            Tick();
     }
     // Plays without losing the flag until the condition holds; false when it never did.
     template <class Condition> bool PlayUntil(Condition done, int limit = 3000)

@@ -48,7 +48,7 @@ struct GdiHandleEntry {
     uint64_t object;
     uint32_t owner;
     uint16_t unique; // bit 7 marks a stock object
-    uint8_t type;    // 0: free
+    uint8_t type; // 0: free
     uint8_t flags;
     uint64_t user;
 };

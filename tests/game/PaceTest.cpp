@@ -89,8 +89,10 @@ TEST_F(Pace, AnswerRestartsTheDealTimer)
     Tick();
     testing_support::Pump(1500);
     const int deals = wnd->DealCount();
-    if (wnd->IsWinner()) Space();
-    else Click();
+    if (wnd->IsWinner())
+        Space();
+    else
+        Click();
     ASSERT_EQ(wnd->DealCount(), deals + 1);
     if (!wnd->GameRunning()) GTEST_SKIP() << "the answer ended the game";
     testing_support::Pump(1200);
@@ -137,7 +139,8 @@ TEST_F(Pace, AwayPausesAndTheActivatingClickIsEaten)
 {
     const LPARAM clickInClient = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
     EXPECT_NE(::SendMessageA(wnd->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(wnd->m_hWnd), clickInClient),
-              MA_ACTIVATEANDEAT) << "a click between games is for the buttons";
+              MA_ACTIVATEANDEAT)
+        << "a click between games is for the buttons";
     Start(41);
     Tick();
     ::SendMessageA(wnd->m_hWnd, WM_ACTIVATE, WA_INACTIVE, 0);

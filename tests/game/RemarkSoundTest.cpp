@@ -145,8 +145,10 @@ TEST_F(RemarksAndSounds, GameEndingMissPlaysMissingThenEndAndStillTaunts)
     for (int n = 0; n < 500 && wnd->FlagPos() > 0; ++n) {
         played.clear();
         const bool wrong = !wnd->IsWinner() && wnd->FlagPos() >= 2;
-        if (wrong) Space();
-        else Tick();
+        if (wrong)
+            Space();
+        else
+            Tick();
         if (wrong) {
             EXPECT_EQ(Names(), std::vector<std::string>{ "Mistaken" });
             EXPECT_TRUE(InList(WrongRemarks, wnd->RemarkText()));
@@ -207,12 +209,13 @@ TEST_F(RemarksAndSounds, UnansweredLoserIsSilent)
 
 TEST_F(RemarksAndSounds, MouseButtonsAndMovesReachTheBalloon)
 {
-    for (UINT message : { WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONUP,
-                          WM_LBUTTONDBLCLK })
+    for (UINT message :
+         { WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONUP, WM_LBUTTONDBLCLK })
         ::SendMessageA(wnd->m_hWnd, message, 0, MAKELPARAM(10, 10));
     // Double clicks are not relayed.
-    EXPECT_EQ(seen.relayed, (std::vector<UINT>{ WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN,
-                                                 WM_MBUTTONUP, WM_LBUTTONUP }));
+    EXPECT_EQ(
+        seen.relayed,
+        (std::vector<UINT>{ WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONUP }));
 }
 
 } // namespace

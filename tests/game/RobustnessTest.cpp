@@ -12,7 +12,7 @@ int Verdicts(const std::vector<std::string>& messages)
     int n = 0;
     for (const std::string& m : messages)
         n += m.find("DoGameClose CORRECT") != std::string::npos || m.find("DoGameClose MISSED") != std::string::npos ||
-             m.find("DoGameClose WRONG") != std::string::npos;
+            m.find("DoGameClose WRONG") != std::string::npos;
     return n;
 }
 
@@ -22,8 +22,10 @@ protected:
     void PlayToTheEnd(int limit = 5000)
     {
         for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
-            if (wnd->IsWinner()) Tick();
-            else Space();
+            if (wnd->IsWinner())
+                Tick();
+            else
+                Space();
         }
     }
     // The window closed itself: nothing of it may be touched any more.

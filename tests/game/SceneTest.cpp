@@ -197,8 +197,10 @@ TEST_F(PictureScene, FlagHangsEightPixelsHigherPerPosition)
     EXPECT_FALSE(FlagAt(94));
     // Down to the foot without ending the game: wrong answers from 2 or more, misses below.
     for (int n = 0; n < 5000 && wnd->FlagPos() > 0; ++n) {
-        if (wnd->IsWinner() || wnd->FlagPos() < 2) Tick();
-        else Space();
+        if (wnd->IsWinner() || wnd->FlagPos() < 2)
+            Tick();
+        else
+            Space();
     }
     ASSERT_EQ(wnd->FlagPos(), 0);
     ASSERT_TRUE(wnd->GameRunning());

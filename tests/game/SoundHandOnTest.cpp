@@ -84,7 +84,8 @@ protected:
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "SoundHandOnStep";
         ::RegisterClassA(&wc);
-        window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        window =
+            ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
     }
     void TearDown() override
@@ -153,4 +154,4 @@ TEST_F(SoundHandOn, RequestFromAnotherThreadIsNotHeldForThisOne)
     EXPECT_EQ(calls[0].name, "Mistaken");
 }
 
-}
+} // namespace

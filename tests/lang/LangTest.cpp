@@ -60,7 +60,7 @@ void ExpectLaidOut(HWND parent, int closedComboHeight = 0)
             CRect overlap;
             EXPECT_FALSE(::IntersectRect(&overlap, &r, &other.first)) << name << " over " << other.second;
         }
-        placed.push_back({r, name});
+        placed.push_back({ r, name });
     }
 }
 
@@ -87,7 +87,7 @@ TEST(Languages, ChosenAsWindowsChoosesThenByTheOverride)
     std::vector<std::string> codes;
     for (LANGID l : ProgramLanguages()) codes.push_back(CodeOf(l));
     EXPECT_EQ(codes.front(), "en") << "English first, as the fallback";
-    for (const char* shipped : {"nl", "de", "fr", "es", "qps"})
+    for (const char* shipped : { "nl", "de", "fr", "es", "qps" })
         EXPECT_NE(std::find(codes.begin(), codes.end(), shipped), codes.end()) << shipped;
 
     const LANGID german = LanguageOfCode("de");
@@ -99,7 +99,7 @@ TEST(Languages, ChosenAsWindowsChoosesThenByTheOverride)
     const LANGID japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
     EXPECT_EQ(ChooseProgramLanguage("", swissGerman), german) << "the primary language decides";
     EXPECT_EQ(ChooseProgramLanguage("nl", swissGerman), dutch) << "the override wins";
-    for (const char* broken : {"Klingon", "xx", "-", "d", "deu", "de!", "  ", "\xE9"})
+    for (const char* broken : { "Klingon", "xx", "-", "d", "deu", "de!", "  ", "\xE9" })
         EXPECT_EQ(ChooseProgramLanguage(broken, swissGerman), german) << broken;
     EXPECT_EQ(CodeOf(ChooseProgramLanguage("Klingon", japanese)), "en") << "then English";
     EXPECT_EQ(CodeOf(ChooseProgramLanguage(nullptr, japanese)), "en");
@@ -120,7 +120,7 @@ TEST(Languages, EnglishFillsWhatALanguageLacks)
 // The buttons, Setup, Help and About in the language, whole, and no control over another.
 TEST_P(Language, EveryWindowInItsTextsWhole)
 {
-    const UINT buttonTexts[] = {IDS_START, IDS_SETUP, IDS_ABOUT, IDS_UPLOAD, IDS_HELP, IDS_EXIT};
+    const UINT buttonTexts[] = { IDS_START, IDS_SETUP, IDS_ABOUT, IDS_UPLOAD, IDS_HELP, IDS_EXIT };
     std::vector<CRect> buttons;
     for (UINT id : buttonTexts) {
         HWND b = Button(ProgramText(id));
@@ -130,7 +130,8 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         ::GetClientRect(b, &room);
         auto* button = static_cast<CoolPushButton*>(CWnd::FromHandle(b));
         HDC dc = ::GetDC(b);
-        HGDIOBJ old = ::SelectObject(dc, button->Font() ? static_cast<HGDIOBJ>(button->Font()) : ::GetStockObject(SYSTEM_FONT));
+        HGDIOBJ old =
+            ::SelectObject(dc, button->Font() ? static_cast<HGDIOBJ>(button->Font()) : ::GetStockObject(SYSTEM_FONT));
         SIZE need{};
         ::GetTextExtentPoint32A(dc, ProgramText(id), lstrlenA(ProgramText(id)), &need);
         ::SelectObject(dc, old);
@@ -170,8 +171,8 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         auto cut = testing_support::CutTexts(d.m_hWnd);
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
         ExpectLaidOut(d.m_hWnd, d.builder->choiceHeight);
-        for (UINT id : {IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_SETUP_PACE, IDS_SETUP_SOUND,
-                        IDS_SETUP_PLAY_SOUNDS, IDS_CANCEL})
+        for (UINT id : { IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_SETUP_PACE, IDS_SETUP_SOUND,
+                         IDS_SETUP_PLAY_SOUNDS, IDS_CANCEL })
             EXPECT_NE(::FindWindowExA(d.m_hWnd, nullptr, nullptr, ProgramText(id)), nullptr) << ProgramText(id);
     }
     {

@@ -35,7 +35,7 @@ Window Describe(HWND h)
 {
     char cls[64] = "";
     ::GetClassNameA(h, cls, sizeof cls);
-    return {h, cls, TextOf(h)};
+    return { h, cls, TextOf(h) };
 }
 
 DWORD GameProcess()
@@ -157,7 +157,8 @@ long AccessibleRole(HWND h)
 {
     IAccessible* object = nullptr;
     if (FAILED(::AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&object))) || !object)
+                                            reinterpret_cast<void**>(&object))) ||
+        !object)
         return 0;
     VARIANT self, role;
     ::VariantInit(&self);
@@ -186,11 +187,11 @@ int CheckNames(HWND dialog)
         const char* cls;
         UINT text; // of the control, when it has one of its own
     };
-    const Row rows[] = {{IDS_SETUP_OPERATION, "Button", IDS_SETUP_ADDITION},
-                        {IDS_SETUP_SIZE, "ComboBox", 0},
-                        {IDS_SETUP_HIGH, "ComboBox", 0},
-                        {IDS_SETUP_PACE, "ComboBox", 0},
-                        {IDS_SETUP_SOUND, "Button", IDS_SETUP_PLAY_SOUNDS}};
+    const Row rows[] = { { IDS_SETUP_OPERATION, "Button", IDS_SETUP_ADDITION },
+                         { IDS_SETUP_SIZE, "ComboBox", 0 },
+                         { IDS_SETUP_HIGH, "ComboBox", 0 },
+                         { IDS_SETUP_PACE, "ComboBox", 0 },
+                         { IDS_SETUP_SOUND, "Button", IDS_SETUP_PLAY_SOUNDS } };
     int result = 0;
     const std::vector<Window> children = Children(dialog);
     for (const Row& row : rows) {
@@ -207,7 +208,7 @@ int CheckNames(HWND dialog)
         ::GetWindowRect(label->hwnd, &labelPlace);
         ::GetWindowRect(next, &controlPlace);
         const bool own = control.cls == row.cls && (!row.text || control.text == ProgramText(row.text)) &&
-                         labelPlace.top == controlPlace.top;
+            labelPlace.top == controlPlace.top;
         if (!own || ::GetWindow(next, GW_HWNDPREV) != label->hwnd) {
             std::printf("names: \"%s\" stands before %s \"%s\", not its own control\n", label->text.c_str(),
                         control.cls.c_str(), control.text.c_str());
@@ -239,8 +240,8 @@ int CheckGameNames(const std::vector<Window>& top)
             for (const Window& c : Children(w.hwnd)) {
                 const std::string name = AccessibleName(c.hwnd);
                 const std::string votes = ProgramText(IDS_VOTES);
-                const bool right = c.cls == "Button" ? name == WithoutMnemonic(c.text)
-                                                     : name.compare(0, votes.size(), votes) == 0;
+                const bool right =
+                    c.cls == "Button" ? name == WithoutMnemonic(c.text) : name.compare(0, votes.size(), votes) == 0;
                 std::printf("names: %s \"%s\" is read as \"%s\"%s\n", c.cls.c_str(), c.text.c_str(), name.c_str(),
                             right ? "" : ", not by its own text");
                 if (!right) result = 2;
@@ -248,7 +249,7 @@ int CheckGameNames(const std::vector<Window>& top)
         }
         if (w.text != Caption(IDS_ABOUT_CAPTION)) continue;
         const std::vector<Window> children = Children(w.hwnd);
-        for (UINT id : {IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST}) {
+        for (UINT id : { IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST }) {
             const Window* link = Find(children, nullptr, ProgramText(id));
             const std::string name = link ? AccessibleName(link->hwnd) : "";
             const long role = link ? AccessibleRole(link->hwnd) : 0;
@@ -288,8 +289,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string code = argv[1], what = argv[2];
-    const LANGID language = code == "display" ? ChooseProgramLanguage("", ::GetUserDefaultUILanguage())
-                                              : LanguageOfCode(code.c_str());
+    const LANGID language =
+        code == "display" ? ChooseProgramLanguage("", ::GetUserDefaultUILanguage()) : LanguageOfCode(code.c_str());
     if (!language) {
         std::printf("no table for \"%s\"\n", code.c_str());
         return 2;
@@ -308,17 +309,28 @@ int main(int argc, char** argv)
             if (w.text == "Votaroo!" && ::FindWindowExA(w.hwnd, nullptr, "Button", nullptr))
                 result = Compare(Children(w.hwnd), TextsOf(language, Range(IDS_START, 6)), "buttons");
     } else if (what == "setup" || what == "help" || what == "about") {
-        const UINT caption = what == "setup" ? IDS_SETUP_CAPTION : what == "help" ? IDS_HELP_CAPTION : IDS_ABOUT_CAPTION;
+        const UINT caption = what == "setup" ? IDS_SETUP_CAPTION
+            : what == "help"                 ? IDS_HELP_CAPTION
+                                             : IDS_ABOUT_CAPTION;
         const std::string title = what == "setup" ? std::string(ProgramText(caption)) : Caption(caption);
         std::vector<UINT> ids;
         if (what == "setup")
-            ids = {IDS_SETUP_OPERATION, IDS_SETUP_SIZE, IDS_SETUP_HIGH, IDS_SETUP_PACE, IDS_SETUP_SOUND,
-                   IDS_SETUP_ADDITION, IDS_SETUP_SUBTRACTION, IDS_SETUP_MULTIPLICATION, IDS_SETUP_DIVISION,
-                   IDS_SETUP_PLAY_SOUNDS, IDS_OK, IDS_CANCEL};
+            ids = { IDS_SETUP_OPERATION,
+                    IDS_SETUP_SIZE,
+                    IDS_SETUP_HIGH,
+                    IDS_SETUP_PACE,
+                    IDS_SETUP_SOUND,
+                    IDS_SETUP_ADDITION,
+                    IDS_SETUP_SUBTRACTION,
+                    IDS_SETUP_MULTIPLICATION,
+                    IDS_SETUP_DIVISION,
+                    IDS_SETUP_PLAY_SOUNDS,
+                    IDS_OK,
+                    IDS_CANCEL };
         else if (what == "help")
-            ids = {IDS_HELP_RULES, IDS_OK};
+            ids = { IDS_HELP_RULES, IDS_OK };
         else
-            ids = {IDS_ABOUT_TEXT, IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST, IDS_OK};
+            ids = { IDS_ABOUT_TEXT, IDS_ABOUT_CODE_NOTICE, IDS_ABOUT_PROGRAMMER, IDS_ABOUT_ARTIST, IDS_OK };
         if (const Window* dialog = Find(top, nullptr, title)) {
             result = Compare(Children(dialog->hwnd), TextsOf(language, ids), what.c_str());
             if (what == "setup" && CheckNames(dialog->hwnd) != 0) result = 2;
@@ -359,7 +371,7 @@ int main(int argc, char** argv)
     } else if (what == "gameover") {
         for (const Window& w : top)
             if (w.cls == "#32770" && w.text == "Votaroo!")
-                result = Compare(Children(w.hwnd), TextsOf(language, {IDS_GAME_OVER}), "game over");
+                result = Compare(Children(w.hwnd), TextsOf(language, { IDS_GAME_OVER }), "game over");
     } else {
         std::printf("unknown check \"%s\"\n", what.c_str());
         return 2;

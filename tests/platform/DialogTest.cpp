@@ -95,8 +95,8 @@ TEST(DialogTemplate, CaptionAndItemsAreAlignedForTheDialogManager)
     CDialogTemplate t(WS_POPUP, 0, 0, 0, 100, 50, "Odd", 7);
     t.AddItem(WS_CHILD, 0, 1, 2, 3, 4, 55, 0x0082, "x");
     const WORD* w = reinterpret_cast<const WORD*>(t.Get());
-    EXPECT_EQ(w[4], 1);           // item count
-    EXPECT_EQ(w[9], 0xFFFF);      // menu as an ordinal
+    EXPECT_EQ(w[4], 1); // item count
+    EXPECT_EQ(w[9], 0xFFFF); // menu as an ordinal
     EXPECT_EQ(w[10], 7);
     const WORD* title = w + 12;
     EXPECT_EQ(title[0], 'O');

@@ -16,7 +16,10 @@ std::vector<std::string> g_log;
 class BaseWnd : public CWnd {
 public:
     void OnTimer(UINT_PTR id) { g_log.push_back("base timer " + std::to_string(id)); }
-    void OnKeyDown(UINT key, UINT repeat, UINT) { g_log.push_back("base key " + std::to_string(key) + "x" + std::to_string(repeat)); }
+    void OnKeyDown(UINT key, UINT repeat, UINT)
+    {
+        g_log.push_back("base key " + std::to_string(key) + "x" + std::to_string(repeat));
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -79,7 +82,10 @@ END_MESSAGE_MAP()
 class ParentFrame : public CFrameWnd {
 public:
     bool* deleted = nullptr;
-    ~ParentFrame() override { if (deleted) *deleted = true; }
+    ~ParentFrame() override
+    {
+        if (deleted) *deleted = true;
+    }
     void OnButton() { g_log.push_back("parent"); }
     DECLARE_MESSAGE_MAP()
 };

@@ -106,8 +106,8 @@ TEST(ProgramFile, FirstIconGroupIsTheFramesIconInEverySize)
         EXPECT_EQ((std::set<int>{ 16, 32, 48, 256 }), sizes);
 
         // The small one is the one the title bar shows: it must decode.
-        HICON small = static_cast<HICON>(
-            LoadImageA(module, MAKEINTRESOURCEA(AFX_IDI_STD_FRAME), IMAGE_ICON, 16, 16, 0));
+        HICON small =
+            static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(AFX_IDI_STD_FRAME), IMAGE_ICON, 16, 16, 0));
         EXPECT_TRUE(small);
         if (small) DestroyIcon(small);
         FreeLibrary(module);

@@ -19,8 +19,10 @@ TestLog GamesOfOneWinner(const std::vector<bool>& spotted)
     TestLog log;
     for (bool s : spotted) {
         log.Deal(6, 2, 8, true, "+");
-        if (s) log.Correct();
-        else log.Missed();
+        if (s)
+            log.Correct();
+        else
+            log.Missed();
     }
     return log;
 }

@@ -74,7 +74,8 @@ TEST(ReadTraceLog, OverlongLineIsOneForeignLine)
     auto r = std::make_unique<LearningRecord>();
     GameRebuilder rebuilder(*r);
     TraceLogReader reader(rebuilder);
-    for (size_t at = 0; at < text.size(); at += 1000) reader.Feed(text.data() + at, std::min<size_t>(1000, text.size() - at));
+    for (size_t at = 0; at < text.size(); at += 1000)
+        reader.Feed(text.data() + at, std::min<size_t>(1000, text.size() - at));
     reader.End();
     rebuilder.Finish();
     EXPECT_EQ(r->foreignLines, 1u);

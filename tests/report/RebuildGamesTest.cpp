@@ -12,22 +12,22 @@ TestLog EveryOperationGame()
 {
     TestLog log;
     log.Deal(6, 2, 8, true, "+");
-    log.Correct();                          // 8 on the left: 8 | 2, flag 3
+    log.Correct(); // 8 on the left: 8 | 2, flag 3
     log.Deal(8, 2, 4, true, "+-*/");
-    log.Missed();                           // 8 | 4, flag 2
+    log.Missed(); // 8 | 4, flag 2
     log.Deal(8, 4, 4, true, "+-");
-    log.Correct();                          // 4 | 4, flag 3
+    log.Correct(); // 4 | 4, flag 3
     log.Deal(4, 4, 16, true, "+-*");
-    log.Correct();                          // 4 | 16, flag 4
+    log.Correct(); // 4 | 16, flag 4
     log.Deal(4, 16, KAZ, true);
-    log.Missed();                           // KAZ | 16, flag 3
+    log.Missed(); // KAZ | 16, flag 3
     log.Deal(KAZ, 16, 5, true);
-    log.Correct();                          // KAZ | 5, flag 4
+    log.Correct(); // KAZ | 5, flag 4
     log.Deal(KAZ, 5, 3, true);
-    log.Missed();                           // 3 | 5, flag 3
-    log.Deal(3, 5, 9, false, "+-*/");       // left to go by
+    log.Missed(); // 3 | 5, flag 3
+    log.Deal(3, 5, 9, false, "+-*/"); // left to go by
     log.Deal(3, 9, 1, false, "+-*/");
-    log.Wrong();                            // 1 | 9, flag 1
+    log.Wrong(); // 1 | 9, flag 1
     return log;
 }
 
@@ -52,8 +52,11 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
     const struct {
         Operation op;
         uint64_t seen, spotted, missed;
-    } expected[] = { { Addition, 1, 1, 0 }, { Subtraction, 1, 1, 0 }, { Multiplication, 1, 1, 0 },
-                     { Division, 1, 0, 1 }, { WildCard, 3, 1, 2 } };
+    } expected[] = { { Addition, 1, 1, 0 },
+                     { Subtraction, 1, 1, 0 },
+                     { Multiplication, 1, 1, 0 },
+                     { Division, 1, 0, 1 },
+                     { WildCard, 3, 1, 2 } };
     for (const auto& e : expected) {
         EXPECT_EQ(r->byOperation[e.op].seen, e.seen) << e.op;
         EXPECT_EQ(r->byOperation[e.op].spotted, e.spotted) << e.op;
@@ -96,7 +99,7 @@ TEST(RebuildGames, AVerdictTheNamedOperationCannotGiveIsSkipped)
     log.Deal(6, 2, 8, true, "+");
     log.Correct();
     log.Deal(8, 2, 5, true, "+"); // 8 + 2 is not 5: a corrupt deal
-    log.Correct();                // and nothing open for it to judge
+    log.Correct(); // and nothing open for it to judge
     auto r = log.Read();
     EXPECT_EQ(r->total.correct, 1u);
     EXPECT_EQ(r->strayLines, 5u); // four lines of the deal and its judgement
@@ -108,9 +111,9 @@ TEST(RebuildGames, RefillsCountAndJudgeAnUnansweredCard)
     TestLog log;
     log.Deal(6, 2, 8, true, "+");
     log.Correct();
-    log.Refill({ 6, 8 }, { 2 });    // after a judgement line
+    log.Refill({ 6, 8 }, { 2 }); // after a judgement line
     log.Deal(8, 2, 9, false, "+-*/");
-    log.Refill({ 8 }, { 2, 9 });    // the card went by unanswered: judged, no line
+    log.Refill({ 8 }, { 2, 9 }); // the card went by unanswered: judged, no line
     log.Deal(8, 9, 1, true, "+-");
     log.Missed();
     auto r = log.Read();
@@ -127,13 +130,13 @@ TEST(RebuildGames, GameOverThenTheLastCardThenANewGame)
 {
     TestLog log;
     log.Deal(6, 2, 3, true, "+-*/");
-    log.Missed();                   // 3 | 2, flag 1
+    log.Missed(); // 3 | 2, flag 1
     log.Deal(3, 2, 1, true, "+-");
-    log.Missed();                   // 3 | 1, flag 0
+    log.Missed(); // 3 | 1, flag 0
     log.Deal(3, 1, 4, true, "+");
-    log.Missed();                   // flag -1: game over, 4 | 1
-    log.Answer();                   // pressed while the box was up: dropped
-    log.Deal(4, 1, 5, true, "+");   // dealt after the box, never judged
+    log.Missed(); // flag -1: game over, 4 | 1
+    log.Answer(); // pressed while the box was up: dropped
+    log.Deal(4, 1, 5, true, "+"); // dealt after the box, never judged
     log.Deal(10, 11, 7, false, "+-*/"); // the next Start
     log.Deal(7, 11, 4, true, "+-");
     log.Correct();
@@ -161,11 +164,11 @@ TEST(RebuildGames, NewGameRightAfterGameOverWhenNoLastCardCame)
 {
     TestLog log;
     log.Deal(6, 2, 9, false, "+-*/");
-    log.Wrong();             // 9 | 2, flag 0
+    log.Wrong(); // 9 | 2, flag 0
     log.Deal(9, 2, 1, false, "+-*/");
-    log.Wrong();             // game over, 9 | 1
+    log.Wrong(); // game over, 9 | 1
     log.Deal(9, 1, 3, false, "+-*/"); // new game, opening 9 and 1 again
-    log.Wrong();             // a judgement: this was a game's card
+    log.Wrong(); // a judgement: this was a game's card
     auto r = log.Read();
     EXPECT_EQ(r->strayLines, 0u);
     ASSERT_EQ(r->games, 2u);
@@ -180,9 +183,9 @@ TEST(RebuildGames, UnansweredFirstCardOfANewGameIsToldByItsFollower)
     log.Deal(6, 2, 9, false, "+-*/");
     log.Wrong();
     log.Deal(9, 2, 1, false, "+-*/");
-    log.Wrong();                      // game over, 9 | 1
+    log.Wrong(); // game over, 9 | 1
     log.Deal(9, 1, 5, false, "+-*/"); // looks like the last card...
-    log.Deal(5, 1, 6, true, "+");     // ...but this deal continues from it: both are a game's
+    log.Deal(5, 1, 6, true, "+"); // ...but this deal continues from it: both are a game's
     log.Correct();
     auto r = log.Read();
     ASSERT_EQ(r->games, 2u);
@@ -221,8 +224,8 @@ TEST(RebuildGames, ALogBreakingOffMidGameThenANewRun)
     TestLog log;
     log.Deal(6, 2, 8, true, "+");
     log.Correct();
-    log.Deal(8, 2, 10, true, "+");    // window closed before the judgement
-    log.Deal(3, 3, 6, true, "+");     // a new run: the stacks do not continue
+    log.Deal(8, 2, 10, true, "+"); // window closed before the judgement
+    log.Deal(3, 3, 6, true, "+"); // a new run: the stacks do not continue
     log.Correct();
     log.Deal(6, 3, 7, false, "+-*/"); // and the log ends on an open card
     auto r = log.Read();
@@ -242,7 +245,7 @@ TEST(RebuildGames, ForeignLinesAreCountedAndSkipped)
     log.Raw("");
     log.Deal(6, 2, 8, true, "+");
     log.Raw("Z:\\x.cpp [12] => MainFrameWnd::DoGameClose BRILLIANT");
-    log.Raw("MainFrameWnd::DoGameClose CORRECT");                 // no location
+    log.Raw("MainFrameWnd::DoGameClose CORRECT"); // no location
     log.Raw("Z:\\x.cpp [] => MainFrameWnd::DoGameClose CORRECT"); // no line number
     log.Raw("Z:\\x.cpp [9] => MainFrameWnd::IsMatch : 05 03 08 (6, 4, 10)"); // names and codes disagree
     log.Raw("Z:\\x.cpp [9] => MainFrameWnd::IsMatch : 17 03 08 (18, 4, 9)"); // no card 17
@@ -303,21 +306,21 @@ TEST(RebuildGames, MostMissedFactsFirstThenTheMostOftenMissedShare)
     TestLog log;
     // 7 + 5 missed twice in three sightings (either way round), 12 - 5 twice in two, 12 - 7 never.
     log.Deal(7, 5, 12, true, "+");
-    log.Missed();                            // 12 | 5, flag 1
+    log.Missed(); // 12 | 5, flag 1
     log.Deal(12, 5, 7, true, "+-");
-    log.Missed();                            // 12 | 7, flag 0
+    log.Missed(); // 12 | 7, flag 0
     log.Deal(12, 7, 5, true, "+-");
-    log.Correct();                           // 5 | 7, flag 1
+    log.Correct(); // 5 | 7, flag 1
     log.Deal(5, 7, 12, true, "+");
-    log.Correct();                           // 5 | 12, flag 2
+    log.Correct(); // 5 | 12, flag 2
     log.Deal(5, 12, 7, true, "+-");
-    log.Missed();                            // 7 | 12, flag 1
+    log.Missed(); // 7 | 12, flag 1
     log.Deal(7, 12, 5, true, "+-");
-    log.Correct();                           // 7 | 5, flag 2
+    log.Correct(); // 7 | 5, flag 2
     log.Deal(7, 5, 12, true, "+");
-    log.Missed();                            // 12 | 5, flag 1
+    log.Missed(); // 12 | 5, flag 1
     log.Deal(12, 5, 6, false, "+-*/");
-    log.Wrong();                             // game over
+    log.Wrong(); // game over
     auto r = log.Read();
     ASSERT_EQ(r->gamesOver, 1u);
     const std::deque<Fact> top = MostMissed(*r, 5);

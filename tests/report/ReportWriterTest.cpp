@@ -109,7 +109,8 @@ double ContrastOf(const std::string& a, const std::string& b)
 }
 
 // Each value after the key, up to the quote or the semicolon, in order.
-std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, size_t from = 0, size_t to = std::string::npos)
+std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, size_t from = 0,
+                                     size_t to = std::string::npos)
 {
     std::vector<std::string> values;
     for (size_t at = text.find(key, from); at != std::string::npos && at < to; at = text.find(key, at + 1)) {
@@ -129,8 +130,10 @@ TEST(ReportWriter, NumbersAndLinesStandOutAndAreReadAsTables)
     for (int k = 0; k <= 10; ++k)
         for (int i = 0; i < 10; ++i) {
             log.Deal(k, 1, k + 1, true, "+");
-            if (i < k) log.Correct();
-            else log.Missed();
+            if (i < k)
+                log.Correct();
+            else
+                log.Missed();
         }
     auto r = log.Read();
     const std::string page = PageOf(*r);

@@ -31,8 +31,8 @@ void TestLog::Deal(int left, int right, int card, bool winner, const std::string
 {
     namespace words = trace_words;
     char text[160];
-    std::snprintf(text, sizeof text, words::JudgeFormat, words::IsMatch, CardName(left).c_str(), CardName(right).c_str(),
-                  CardName(card).c_str(), left + 1, right + 1, card + 1);
+    std::snprintf(text, sizeof text, words::JudgeFormat, words::IsMatch, CardName(left).c_str(),
+                  CardName(right).c_str(), CardName(card).c_str(), left + 1, right + 1, card + 1);
     Line(text);
     if (left != KAZ && right != KAZ && card != KAZ) {
         std::snprintf(text, sizeof text, words::ValuesFormat, words::IsMatch, left, right, card,
@@ -55,7 +55,8 @@ void TestLog::Deal(int left, int right, int card, bool winner, const std::string
 void TestLog::Outcome(int index)
 {
     char text[64];
-    std::snprintf(text, sizeof text, trace_words::OutcomeFormat, trace_words::DoGameClose, trace_words::Outcomes[index]);
+    std::snprintf(text, sizeof text, trace_words::OutcomeFormat, trace_words::DoGameClose,
+                  trace_words::Outcomes[index]);
     Line(text);
 }
 

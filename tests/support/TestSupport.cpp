@@ -55,8 +55,10 @@ TextRoom RoomOf(HWND control, const std::string& cls, LONG style)
     room.height = client.bottom;
     if (lstrcmpiA(cls.c_str(), "Static") == 0) {
         const LONG type = style & SS_TYPEMASK;
-        if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) room.format |= DT_WORDBREAK;
-        else if (type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE) room.width = 0;
+        if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT)
+            room.format |= DT_WORDBREAK;
+        else if (type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE)
+            room.width = 0;
         if (style & SS_NOPREFIX) room.format |= DT_NOPREFIX;
     } else if (lstrcmpiA(cls.c_str(), "Button") == 0) {
         const LONG type = style & BS_TYPEMASK;
@@ -99,7 +101,7 @@ std::vector<std::string> TextsOf(HWND control, const std::string& cls)
     }
     return texts;
 }
-}
+} // namespace
 
 std::vector<std::string> CutTexts(HWND parent)
 {
@@ -130,8 +132,7 @@ std::vector<std::string> CutTexts(HWND parent)
 
 ModalAnswerer::ModalAnswerer(int command)
     : ModalAnswerer([command](HWND h) { PostMessageA(h, WM_COMMAND, static_cast<WPARAM>(command), 0); })
-{
-}
+{}
 
 ModalAnswerer::ModalAnswerer(std::function<void(HWND)> action) : m_action(std::move(action))
 {

@@ -27,13 +27,14 @@ const UINT kButtonId = 41;
 // A frame that records the commands and notifications that reach it.
 class RecordingFrame : public iFrameWnd {
 public:
-    RecordingFrame()
-        : iFrameWnd(nullptr, CRect(30, 30, 330, 230), WS_POPUP | WS_VISIBLE, "buttons")
-    {
-    }
+    RecordingFrame() : iFrameWnd(nullptr, CRect(30, 30, 330, 230), WS_POPUP | WS_VISIBLE, "buttons") {}
     void OnButton() { ++commands; }
     void OnTipText(NMHDR*, LRESULT*) { ++tipRequests; }
-    void OnClick(CWnd* from) { clickedBy = from; ++clicks; }
+    void OnClick(CWnd* from)
+    {
+        clickedBy = from;
+        ++clicks;
+    }
     int commands = 0;
     int tipRequests = 0;
     int clicks = 0;
@@ -135,7 +136,7 @@ TEST_F(Buttons, PressedIsBlackAndOnePixelSmaller)
     DrawRequest(canvas, 0);
     EXPECT_EQ(button->pressed, 0);
     EXPECT_EQ(canvas.GetPixel(6, 15), kRed);
-    EXPECT_EQ(canvas.GetPixel(0, 15), kBlack);  // outline on the edge
+    EXPECT_EQ(canvas.GetPixel(0, 15), kBlack); // outline on the edge
     EXPECT_EQ(canvas.GetPixel(79, 15), kBlack);
 
     DrawRequest(canvas, ODS_SELECTED);
@@ -244,7 +245,8 @@ TEST_F(Buttons, FocusRingLiesBetweenTheEdgeAndTheCaptionAtEachScale)
         // The ring's inside holds the whole caption, with a pixel to spare.
         for (int y = caption.top; y < caption.bottom; ++y)
             for (int x = caption.left; x < caption.right; ++x)
-                EXPECT_EQ(focused.GetPixel(x, y), plain.GetPixel(x, y)) << x << "," << y << " at height " << size.Height();
+                EXPECT_EQ(focused.GetPixel(x, y), plain.GetPixel(x, y))
+                    << x << "," << y << " at height " << size.Height();
     }
 }
 
@@ -297,7 +299,8 @@ struct MainLoop : ::testing::Test {
     // Two of the game's buttons share an id; Exit has the application's.
     CoolPushButton* start = new CoolPushButton(frame, CRect(20, 20, 100, 50), WS_VISIBLE | WS_TABSTOP, "Start", 0xFFFF);
     CoolPushButton* setup = new CoolPushButton(frame, CRect(20, 60, 100, 90), WS_VISIBLE | WS_TABSTOP, "Setup", 0xFFFF);
-    CoolPushButton* quit = new CoolPushButton(frame, CRect(20, 100, 100, 130), WS_VISIBLE | WS_TABSTOP, "Exit", ID_APP_EXIT);
+    CoolPushButton* quit =
+        new CoolPushButton(frame, CRect(20, 100, 100, 130), WS_VISIBLE | WS_TABSTOP, "Exit", ID_APP_EXIT);
     std::vector<CWnd*> clicked;
 
     struct Clicks {

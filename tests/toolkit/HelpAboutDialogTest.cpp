@@ -194,7 +194,10 @@ TEST(HelpAbout, HelpOpensWithOkFocusedAndEnterOrSpaceCloseIt)
         HWND focus = nullptr;
         const HWND ok = help.ok->m_hWnd;
         EXPECT_TRUE(help.ok->GetStyle() & WS_TABSTOP);
-        KeyScript script({ [&] { focus = ::GetFocus(); KeyScript::Key(key); } });
+        KeyScript script({ [&] {
+            focus = ::GetFocus();
+            KeyScript::Key(key);
+        } });
         EXPECT_EQ(help.DoModal(), IDOK);
         EXPECT_EQ(focus, ok);
     }
@@ -212,7 +215,10 @@ TEST(HelpAbout, AboutByKeyboardAloneFollowsTheLinksAndEscCloses)
     std::string tip;
     const HWND ok = about.ok->m_hWnd, first = about.links[0]->m_hWnd, second = about.links[1]->m_hWnd;
     KeyScript script({
-        [&] { atOpen = ::GetFocus(); KeyScript::Key(VK_TAB); },
+        [&] {
+            atOpen = ::GetFocus();
+            KeyScript::Key(VK_TAB);
+        },
         [&] {
             afterTab = ::GetFocus();
             XStaticHyperLink* link = about.links[0];

@@ -43,9 +43,9 @@ std::vector<unsigned char> TwoBandBmp(int width, int height)
         bool upper = row >= height / 2; // stored from the bottom
         unsigned char* p = bytes.data() + file.bfOffBits + row * stride;
         for (int x = 0; x < width; ++x) {
-            p[x * 3 + 0] = upper ? 0 : 255;   // blue
-            p[x * 3 + 1] = 0;                 // green
-            p[x * 3 + 2] = upper ? 255 : 0;   // red
+            p[x * 3 + 0] = upper ? 0 : 255; // blue
+            p[x * 3 + 1] = 0; // green
+            p[x * 3 + 2] = upper ? 255 : 0; // red
         }
     }
     return bytes;

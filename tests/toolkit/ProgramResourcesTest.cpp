@@ -16,8 +16,8 @@ HMODULE LoadProgram()
     return ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
-const char* const kCards[18] = { "KAZ", "00", "01", "02", "03", "04", "05", "06", "07", "08",
-                                 "09", "10", "11", "12", "13", "14", "15", "16" };
+const char* const kCards[18] = { "KAZ", "00", "01", "02", "03", "04", "05", "06", "07",
+                                 "08",  "09", "10", "11", "12", "13", "14", "15", "16" };
 
 int Pixels(long himetric) { return MulDiv(himetric, 96, 2540); }
 

@@ -23,8 +23,7 @@ struct Frame {
     Frame()
         : wnd(new iFrameWnd(nullptr, iFrameWnd::WindowRectForClient(40, 40, 300, 200, WS_POPUP | WS_CAPTION, FALSE),
                             WS_POPUP | WS_CAPTION | WS_VISIBLE, "frame"))
-    {
-    }
+    {}
     ~Frame()
     {
         if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
@@ -125,7 +124,7 @@ struct Counted : iStatic {
 
 TEST(iFrameWnd, DeletesEachRegisteredChildOnce)
 {
-    int deaths[3] = {0, 0, 0};
+    int deaths[3] = { 0, 0, 0 };
     Frame frame;
     auto* first = new Counted(frame.wnd, deaths[0]);
     new Counted(frame.wnd, deaths[1]);

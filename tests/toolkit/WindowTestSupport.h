@@ -11,7 +11,8 @@ namespace toolkit_test {
 struct Snapshot {
     CRect client;
     iCDC canvas;
-    explicit Snapshot(HWND hwnd, bool repaint = true) : client(ClientOf(hwnd)), canvas(nullptr, client.Width(), client.Height())
+    explicit Snapshot(HWND hwnd, bool repaint = true)
+        : client(ClientOf(hwnd)), canvas(nullptr, client.Width(), client.Height())
     {
         if (repaint) ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         HDC window = ::GetDC(hwnd);
@@ -58,11 +59,12 @@ namespace toolkit_test {
 // contrast question answered "on" (Wine itself always says "off"); both put back afterwards.
 class DarkContrast {
 public:
-    static constexpr int Elements[] = { COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
-                                        COLOR_HOTLIGHT, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_INFOBK, COLOR_INFOTEXT };
-    static constexpr COLORREF Palette[] = { RGB(24, 24, 24), RGB(250, 250, 250), RGB(26, 235, 255), RGB(0, 0, 0),
-                                            RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 64),
-                                            RGB(255, 255, 255) };
+    static constexpr int Elements[] = { COLOR_BTNFACE,       COLOR_BTNTEXT,  COLOR_HIGHLIGHT,
+                                        COLOR_HIGHLIGHTTEXT, COLOR_HOTLIGHT, COLOR_WINDOW,
+                                        COLOR_WINDOWTEXT,    COLOR_INFOBK,   COLOR_INFOTEXT };
+    static constexpr COLORREF Palette[] = { RGB(24, 24, 24),    RGB(250, 250, 250), RGB(26, 235, 255),
+                                            RGB(0, 0, 0),       RGB(255, 255, 0),   RGB(0, 0, 0),
+                                            RGB(255, 255, 255), RGB(0, 0, 64),      RGB(255, 255, 255) };
     static constexpr int Count = sizeof Elements / sizeof Elements[0];
     // on: the theme is on from the start; otherwise only the palette is set until TurnOn.
     explicit DarkContrast(bool on = true)

@@ -64,7 +64,8 @@ TEST_F(LinkAction, ShellResultsOf32OrLessAreFailuresWithTheirText)
 
     // Every code of the table has its own text; others are unknown.
     EXPECT_STREQ(XHyperLinkAction::ErrorText(32, 2), "The specified dynamic-link library was not found.");
-    EXPECT_STREQ(XHyperLinkAction::ErrorText(31, 2), "There is no application associated\nwith the given filename extension.");
+    EXPECT_STREQ(XHyperLinkAction::ErrorText(31, 2),
+                 "There is no application associated\nwith the given filename extension.");
     EXPECT_STREQ(XHyperLinkAction::ErrorText(0, 2), "The operating system is out\nof memory or resources.");
     EXPECT_STREQ(XHyperLinkAction::ErrorText(7, 2), "Unknown error!");
     g_shellResult = 32;
@@ -79,8 +80,8 @@ TEST_F(LinkAction, EveryShellFailureOfEveryKindIsToldAndLeavesTheFileAlone)
 {
     ModalAnswerer answer(IDOK);
     size_t boxes = 0;
-    for (int type : { XHyperLinkAction::Open, XHyperLinkAction::Print, XHyperLinkAction::Explore,
-                      XHyperLinkAction::EMail }) {
+    for (int type :
+         { XHyperLinkAction::Open, XHyperLinkAction::Print, XHyperLinkAction::Explore, XHyperLinkAction::EMail }) {
         for (UINT_PTR code = 0; code <= 32; ++code) {
             XHyperLinkAction a;
             a.type = type;
@@ -90,7 +91,8 @@ TEST_F(LinkAction, EveryShellFailureOfEveryKindIsToldAndLeavesTheFileAlone)
             EXPECT_EQ(a.lastError, static_cast<int>(code));
             EXPECT_STREQ(a.file, "lesson.txt");
             ASSERT_EQ(answer.seen().size(), ++boxes) << type << " " << code;
-            EXPECT_EQ(answer.seen().back().text, std::string(XHyperLinkAction::ErrorText(static_cast<int>(code), type)));
+            EXPECT_EQ(answer.seen().back().text,
+                      std::string(XHyperLinkAction::ErrorText(static_cast<int>(code), type)));
         }
     }
 }

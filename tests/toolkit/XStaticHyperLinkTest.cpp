@@ -37,7 +37,10 @@ protected:
         frame->DestroyWindow();
         LinkShellExecute = &::ShellExecuteA;
     }
-    void Click() { frame->SendMessage(WM_COMMAND, MAKEWPARAM(77, STN_CLICKED), reinterpret_cast<LPARAM>(link->m_hWnd)); }
+    void Click()
+    {
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(77, STN_CLICKED), reinterpret_cast<LPARAM>(link->m_hWnd));
+    }
     COLORREF TextColour()
     {
         HDC mem = CreateCompatibleDC(nullptr);
@@ -136,7 +139,8 @@ TEST_F(HyperLink, HighContrastDrawsTheSystemsLinkColour)
         link->SetFocus();
         ASSERT_NE(link->focusTip.m_hWnd, nullptr);
         EXPECT_EQ(static_cast<COLORREF>(link->focusTip.SendMessage(TTM_GETTIPBKCOLOR)), ::GetSysColor(COLOR_INFOBK));
-        EXPECT_EQ(static_cast<COLORREF>(link->focusTip.SendMessage(TTM_GETTIPTEXTCOLOR)), ::GetSysColor(COLOR_INFOTEXT));
+        EXPECT_EQ(static_cast<COLORREF>(link->focusTip.SendMessage(TTM_GETTIPTEXTCOLOR)),
+                  ::GetSysColor(COLOR_INFOTEXT));
         testing_support::Pump(50);
         toolkit_test::Snapshot tipShot(link->focusTip.m_hWnd);
         EXPECT_EQ(tipShot.At(tipShot.client.Width() / 2, 2), ::GetSysColor(COLOR_INFOBK));
@@ -155,7 +159,8 @@ TEST_F(HyperLink, ScreenReaderHearsItsTextAsALink)
         IAccessible* acc = nullptr;
         std::wstring name;
         if (FAILED(::AccessibleObjectFromWindow(link->m_hWnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                                reinterpret_cast<void**>(&acc))) || !acc)
+                                                reinterpret_cast<void**>(&acc))) ||
+            !acc)
             return name;
         VARIANT self;
         ::VariantInit(&self);
@@ -193,8 +198,8 @@ TEST_F(HyperLink, FitsItsTextAnchoredByAlignment)
     CRect r;
     link->GetWindowRect(&r);
     frame->ScreenToClient(&r);
-    EXPECT_EQ(r.right, 300);     // right edge kept
-    EXPECT_LT(r.Width(), 290);   // shrunk to the text
+    EXPECT_EQ(r.right, 300); // right edge kept
+    EXPECT_LT(r.Width(), 290); // shrunk to the text
     EXPECT_LT(r.Height(), 50);
     EXPECT_EQ(r.top, 10);
 }

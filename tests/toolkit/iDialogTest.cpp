@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 
-
 namespace {
 
 const DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
@@ -88,8 +87,8 @@ public:
     {
         dialogUnits = 0;
         edit = new CWnd;
-        edit->CreateEx(WS_EX_CLIENTEDGE, "EDIT", "some text", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(10, 10, 200, 30),
-                       this, 100);
+        edit->CreateEx(WS_EX_CLIENTEDGE, "EDIT", "some text", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                       CRect(10, 10, 200, 30), this, 100);
         OnInitDialog(); // again, now that the flag is off and the control exists
     }
     ~PixelDialog() override { delete edit; }

@@ -44,7 +44,8 @@ ProgramRun RunReport(const std::string& arguments)
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, nullptr, TRUE };
     HANDLE out = ::CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     HANDLE err = ::CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    HANDLE in = ::CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE in =
+        ::CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
@@ -55,8 +56,10 @@ ProgramRun RunReport(const std::string& arguments)
     std::string command = "\"" + exe + "\" " + arguments;
     ProgramRun run;
     if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
-        if (::WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) ::GetExitCodeProcess(pi.hProcess, &run.code);
-        else ::TerminateProcess(pi.hProcess, 99);
+        if (::WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(pi.hProcess, &run.code);
+        else
+            ::TerminateProcess(pi.hProcess, 99);
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
     } else {
@@ -83,8 +86,10 @@ protected:
     {
         const bool winner = wnd->IsWinner();
         const int before = wnd->GameDeck().Remaining();
-        if (answer) Space();
-        else Tick();
+        if (answer)
+            Space();
+        else
+            Tick();
         report::Tally& t = m_game.tally;
         ++t.dealt;
         if (winner) {
@@ -127,8 +132,10 @@ TEST_F(ReportOfPlayedGames, CountsAgreeWithTheGamesPlayed)
     StartGame(11);
     int winners = 0, guesses = 0;
     while (wnd->GameRunning() && wnd->RegularDeals() < 110) {
-        if (wnd->IsWinner()) Judge(++winners % 4 != 0 || wnd->FlagPos() <= 1);
-        else Judge(wnd->FlagPos() >= 6 && ++guesses % 3 == 0);
+        if (wnd->IsWinner())
+            Judge(++winners % 4 != 0 || wnd->FlagPos() <= 1);
+        else
+            Judge(wnd->FlagPos() >= 6 && ++guesses % 3 == 0);
     }
     ASSERT_TRUE(wnd->GameRunning());
     while (wnd->GameRunning()) Judge(!wnd->IsWinner());
@@ -245,8 +252,10 @@ TEST(ReportProgram, OnItsOwnConsoleAMissingLogIsToldInABox)
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
     DWORD code = 0xFFFFFFFF;
-    if (::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) ::GetExitCodeProcess(pi.hProcess, &code);
-    else ::TerminateProcess(pi.hProcess, 99);
+    if (::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(pi.hProcess, &code);
+    else
+        ::TerminateProcess(pi.hProcess, 99);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
     ASSERT_TRUE(box) << "no message box";
