@@ -22,17 +22,19 @@
 
 namespace {
 namespace words = trace_words;
-const int ClientWidth = GameScene::ClientWidth;
-const int ClientHeight = GameScene::ClientHeight;
+const int ClientWidth = GameScene::ClientWidth, ClientHeight = GameScene::ClientHeight;
 const DWORD FrameStyle = GameScene::FrameStyle;
 
-// The buttons in their order: caption and command; their places are the scene's.
+// The buttons in their order: caption, command and handler; their places are the scene's. Exit
+// needs no handler: its command closes the application.
 const struct {
     UINT text;
     UINT id;
+    void (MainFrameWnd::*handler)(CWnd*);
 } buttonCommands[MainFrameWnd::ButtonCount] = {
-    { IDS_START, 0xFFFF },  { IDS_SETUP, 0xFFFF }, { IDS_ABOUT, 0xFFFF },
-    { IDS_UPLOAD, 0xFFFF }, { IDS_HELP, 0xFFFF },  { IDS_EXIT, ID_APP_EXIT },
+    { IDS_START, 0xFFFF, &MainFrameWnd::DoGameStart }, { IDS_SETUP, 0xFFFF, &MainFrameWnd::OnSetup },
+    { IDS_ABOUT, 0xFFFF, &MainFrameWnd::OnAbout },     { IDS_UPLOAD, 0xFFFF, &MainFrameWnd::OnUpload },
+    { IDS_HELP, 0xFFFF, &MainFrameWnd::OnHelp },       { IDS_EXIT, ID_APP_EXIT, nullptr },
 };
 
 // The tool description of the oldest common controls the balloon needs.
@@ -107,13 +109,13 @@ MainFrameWnd::MainFrameWnd()
     for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
     m_flag = new iPicture(AfxGetResourceHandle(), "Flag");
     m_balloon = new iToolTipCtrl(this, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
-    m_remarkTimer = 0;
-
     // Children of the frame: its window set deletes them with it. The scale places them.
     m_votes = new iStaticEx(this, CRect(), WS_VISIBLE, ProgramText(IDS_VOTES));
-    for (int i = 0; i < ButtonCount; ++i)
+    for (int i = 0; i < ButtonCount; ++i) {
         m_buttons[i] = new CoolPushButton(this, CRect(), WS_VISIBLE | WS_TABSTOP, ProgramText(buttonCommands[i].text),
                                           buttonCommands[i].id);
+        if (buttonCommands[i].handler) m_buttons[i]->SetOnClick(this, buttonCommands[i].handler);
+    }
     m_votes->SetTextColor(RGB(0, 0, 255));
     m_votes->SetFormat(DT_RIGHT);
     // A screen reader reads "Votes" with the number painted.
@@ -123,22 +125,11 @@ MainFrameWnd::MainFrameWnd()
     // F1 opens Help wherever the focus is among the buttons.
     ACCEL help = { FVIRTKEY, VK_F1, HelpCommand };
     m_hAccelTable = ::CreateAcceleratorTableA(&help, 1);
-    // Exit needs no handler: its command closes the application.
-    m_buttons[0]->SetOnClick(this, &MainFrameWnd::DoGameStart);
-    m_buttons[1]->SetOnClick(this, &MainFrameWnd::OnSetup);
-    m_buttons[2]->SetOnClick(this, &MainFrameWnd::OnAbout);
-    m_buttons[3]->SetOnClick(this, &MainFrameWnd::OnUpload);
-    m_buttons[4]->SetOnClick(this, &MainFrameWnd::OnHelp);
-
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
 
     // The one tool of the balloon, tracked by hand; its text changes with every remark.
-    m_balloonTool.cbSize = TTTOOLINFOA_V2_SIZE;
-    m_balloonTool.uFlags = TTF_TRACK | TTF_TRANSPARENT;
-    m_balloonTool.hwnd = m_hWnd;
-    m_balloonTool.uId = 0;
-    m_balloonTool.hinst = nullptr;
-    m_balloonTool.lpszText = const_cast<char*>(ProgramText(IDS_BALLOON_PLACEHOLDER));
+    char* const text = const_cast<char*>(ProgramText(IDS_BALLOON_PLACEHOLDER));
+    m_balloonTool = { TTTOOLINFOA_V2_SIZE, TTF_TRACK | TTF_TRANSPARENT, m_hWnd, 0, {}, nullptr, text, 0, nullptr };
     if (m_balloon->m_hWnd) {
         m_balloon->AddTool(&m_balloonTool);
         // Off between remarks: under Wine relayed mouse moves would pop the tracking tool up.
@@ -153,21 +144,12 @@ MainFrameWnd::~MainFrameWnd()
     delete m_balloon;
     m_balloon = nullptr;
     delete m_flag;
-    m_flag = nullptr;
-    for (iPicture*& card : m_cards) {
-        delete card;
-        card = nullptr;
-    }
+    for (iPicture* card : m_cards) delete card;
     delete m_background;
-    m_background = nullptr;
     delete m_canvas;
-    m_canvas = nullptr;
     delete m_setup;
-    m_setup = nullptr;
     if (m_hAccelTable) ::DestroyAcceleratorTable(m_hAccelTable);
-    m_hAccelTable = nullptr;
-    m_stacks[0].clear();
-    m_stacks[1].clear();
+    for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
 }
 
 bool MainFrameWnd::IsMatch(int left, int right, int card)
@@ -175,10 +157,7 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
     GAME_TRACE(words::JudgeFormat, words::IsMatch, CardNames[left], CardNames[right], CardNames[card], left, right,
                card);
     if (card == WildCard || left == WildCard || right == WildCard) return true;
-
-    const int x = left - 1;
-    const int y = right - 1;
-    const int z = card - 1;
+    const int x = left - 1, y = right - 1, z = card - 1;
     const int ops = m_settings.operations;
     GAME_TRACE(words::ValuesFormat, words::IsMatch, x, y, z, static_cast<unsigned long>(ops));
     // Tried in this order; the first that matches ends the search and its trace.
@@ -195,60 +174,42 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
 void MainFrameWnd::DealCard(CDC* dc)
 {
     const int side = m_dealCount % 2;
-    int dx = 0;
-    int dy = 0;
-    if (m_regularDeals != 0) {
-        dx = std::rand() % 11 - 5;
-        dy = std::rand() % 11 - 5;
-    }
-    std::vector<DealtCard>& stack = m_stacks[side];
-    // An identical card never covers its twin exactly: it leans away from the one beneath.
-    if (!stack.empty() && stack.back().code == m_currentCard) {
-        dx = stack.back().dx < 0 ? 10 : -10;
-        dy = stack.back().dy < 0 ? 10 : -10;
-    }
-    stack.push_back(DealtCard{ m_currentCard, dx, dy });
-    DrawCard(dc, side, m_currentCard, dx, dy);
+    const DealtCard card = PlaceOnStack(m_stacks[side], m_currentCard, m_regularDeals != 0, &std::rand);
+    m_stacks[side].push_back(card);
+    DrawCard(dc, side, card.code, card.dx, card.dy);
     ++m_dealCount;
 }
 
+// A dialog of the window, modal: a close asked for meanwhile waits for it.
+template <class Dialog, class... Args> void MainFrameWnd::ShowModal(Args... args)
+{
+    ModalScope modal(this);
+    Dialog dialog(this, args...);
+    dialog.DoModal();
+}
+
+// The dialog writes the record on OK; the handler leaves the outcome to it.
 void MainFrameWnd::OnSetup(CWnd*)
 {
-    // The dialog writes the record on OK; the handler leaves the outcome to it.
-    ModalScope modal(this);
-    iCollectionDialog* dialog = new iCollectionDialog(this, CRect(0, 0, 400, 200),
-                                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
-                                                      ProgramText(IDS_SETUP_CAPTION), -1, m_setup);
-    dialog->DoModal();
-    delete dialog;
+    ShowModal<iCollectionDialog>(CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
+                                 ProgramText(IDS_SETUP_CAPTION), -1, m_setup);
 }
 
 void MainFrameWnd::OnAbout(CWnd*)
 {
-    ModalScope modal(this);
-    AboutDialog* dialog = new AboutDialog(this, ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR,
-                                          VOTAROO_VERSION_PATCH);
-    dialog->DoModal();
-    delete dialog;
+    ShowModal<AboutDialog>(ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR, VOTAROO_VERSION_PATCH);
 }
 
 // Uploading shows the same About dialog.
 void MainFrameWnd::OnUpload(CWnd* button) { OnAbout(button); }
 
-void MainFrameWnd::OnHelp(CWnd*)
-{
-    ModalScope modal(this);
-    HelpDialog* dialog = new HelpDialog(this, ProgramText(IDS_TITLE));
-    dialog->DoModal();
-    delete dialog;
-}
+void MainFrameWnd::OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE)); }
 
 void MainFrameWnd::DoGameStart(CWnd*)
 {
     if (m_startTime != 0) return;
     m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
-    m_stacks[0].clear();
-    m_stacks[1].clear();
+    for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
     m_regularDeals = 0;
     m_isWinner = false;
     m_dealCount = 0;
@@ -327,8 +288,7 @@ void MainFrameWnd::PauseGame()
     m_paused = true;
     m_pausedAt = GameClock(nullptr);
     KillTimer(DealTimer);
-    iClientDC dc(this);
-    DrawScene(&dc);
+    RedrawScene();
 }
 
 void MainFrameWnd::ResumeGame()
@@ -342,8 +302,7 @@ void MainFrameWnd::ResumeGame()
         m_startTime += away;
         m_lastStep += away;
     }
-    iClientDC dc(this);
-    DrawScene(&dc);
+    RedrawScene();
     // The card showing gets its whole interval again.
     if (m_startTime != 0) m_dealTimer = SetTimer(DealTimer, m_interval);
 }
@@ -402,24 +361,23 @@ void MainFrameWnd::DoGameClose()
     const time_t now = GameClock(nullptr);
     const int votes = CorrectVotes(m_settings.highestCard, m_deck.Copies(), now - m_startTime, m_settings.operations);
 
-    if (m_isWinner && m_answered) {
-        GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[0]);
-        if (m_flagPos < 8) ++m_flagPos;
-        m_totalVotes += votes;
-        PlayWave("Scoring");
-        ShowRemark(CorrectRemarks);
-    } else if (m_isWinner) {
-        GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[1]);
-        --m_flagPos;
-        PlayWave("Missing");
-        ShowRemark(MissedRemarks);
-    } else if (m_answered) {
-        GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[2]);
-        m_flagPos -= 2;
-        PlayWave("Mistaken");
-        ShowRemark(WrongRemarks);
+    // Correct, missed or wrong: its line, its step of the flag (never above the top), its sound
+    // and its remarks; a card that is no winner and was let go is none of them.
+    static const struct {
+        int flagStep;
+        const char* sound;
+        const RemarkSet* remarks;
+    } outcomes[] = { { 1, "Scoring", &CorrectRemarks },
+                     { -1, "Missing", &MissedRemarks },
+                     { -2, "Mistaken", &WrongRemarks } };
+    const int outcome = m_isWinner ? (m_answered ? 0 : 1) : (m_answered ? 2 : -1);
+    if (outcome >= 0) {
+        GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[outcome]);
+        m_flagPos = std::min(8, m_flagPos + outcomes[outcome].flagStep);
+        if (outcome == 0) m_totalVotes += votes;
+        PlayWave(outcomes[outcome].sound);
+        ShowRemark(*outcomes[outcome].remarks);
     }
-
     if (m_flagPos < 0) {
         KillTimer(DealTimer);
         PlayWave("End");
@@ -435,38 +393,29 @@ void MainFrameWnd::DoGameClose()
         if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;
     }
-
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", m_totalVotes);
-    m_votes->SetWindowText(text);
+    m_votes->SetWindowText(std::to_string(m_totalVotes).c_str());
     if (m_deck.Remaining() == 0) {
         Refill();
     } else if (m_flagPos != oldFlag) {
-        iClientDC dc(this);
-        DrawScene(&dc);
+        RedrawScene();
     }
     m_answered = 0;
 }
 
 void MainFrameWnd::Refill()
 {
-    {
-        // Up to 180 lines: written in one go, or the deal would stall for frames.
-        TraceBatch batch;
-        for (int side = 0; side < 2; ++side)
-            for (size_t i = 0; i < m_stacks[side].size(); ++i)
-                batch.Add(0, __FILE__, __LINE__, words::StackFormats[side], static_cast<int>(i + 1),
-                          CardNames[m_stacks[side][i].code]);
-    }
+    // Up to 180 lines: written in one go, or the deal would stall for frames.
+    TraceBatch batch;
+    for (int side = 0; side < 2; ++side)
+        for (size_t i = 0; i < m_stacks[side].size(); ++i)
+            batch.Add(0, __FILE__, __LINE__, words::StackFormats[side], static_cast<int>(i + 1),
+                      CardNames[m_stacks[side][i].code]);
+    batch.Flush();
     m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
-    for (std::vector<DealtCard>& stack : m_stacks) {
-        if (stack.empty()) continue;
-        const DealtCard top = stack.back();
-        stack.clear();
-        stack.push_back(top);
-    }
-    iClientDC dc(this);
-    DrawScene(&dc);
+    // Each stack keeps its top card.
+    for (std::vector<DealtCard>& stack : m_stacks)
+        if (!stack.empty()) stack.erase(stack.begin(), stack.end() - 1);
+    RedrawScene();
     Beep();
 }
 
@@ -530,11 +479,7 @@ LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                                     WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP };
     if (m_balloon && m_balloon->m_hWnd &&
         std::find(std::begin(relayed), std::end(relayed), message) != std::end(relayed)) {
-        MSG relay = {};
-        relay.hwnd = m_hWnd;
-        relay.message = message;
-        relay.wParam = wParam;
-        relay.lParam = lParam;
+        MSG relay = { m_hWnd, message, wParam, lParam, 0, {} };
         m_balloon->RelayEvent(&relay);
     }
     return iFrameWnd::WindowProc(message, wParam, lParam);
@@ -566,10 +511,8 @@ void MainFrameWnd::OnPaint()
     DrawScene(&dc);
 }
 
-BOOL MainFrameWnd::OnEraseBkgnd(CDC*)
-{
-    return TRUE; // the scene covers the whole client area
-}
+// The scene covers the whole client area.
+BOOL MainFrameWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void MainFrameWnd::DrawScene(CDC* target)
 {

@@ -102,7 +102,14 @@ protected:
 
 private:
     class ModalScope;
+    template <class Dialog, class... Args> void ShowModal(Args... args);
     void ShowButtons(bool show);
+    // The whole scene at once, on the window.
+    void RedrawScene()
+    {
+        iClientDC dc(this);
+        DrawScene(&dc);
+    }
     // Canvas, art, children and balloon at the scene's scale.
     void ApplyScale();
     void Refill();
