@@ -49,17 +49,16 @@ refs=(Begin="$sounds/begin.wav" Scoring="$sounds/scoring.wav" Missing="$sounds/m
 heard() { votaroo_captured "$@" "$out" "${refs[@]}" 2>/dev/null; }
 streams() { votaroo_captured --count "$out"; }
 field() { cut -d' ' -f"$1" <<<"$2"; } # field line
-# wait_sound N NAME whole|started: waits for the capture to hold at least N sounds and, for
-# "whole", for sound N-1 to be over (heard to its end, or another one after it); then reads
-# it. True when it is NAME, whole or begun as asked; false when the game moved on (a later
-# sound cut it short) or something else played: the record is judged after the game.
+# wait_sound N NAME: waits for the capture to hold at least N sounds and for sound N-1 to be
+# over (heard to its end, or another one after it); then reads it. True when it is NAME
+# whole; false when the game moved on (a later sound cut it short) or something else played:
+# the record is judged after the game.
 wait_sound() {
   local at=$(($1 - 1)) line
   votaroo_at_least 30 "$1" streams || {
     [ -f "$out/capture.wav" ] || fail "nothing played into ALSA: is Wine's winealsa.drv there?"
     fail "no sound $at heard: $(heard | tr '\n' ';')"
   }
-  [ "$3" = started ] && { [ "$(field 3 "$(heard --at $at)")" = "$2" ]; return; }
   sound_over() { line=$(heard --at $at); [ "$(field 6 "$line")" = whole ] || [ "$(streams)" -gt $((at + 1)) ]; }
   votaroo_wait 30 sound_over || fail "sound $at never ended: $(heard --at $at)"
   [ "$(field 3,6 "$(heard --at $at)")" = "$2 whole" ]
@@ -75,7 +74,7 @@ wlog="$out/wine.log"
 votaroo_game_window || fail "no game window (the game: $(kill -0 $game 2>/dev/null && echo running || echo ended); Wine said: $(tail -c 300 "$wlog" 2>/dev/null | tr "\n" " "))"
 
 step "the opening sound"
-wait_sound 1 Begin whole || fail "the first sound is not \"Begin\" whole: $(heard --at 0)"
+wait_sound 1 Begin || fail "the first sound is not \"Begin\" whole: $(heard --at 0)"
 sleep 0.5
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 start() {
@@ -85,10 +84,29 @@ start() {
 
 step "a right answer, a missed winner, a wrong answer, one cut short, then wrong answers"
 sound_of() { case $1 in CORRECT) echo Scoring ;; MISSED) echo Missing ;; WRONG) echo Mistaken ;; esac; }
-# Only the answers must come in real time, while their card shows. What came of each is read
-# from the trace and the capture afterwards; a chance the deal took away (the answer came
-# after the next card) is waited for again, and a game that ended too soon is followed by
-# another.
+cut_delay=0.25 # how long "Missing" plays before the answer to cut it: heard begun, as a player's
+# Only the answers must come in real time, as a player's do. What came of each is read from
+# the trace and the capture afterwards; a chance the deal took away (the answer came after
+# the next card) is waited for again, and a game that ended too soon is followed by another.
+echo "real time: an answer counts for the card showing when the game takes it; a right answer must come before the next card (2 s apart at first)"
+echo "real time: an answer cuts \"Missing\" short only within the 1.54 s it plays; it is pressed $cut_delay s after the trace shows the missed winner, nothing else read in between; a later one is told, and the next missed winner taken"
+# The verdicts of the trace, one a line: read here at once, without the shared helpers' pipes.
+verdict_lines() { grep -ao "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace" 2>/dev/null; }
+# answer_missed N: waits for verdict N+1 (up to 30 s, a bound against a hang) and, when it is
+# a missed winner, presses the space bar while its "Missing" plays. True when it pressed.
+answer_missed() {
+  local n=$1 end=$((SECONDS + 30)) v=() t0
+  while [ ${#v[@]} -le "$n" ]; do
+    [ $SECONDS -lt $end ] || { echo "no verdict came after the winner let pass"; return 1; }
+    sleep 0.02
+    mapfile -t v < <(verdict_lines)
+  done
+  [ "${v[n]}" = "DoGameClose MISSED" ] || return 1
+  t0=$EPOCHREALTIME
+  # One process that waits and then presses: its start-up is no part of the wait.
+  xdotool sleep "$cut_delay" key space
+  echo "a missed winner: the answer pressed $(((${EPOCHREALTIME//[.,]/} - ${t0//[.,]/}) / 1000)) ms after the trace showed it"
+}
 # The End after a game over: the last sound, heard whole (judged with the rest afterwards).
 end_heard() { [ "$(field 3,6 "$(heard --last)")" = "End whole" ]; }
 # Whether the answer given while "Missing" played cut it short: read once a sound followed it.
@@ -97,7 +115,7 @@ judge_cut() {
   if [ "$(field 3,6 "$(heard --at $cut_try)")" = "Missing cut" ]; then
     cut_at=$cut_try
   else
-    echo "the answer came after \"Missing\" had ended: waiting for the next missed winner"
+    echo "real time missed: the answer reached the game after \"Missing\" had ended ($(field 3,4,6 "$(heard --at $cut_try)") ms); the next missed winner is taken"
   fi
   cut_try=
 }
@@ -143,19 +161,10 @@ while [ $SECONDS -lt $end ]; do
     *" CORRECT "*) goal=MISSED ;;
   esac
   [ -n "$cut_at" ] && goal=END
-  # A winner passed by at this deal: answered at once while "Missing" plays, to cut it short.
-  if [ $goal = CUT ] && [ -z "$cut_try" ] && [ "$last" = MISSED ] && [ ${#v[@]} -gt $checked ]; then
-    checked=${#v[@]}
-    if wait_sound $sounds Missing started; then
-      xdotool key space
-      cut_try=$((sounds - 1))
-    fi
-    continue
-  fi
   # Else each outcome's sound is let play whole before the next answer.
   if [ ${#v[@]} -gt $checked ]; then
     checked=${#v[@]}
-    wait_sound $sounds "$(sound_of "$last")" whole || continue
+    wait_sound $sounds "$(sound_of "$last")" || continue
     # A missed winner's sound takes most of the deal: its card is let go.
     [ "$last" = MISSED ] && continue
     [ "$(votaroo_deals)" = "$seen" ] || { seen=$((seen - 1)); continue; } # the next card came meanwhile
@@ -166,6 +175,12 @@ while [ $SECONDS -lt $end ]; do
   done
   votaroo_last_winner && winner=1 || winner=0
   answer=0
+  # A winner let pass while the flag can take a missed and a wrong answer: its "Missing" is
+  # answered at once, to be cut short.
+  if [ $goal$winner = CUT1 ] && [ $flag -ge 3 ] && [ -z "$cut_try" ]; then
+    answer_missed ${#v[@]} && cut_try=$((base + ${#v[@]} - vbase))
+    continue
+  fi
   case $goal$winner in
     # Right answers raise the flag, so that a wrong or a missed one does not end the game.
     CORRECT1 | WRONG1) answer=1 ;;
