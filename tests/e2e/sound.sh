@@ -84,34 +84,76 @@ start() {
 
 step "a right answer, a missed winner, a wrong answer, one cut short, then wrong answers"
 sound_of() { case $1 in CORRECT) echo Scoring ;; MISSED) echo Missing ;; WRONG) echo Mistaken ;; esac; }
-cut_delay=0.25 # how long "Missing" plays before the answer to cut it: heard begun, as a player's
-# Only the answers must come in real time, as a player's do. What came of each is read from
-# the trace and the capture afterwards; a chance the deal took away (the answer came after
-# the next card) is waited for again, and a game that ended too soon is followed by another.
-echo "real time: an answer counts for the card showing when the game takes it; a right answer must come before the next card (2 s apart at first)"
-echo "real time: an answer cuts \"Missing\" short only within the 1.54 s it plays; it is pressed $cut_delay s after the trace shows the missed winner, nothing else read in between; a later one is told, and the next missed winner taken"
-# The verdicts of the trace, one a line: read here at once, without the shared helpers' pipes.
-verdict_lines() { grep -ao "DoGameClose \(CORRECT\|MISSED\|WRONG\)" "$trace" 2>/dev/null; }
+declare -A length # how long each sound plays, in milliseconds
+for name in Begin Scoring Missing Mistaken End; do
+  length[$name]=$(soxi -D "$sounds/${name,,}.wav" | awk '{ printf "%d", $1 * 1000 }')
+done
+cut_delay=0.25 # how long "Missing" plays before the answer that cuts it: heard begun, as a player's
+settle=500     # ms after a verdict beyond its sound's length: the game starts a sound after the deal
+# Only the answers must come in real time, as a player's do, and a busy machine makes every
+# program started late: the loop reads the trace by the shell itself, spaces the answers by the
+# clock and starts nothing but the key. What came of each answer is read from the trace and the
+# capture afterwards; a chance missed is told and another taken, and a game that ended too soon
+# is followed by another.
+echo "real time: an answer counts for the card showing when the game takes it, so a right answer must reach the game before the next card (2 s apart at first)"
+echo "real time: an answer cuts \"Missing\" short only within the ${length[Missing]} ms it plays: it is pressed $cut_delay s after the trace shows the missed winner"
+echo "not in real time: the next answer waits for the last outcome's sound to have played (its length and $settle ms after the verdict, by the clock); the capture is judged afterwards"
+
+# The trace as it grows, read by the shell: the deals, whether the last was a winner, the
+# verdicts and when each was read.
+deals=0 winner=0 verdicts=() read_at=() partial= tfd=
+read_trace() {
+  local line
+  if [ -z "$tfd" ]; then
+    [ -f "$trace" ] || return 0
+    exec {tfd}<"$trace"
+  fi
+  while IFS= read -r -u "$tfd" line || { partial+=$line && false; }; do
+    line=$partial$line
+    line=${line%$'\r'}
+    partial=
+    case $line in
+      *"DoGameSetup ismatch? YES") deals=$((deals + 1)) winner=1 ;;
+      *"DoGameSetup ismatch"*) deals=$((deals + 1)) winner=0 ;;
+      *"DoGameClose CORRECT" | *"DoGameClose MISSED" | *"DoGameClose WRONG")
+        verdicts+=("${line##* }")
+        read_at+=("${EPOCHREALTIME//[.,]/}")
+        ;;
+    esac
+  done
+}
+mkfifo "$out/nap"
+exec {nfd}<>"$out/nap"
+nap() { read -r -t "$1" -u "$nfd" _ || true; } # seconds: a sleep that starts no program
+# until_ms N: sleeps until N ms after the last verdict was read.
+until_ms() {
+  local left=$((read_at[-1] + $1 * 1000 - ${EPOCHREALTIME//[.,]/}))
+  [ $left -gt 0 ] || return 0
+  printf -v left '%d.%06d' $((left / 1000000)) $((left % 1000000))
+  nap "$left"
+}
 # answer_missed N: waits for verdict N+1 (up to 30 s, a bound against a hang) and, when it is
 # a missed winner, presses the space bar while its "Missing" plays. True when it pressed.
 answer_missed() {
-  local n=$1 end=$((SECONDS + 30)) v=() t0
-  while [ ${#v[@]} -le "$n" ]; do
+  local n=$1 end=$((SECONDS + 30)) t0
+  while read_trace && [ ${#verdicts[@]} -le "$n" ]; do
     [ $SECONDS -lt $end ] || { echo "no verdict came after the winner let pass"; return 1; }
-    sleep 0.02
-    mapfile -t v < <(verdict_lines)
+    nap 0.01
   done
-  [ "${v[n]}" = "DoGameClose MISSED" ] || return 1
+  [ "${verdicts[n]}" = MISSED ] || return 1
   t0=$EPOCHREALTIME
-  # One process that waits and then presses: its start-up is no part of the wait.
+  # One program that waits and then presses: its start is no part of the wait.
   xdotool sleep "$cut_delay" key space
-  echo "a missed winner: the answer pressed $(((${EPOCHREALTIME//[.,]/} - ${t0//[.,]/}) / 1000)) ms after the trace showed it"
+  echo "a missed winner: the answer pressed $(((${EPOCHREALTIME//[.,]/} - ${t0//[.,]/}) / 1000)) ms after the trace was read"
 }
 # The End after a game over: the last sound, heard whole (judged with the rest afterwards).
 end_heard() { [ "$(field 3,6 "$(heard --last)")" = "End whole" ]; }
-# Whether the answer given while "Missing" played cut it short: read once a sound followed it.
+# Whether the answer given while "Missing" played cut it short: read once a sound followed it,
+# at most every two seconds.
 judge_cut() {
-  [ -n "$cut_try" ] && [ "$(streams)" -gt $((cut_try + 1)) ] || return 0
+  [ -n "$cut_try" ] && [ $SECONDS -ge $cut_look ] || return 0
+  cut_look=$((SECONDS + 2))
+  [ "$(streams)" -gt $((cut_try + 1)) ] || return 0
   if [ "$(field 3,6 "$(heard --at $cut_try)")" = "Missing cut" ]; then
     cut_at=$cut_try
   else
@@ -121,39 +163,57 @@ judge_cut() {
 }
 start
 seen=0    # deals looked at
-checked=0 # outcomes whose sound was waited for
+checked=0 # verdicts looked at
 base=1    # sounds heard when this game began, and
-vbase=0   # outcomes judged
-ends=()   # outcomes judged when a game ended
+vbase=0   # verdicts then
+ends=()   # verdicts when a game ended
 cut_try=  # the sound of the missed winner answered while it played
-cut_at=   # the sound that the answer cut short
+cut_look=0
+cut_at= # the sound that the answer cut short
+right=  # the verdict that the answer to a winner is to bring
+looked=$SECONDS # when the "Game over!" box was last looked for
 end=$((SECONDS + 300)) # winners come at random: a bound that only stops a hang
 while [ $SECONDS -lt $end ]; do
+  read_trace
   judge_cut
-  if votaroo_box_open; then
-    v=($(votaroo_verdicts))
-    ends+=(${#v[@]})
+  game_v=("${verdicts[@]:vbase}")
+  flag=2
+  for x in "${game_v[@]}"; do
+    case $x in CORRECT) flag=$((flag < 8 ? flag + 1 : 8)) ;; MISSED) flag=$((flag - 1)) ;; WRONG) flag=$((flag - 2)) ;; esac
+  done
+  # The game is over when the flag has fallen; the box is also looked for now and then while
+  # no card comes, in case.
+  over=
+  if [ $flag -lt 0 ]; then
+    votaroo_wait 30 votaroo_box_open || fail "no \"Game over!\" box after the flag fell: ${game_v[*]}"
+    over=1
+  elif [ $deals -le $seen ] && [ $SECONDS -ge $((looked + 5)) ]; then
+    looked=$SECONDS
+    votaroo_box_open && over=1
+  fi
+  if [ -n "$over" ]; then
+    ends+=(${#verdicts[@]})
     [ -n "$cut_at" ] && break
     xdotool key Return
     votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
     votaroo_wait 30 end_heard || true
+    cut_look=0
     judge_cut
     [ -n "$cut_at" ] && break
-    echo "a game ended before all outcomes came: ${v[*]}; another one"
+    echo "a game ended before all outcomes came: ${verdicts[*]}; another one"
+    votaroo_game_settled # the card dealt after the box belongs to no game
+    read_trace
+    seen=$deals
+    checked=${#verdicts[@]}
     base=$(streams)
-    vbase=${#v[@]}
+    vbase=${#verdicts[@]}
     sleep 0.5
     start
     continue
   fi
-  n=$(votaroo_deals)
-  [ "${n:-0}" -gt "$seen" ] || { sleep 0.1; continue; }
-  seen=$n
-  v=($(votaroo_verdicts))
-  sounds=$((base + ${#v[@]} - vbase)) # what this game has played by now
-  game_v=("${v[@]:vbase}")
-  last=
-  [ ${#game_v[@]} -gt 0 ] && last=${game_v[${#game_v[@]} - 1]}
+  [ $deals -gt $seen ] || { nap 0.03; continue; }
+  seen=$deals
+  v=("${verdicts[@]}")
   goal=CORRECT
   case " ${v[*]} " in
     *" CORRECT "*" MISSED "*" WRONG "*) goal=CUT ;;
@@ -161,26 +221,32 @@ while [ $SECONDS -lt $end ]; do
     *" CORRECT "*) goal=MISSED ;;
   esac
   [ -n "$cut_at" ] && goal=END
-  # Else each outcome's sound is let play whole before the next answer.
   if [ ${#v[@]} -gt $checked ]; then
     checked=${#v[@]}
-    wait_sound $sounds "$(sound_of "$last")" || continue
-    # A missed winner's sound takes most of the deal: its card is let go.
-    [ "$last" = MISSED ] && continue
-    [ "$(votaroo_deals)" = "$seen" ] || { seen=$((seen - 1)); continue; } # the next card came meanwhile
+    if [ -n "$right" ] && [ "${v[right]}" != CORRECT ]; then
+      echo "real time missed: the answer to a winner reached the game after its card had gone (${v[right]}); the next winner is taken"
+    fi
+    right=
+    last=${v[-1]}
+    if [ "$last" = MISSED ]; then
+      # A missed winner's sound takes most of the deal: its card is let go, unless it is a
+      # winner that one more miss would make the game all but lost; then it is answered at
+      # once, and "Missing" cut short (judged as such afterwards).
+      [ $winner = 1 ] && [ $flag -le 1 ] && [ $goal != END ] || continue
+    else
+      # Else each outcome's sound is let play whole before the next answer.
+      until_ms $((length[$(sound_of "$last")] + settle))
+      read_trace
+      [ $deals = $seen ] || continue # the next card came meanwhile: looked at next
+    fi
   fi
-  flag=2
-  for x in "${game_v[@]}"; do
-    case $x in CORRECT) flag=$((flag < 8 ? flag + 1 : 8)) ;; MISSED) flag=$((flag - 1)) ;; WRONG) flag=$((flag - 2)) ;; esac
-  done
-  votaroo_last_winner && winner=1 || winner=0
-  answer=0
   # A winner let pass while the flag can take a missed and a wrong answer: its "Missing" is
   # answered at once, to be cut short.
   if [ $goal$winner = CUT1 ] && [ $flag -ge 3 ] && [ -z "$cut_try" ]; then
-    answer_missed ${#v[@]} && cut_try=$((base + ${#v[@]} - vbase))
+    answer_missed ${#v[@]} && cut_try=$((base + ${#v[@]} - vbase)) cut_look=$((SECONDS + 2))
     continue
   fi
+  answer=0
   case $goal$winner in
     # Right answers raise the flag, so that a wrong or a missed one does not end the game.
     CORRECT1 | WRONG1) answer=1 ;;
@@ -188,12 +254,14 @@ while [ $SECONDS -lt $end ]; do
     WRONG0) [ $flag -ge 3 ] && answer=1 ;;
     END0) answer=1 ;;
   esac
-  [ $answer = 1 ] && xdotool key space
-  sleep 0.1
+  [ $answer = 1 ] || continue
+  xdotool key space
+  [ $winner = 1 ] && right=${#v[@]}
 done
 votaroo_box_open || [ -n "$cut_at" ] || fail "no \"Game over!\" box"
 [ -n "$cut_at" ] || fail "no missed winner was answered while its sound played"
-v=($(votaroo_verdicts))
+read_trace
+v=("${verdicts[@]}")
 echo "outcomes: ${v[*]}; games ended after outcomes ${ends[*]}"
 if votaroo_box_open; then
   xdotool key Return
