@@ -214,6 +214,7 @@ while [ $SECONDS -lt $end ]; do
   [ $deals -gt $seen ] || { nap 0.03; continue; }
   seen=$deals
   v=("${verdicts[@]}")
+  wait=0 # before the answer, in seconds
   goal=CORRECT
   case " ${v[*]} " in
     *" CORRECT "*" MISSED "*" WRONG "*) goal=CUT ;;
@@ -230,9 +231,10 @@ while [ $SECONDS -lt $end ]; do
     last=${v[-1]}
     if [ "$last" = MISSED ]; then
       # A missed winner's sound takes most of the deal: its card is let go, unless it is a
-      # winner that one more miss would make the game all but lost; then it is answered at
-      # once, and "Missing" cut short (judged as such afterwards).
+      # winner that one more miss would make the game all but lost; then it is answered once
+      # "Missing" is heard begun, and cuts it short (judged as such afterwards).
       [ $winner = 1 ] && [ $flag -le 1 ] && [ $goal != END ] || continue
+      wait=$cut_delay
     else
       # Else each outcome's sound is let play whole before the next answer.
       until_ms $((length[$(sound_of "$last")] + settle))
@@ -255,7 +257,7 @@ while [ $SECONDS -lt $end ]; do
     END0) answer=1 ;;
   esac
   [ $answer = 1 ] || continue
-  xdotool key space
+  xdotool sleep "$wait" key space
   [ $winner = 1 ] && right=${#v[@]}
 done
 votaroo_box_open || [ -n "$cut_at" ] || fail "no \"Game over!\" box"
