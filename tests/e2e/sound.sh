@@ -89,7 +89,7 @@ for name in Begin Scoring Missing Mistaken End; do
   length[$name]=$(soxi -D "$sounds/${name,,}.wav" | awk '{ printf "%d", $1 * 1000 }')
 done
 cut_delay=0.25 # how long "Missing" plays before the answer that cuts it: heard begun, as a player's
-settle=500     # ms after a verdict beyond its sound's length: the game starts a sound after the deal
+settle=700     # ms after a verdict beyond its sound's length: the game starts a sound after the deal
 # Only the answers must come in real time, as a player's do, and a busy machine makes every
 # program started late: the loop reads the trace by the shell itself, spaces the answers by the
 # clock and starts nothing but the key. What came of each answer is read from the trace and the
@@ -100,8 +100,8 @@ echo "real time: an answer cuts \"Missing\" short only within the ${length[Missi
 echo "not in real time: the next answer waits for the last outcome's sound to have played (its length and $settle ms after the verdict, by the clock); the capture is judged afterwards"
 
 # The trace as it grows, read by the shell: the deals, whether the last was a winner, the
-# verdicts and when each was read.
-deals=0 winner=0 verdicts=() read_at=() partial= tfd=
+# verdicts, when each was read and whether an answer (1) or the deal (0) brought it.
+deals=0 winner=0 verdicts=() read_at=() by_answer=() answered=0 partial= tfd=
 read_trace() {
   local line
   if [ -z "$tfd" ]; then
@@ -113,11 +113,14 @@ read_trace() {
     line=${line%$'\r'}
     partial=
     case $line in
-      *"DoGameSetup ismatch? YES") deals=$((deals + 1)) winner=1 ;;
-      *"DoGameSetup ismatch"*) deals=$((deals + 1)) winner=0 ;;
+      *"DoGameSetup ismatch? YES") deals=$((deals + 1)) winner=1 answered=0 ;;
+      *"DoGameSetup ismatch"*) deals=$((deals + 1)) winner=0 answered=0 ;;
+      *"DoGameMatch") answered=1 ;;
       *"DoGameClose CORRECT" | *"DoGameClose MISSED" | *"DoGameClose WRONG")
         verdicts+=("${line##* }")
         read_at+=("${EPOCHREALTIME//[.,]/}")
+        by_answer+=($answered)
+        answered=0
         ;;
     esac
   done
@@ -287,13 +290,16 @@ esac
 # What the game should have played: Begin, each outcome's sound, End after each game over.
 expected=(Begin)
 ending=(0) # 1 for the sound of an outcome that ended a game
+vidx=(-1)  # the verdict of each, -1 for Begin and End
 for i in "${!v[@]}"; do
   expected+=("$(sound_of "${v[i]}")")
   ending+=(0)
+  vidx+=($i)
   case " ${ends[*]} " in *" $((i + 1)) "*)
     ending[-1]=1
     expected+=(End)
     ending+=(0)
+    vidx+=(-1)
     ;;
   esac
 done
@@ -301,6 +307,24 @@ mapfile -t got < <(cut -d' ' -f3 "$out/heard.txt")
 mapfile -t state < <(cut -d' ' -f6 "$out/heard.txt")
 mapfile -t gap < <(cut -d' ' -f7 "$out/heard.txt")
 ms() { cut -d' ' -f4 <<<"$(sed -n "$(($1 + 1))p" "$out/heard.txt")"; }
+# cut_by J K: what in the trace cut sound K (the J-th expected) short, or false when nothing
+# did: a sound is cut only by the next, and only where the record shows it came in time.
+cut_by() {
+  local i=${vidx[$1]} heard_ms=$(($(ms $2) + gap[$2]))
+  # "End" is asked for with the game-ending outcome's sound.
+  [ "${ending[$1]}" = 1 ] && { echo "the game's end"; return; }
+  [ "$i" -ge 0 ] && [ $((i + 1)) -lt ${#v[@]} ] || return 1
+  if [ "${by_answer[i]}" = 0 ] && [ "${by_answer[i + 1]}" = 1 ]; then
+    # A missed winner's sound plays while the card dealt with it shows: an answer may come.
+    echo "an answer to the card dealt with it"
+  elif [ "${by_answer[i + 1]}" = 0 ] && [ $heard_ms -ge 1000 ]; then
+    # The deal judges the next card a whole interval (1.8 s and more in these games) after
+    # this outcome: only a sound that long, or one the mixer drew out, can meet it.
+    echo "the deal judging the next card"
+  else
+    return 1
+  fi
+}
 whole=" "
 k=0 # the sound heard
 for j in "${!expected[@]}"; do
@@ -321,9 +345,10 @@ for j in "${!expected[@]}"; do
     echo "heard: the answer given while \"${got[k]}\" played cut it short after $(ms $k) ms; \"$next\" followed"
   elif [ "${state[k]}" = whole ]; then
     whole="$whole${got[k]} "
-  elif [ "${state[k]}" = cut ] && [ -n "$next" ] && [ "$next" = "${expected[j + 1]:-}" ]; then
-    # The next outcome came while it played (the game-ending one, or a card the deal took on).
-    echo "heard: \"${got[k]}\" was cut short by \"$next\" after $(ms $k) ms, the next outcome coming"
+  elif [ "${state[k]}" = cut ] && [ -n "$next" ] && [ "$next" = "${expected[j + 1]:-}" ] && why=$(cut_by $j $k); then
+    echo "heard: \"${got[k]}\" was cut short by \"$next\" after $(ms $k) ms, by $why"
+  elif [ "${state[k]}" = cut ]; then
+    fail "sound $k (${got[k]}) is cut after $(ms $k) ms, and nothing in the trace came then to cut it"
   else
     fail "sound $k (${got[k]}) is ${state[k]}"
   fi
