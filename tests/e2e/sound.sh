@@ -208,6 +208,7 @@ while [ $SECONDS -lt $end ]; do
     read_trace
     seen=$deals
     checked=${#verdicts[@]}
+    right=
     base=$(streams)
     vbase=${#verdicts[@]}
     sleep 0.5
