@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs the end-to-end tests (ctest label e2e) of the built presets RUNS times and prints each
-# run's time and outcome; with --busy, both cores are kept busy meanwhile by a loop rebuilding
-# the host preset from clean at normal priority, as a slow or loaded machine would be.
+# run's time and outcome; with --busy, every core is kept busy meanwhile at normal priority,
+# as a slow or loaded machine would be: by a shell loop that never waits, one a core, and by a
+# loop rebuilding the host preset from clean (a build also waits on the disk, the loops never).
 # usage: tools/e2e.sh [--busy] [RUNS] [PRESET...]   (default: 5 runs, mingw32 where it runs, mingw64)
 cd "$(dirname "$0")/.."
 busy=
@@ -22,10 +23,15 @@ votaroo_start_display
 votaroo_prefix
 if [ -n "$busy" ]; then
   [ -f build/host/CMakeCache.txt ] || cmake --preset host >/dev/null
-  # A process group of its own, so that the build running when the runs end goes with it.
-  setsid bash -c 'while :; do cmake --build --preset host -j"$(nproc)" --clean-first >/dev/null 2>&1; done' &
+  # A process group of its own (job control makes one, whoever started this script), so that
+  # the loops and the build running when the runs end go with it, also on Ctrl-C.
+  set -m
+  bash -c 'for i in $(seq "$(nproc)"); do (while :; do :; done) & done
+    while :; do cmake --build --preset host -j"$(nproc)" --clean-first >/dev/null 2>&1; done' &
   load=$!
+  set +m
   trap 'kill -- -$load 2>/dev/null; [ -n "${VOTAROO_XVFB:-}" ] && kill $VOTAROO_XVFB 2>/dev/null' EXIT
+  trap 'exit 130' INT TERM
   sleep 5
 fi
 passed=0
