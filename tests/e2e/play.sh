@@ -167,7 +167,15 @@ step "another program in front pauses; the click that brings the game back is on
 other=$!
 votaroo_started $other
 votaroo_wait 30 bash -c "xdotool search --name 'Notepad' >/dev/null" || fail "Notepad did not open"
-sleep 1
+# The deal stops once the game has seen Notepad take the activation, however late that is on a
+# busy machine: no card for 3 s, at 2 s a card.
+dealing_stopped() {
+  local before
+  before=$(votaroo_deals)
+  sleep 3
+  [ "$(votaroo_deals)" = "$before" ]
+}
+votaroo_wait 30 dealing_stopped || fail "the game dealt on behind another program"
 deals=$(votaroo_deals)
 answers=$(votaroo_answers)
 verdicts=$(votaroo_verdicts | wc -l)
