@@ -1,7 +1,7 @@
 #include "ClassReport.h"
 #include "PageText.h"
 #include "ReportWriter.h"
-#include "TraceLogReader.h"
+#include "ReadTraceLog.h"
 #include <map>
 
 namespace report {
