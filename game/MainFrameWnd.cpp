@@ -321,21 +321,15 @@ void MainFrameWnd::DoGameClose()
     const time_t now = GameClock(nullptr);
     const int votes = CorrectVotes(m_settings.highestCard, m_deck.Copies(), now - m_startTime, m_settings.operations);
 
-    // Correct, missed or wrong: its line, its step of the flag (never above the top), its sound
-    // and its remarks; a card that is no winner and was let go is none of them.
-    static const struct {
-        const char* sound;
-        const RemarkSet* remarks;
-    } outcomes[OutcomeCount] = { { "Scoring", &CorrectRemarks },
-                                 { "Missing", &MissedRemarks },
-                                 { "Mistaken", &WrongRemarks } };
+    // Correct, missed or wrong: its line, its step of the flag, its sound and its remarks; a card
+    // that is no winner and was let go is none of them.
     const int outcome = m_isWinner ? (m_answered ? Correct : Missed) : (m_answered ? Wrong : -1);
     if (outcome >= 0) {
         GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[outcome]);
         m_flagPos = FlagAfter(m_flagPos, static_cast<Outcome>(outcome));
         if (outcome == Correct) m_totalVotes += votes;
-        PlayWave(outcomes[outcome].sound);
-        ShowRemark(*outcomes[outcome].remarks);
+        PlayWave(OutcomeVoices[outcome].sound);
+        ShowRemark(*OutcomeVoices[outcome].remarks);
     }
     if (GameOver(m_flagPos)) {
         KillTimer(DealTimer);
@@ -474,10 +468,7 @@ void MainFrameWnd::ApplyScale()
 void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
 {
     if (dpi <= 0) return;
-    CRect place;
-    GetWindowRect(&place);
-    place = m_scene.Fit(dpi, suggested ? *suggested : place);
-    SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    m_scene.FollowDpi(dpi, suggested);
     ApplyScale();
     Invalidate(FALSE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
