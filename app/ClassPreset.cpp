@@ -1,5 +1,7 @@
 #include "ClassPreset.h"
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -52,14 +54,18 @@ bool ApplyPresetValue(Settings& settings, const char* key, const char* value)
         if (!Number(v, 8, 16, n)) return false;
         settings.highestCard = n + 1; // the card code of that value
     } else if (SameWord(k, "Pace")) {
-        if (SameWord(v, "faster"))
-            settings.pace = PaceFaster;
-        else if (SameWord(v, "steady"))
-            settings.pace = PaceSteady;
-        else if (SameWord(v, "slow"))
-            settings.pace = PaceSlow;
-        else
-            return false;
+        static const struct {
+            const char* word;
+            int32_t pace;
+        } paces[] = { { "faster", PaceFaster },
+                      { "steady", PaceSteady },
+                      { "slow", PaceSlow },
+                      { "veryslow", PaceVerySlow },
+                      { "slowest", PaceSlowest } };
+        const auto* found = std::find_if(std::begin(paces), std::end(paces),
+                                         [&](const auto& p) { return SameWord(v, p.word); });
+        if (found == std::end(paces)) return false;
+        settings.pace = found->pace;
     } else if (SameWord(k, "Sounds")) {
         if (SameWord(v, "on"))
             settings.sounds = 1;

@@ -6,8 +6,8 @@
 enum { OpAdd = 1, OpSubtract = 2, OpMultiply = 4, OpDivide = 8 };
 
 // The deal's pace: quicker as the minutes pass (the game as it always was), or every card
-// 2 s, or every card 4 s, for the whole game.
-enum { PaceFaster = 0, PaceSteady = 1, PaceSlow = 2 };
+// 2 s, 4 s, 8 s or 20 s for the whole game.
+enum { PaceFaster = 0, PaceSteady = 1, PaceSlow = 2, PaceVerySlow = 3, PaceSlowest = 4 };
 
 struct Settings {
     int32_t operations = OpAdd | OpSubtract;

@@ -37,6 +37,8 @@ Setup::Setup(Settings& settings)
     m_pace.AddItem(PaceFaster, ProgramText(IDS_SETUP_PACE_FASTER));
     m_pace.AddItem(PaceSteady, ProgramText(IDS_SETUP_PACE_STEADY));
     m_pace.AddItem(PaceSlow, ProgramText(IDS_SETUP_PACE_SLOW));
+    m_pace.AddItem(PaceVerySlow, ProgramText(IDS_SETUP_PACE_VERYSLOW));
+    m_pace.AddItem(PaceSlowest, ProgramText(IDS_SETUP_PACE_SLOWEST));
 
     m_sounds.SetDefault(1);
     m_sounds.SetClearValue(1);

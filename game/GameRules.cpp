@@ -28,7 +28,15 @@ bool OperationMatches(int operation, int x, int y, int z)
     }
 }
 
-uint32_t FirstInterval(int pace) { return pace == PaceSlow ? 4000 : 2000; }
+uint32_t FirstInterval(int pace)
+{
+    switch (pace) {
+    case PaceSlow: return 4000;
+    case PaceVerySlow: return 8000;
+    case PaceSlowest: return 20000;
+    default: return 2000;
+    }
+}
 
 bool StepPace(DealPace& pace, long long secondsSinceStep)
 {

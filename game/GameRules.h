@@ -18,8 +18,8 @@ struct DealPace {
     uint32_t interval;
     int32_t period;
 };
-// The deal's interval at the start of a game for the chosen pace (PaceFaster, PaceSteady,
-// PaceSlow): 2 s, or 4 s for the slow pace. Only the faster pace shortens as the game goes on.
+// The deal's interval at the start of a game for the chosen pace: 2 s, or 4 s, 8 s or 20 s for
+// the slow ones. Only the faster pace shortens as the game goes on.
 uint32_t FirstInterval(int pace);
 
 // Shortens the pace by one step when more than its period has passed since the last step;

@@ -82,6 +82,43 @@ TEST_F(Pace, EveryGameStartsAtTwoSecondsAndOneMinute)
     }
 }
 
+// A steady pace keeps its interval however long the game runs, from 2 s to the 20 s of the
+// slowest, while the votes still count the minutes played.
+TEST_F(Pace, SteadyPacesKeepTheirIntervalAndVotesCountTheMinutes)
+{
+    const struct {
+        int pace;
+        UINT interval;
+    } paces[] = { { PaceSteady, 2000 }, { PaceSlow, 4000 }, { PaceVerySlow, 8000 }, { PaceSlowest, 20000 } };
+    for (const auto& p : paces) {
+        wnd->GameSettings().pace = p.pace;
+        Start(50 + p.pace);
+        EXPECT_EQ(wnd->Interval(), p.interval) << p.pace;
+        Tick();
+        // Half an hour of the game's clock, a deal a minute.
+        for (int minute = 0; minute < 30 && wnd->GameRunning(); ++minute) {
+            fakeNow += 61;
+            PlayOne();
+            ASSERT_EQ(wnd->Interval(), p.interval) << p.pace << " after " << minute + 1 << " minutes";
+        }
+        ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
+        const int before = wnd->TotalVotes();
+        const long long played = fakeNow - 1000000;
+        Space();
+        if (wnd->GameRunning()) {
+            EXPECT_EQ(wnd->TotalVotes() - before, 17 / 2 + 5 / 2 + 2 * (played / 60) + 3) << p.pace;
+        }
+        if (p.pace == PaceSlowest && wnd->GameRunning()) {
+            // The real timer runs at the interval too: no card in the time two would have come.
+            const int deals = wnd->DealCount();
+            testing_support::Pump(2500);
+            EXPECT_EQ(wnd->DealCount(), deals) << "the slowest pace dealt within 2.5 s";
+        }
+        EndGame();
+        fakeNow = 1000000;
+    }
+}
+
 // An answer restarts the interval: no tick arrives until a full interval after it.
 TEST_F(Pace, AnswerRestartsTheDealTimer)
 {
