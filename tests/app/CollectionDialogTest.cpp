@@ -7,6 +7,7 @@
 #include "iCollectionDialog.h"
 #include "iWnd.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -156,7 +157,19 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETITEMDATA, 0, 0), 9); // " 8" stands for the card code 9
     EXPECT_EQ(GetWindowLongA(Combo(d, 0), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     EXPECT_EQ(Selected(Combo(d, 2)), "Faster and faster");
-    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 5);
+    // Every control its own id, so a tool that finds a control by its id finds that one: the
+    // operation boxes 1000 to 1003, every other control after them.
+    std::vector<int> ids;
+    for (const Child& c : all) ids.push_back(GetDlgCtrlID(c.hwnd));
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << ::testing::PrintToString(ids);
+    for (const Child& c : all) {
+        const int id = GetDlgCtrlID(c.hwnd);
+        if (id != IDOK && id != IDCANCEL && (id < 1000 || id > 1003)) {
+            EXPECT_GT(id, 1003) << c.text;
+        }
+    }
     const Child* sounds = Find(all, "Button", "Play sounds");
     ASSERT_NE(sounds, nullptr);
     EXPECT_EQ(SendMessageA(sounds->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -481,7 +494,7 @@ TEST_F(SetupDialog, ExtraStaticsFollowTheirCount)
         EXPECT_EQ(c->rect.bottom, 22);
         EXPECT_TRUE(c->style & WS_VISIBLE);
         EXPECT_TRUE(c->style & WS_CHILD);
-        EXPECT_EQ(GetDlgCtrlID(c->hwnd), -1);
+        EXPECT_GT(GetDlgCtrlID(c->hwnd), 1003) << "its own id, after the members'";
         EXPECT_NE(d.builder->FindControl("Static_0001"), nullptr);
     }
 }
