@@ -52,6 +52,7 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_MOUSEACTIVATE()
     ON_COMMAND(HelpCommand, OnHelpKey)
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
 
 // Marks a modal box or dialog of the window; a close asked for meanwhile follows it.
@@ -230,6 +231,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_interval = FirstInterval(m_settings.pace);
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
+    m_keyChosen = false;
     ShowButtons(false);
     // The keys answer now: they go to the window, not to a hidden button.
     SetFocus();
@@ -327,6 +329,43 @@ void MainFrameWnd::OnHelpKey()
     if (m_startTime == 0 && m_modal == 0) OnHelp(this);
 }
 
+BOOL MainFrameWnd::PreTranslateMessage(MSG* msg)
+{
+    if (iFrameWnd::PreTranslateMessage(msg)) return TRUE;
+    // During a game every key is the game's; a box of the window has a loop of its own.
+    if (m_startTime != 0 || m_modal != 0 || (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))) return FALSE;
+    const UINT m = msg->message;
+    const WPARAM key = msg->wParam;
+    if (m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN) {
+        m_keyChosen = false;
+    } else if (m == WM_KEYDOWN && (key == VK_TAB || (key >= VK_LEFT && key <= VK_DOWN))) {
+        m_keyChosen = true;
+    } else if ((m == WM_KEYDOWN || m == WM_CHAR) && key == VK_SPACE && !m_keyChosen) {
+        // A space bar still pressed for the last cards closes "Game over!" and nothing more.
+        return TRUE;
+    } else if ((m == WM_KEYDOWN || m == WM_CHAR) && key == VK_RETURN) {
+        HWND focus = ::GetFocus();
+        const bool onButton = std::any_of(std::begin(m_buttons), std::end(m_buttons), [focus](CoolPushButton* b) {
+            return b && b->m_hWnd == focus && b->IsWindowVisible();
+        });
+        if (m_keyChosen && onButton) return FALSE; // the dialog manager presses it
+        // Start is the default button; a held key starts no second game.
+        if (m == WM_KEYDOWN && !(msg->lParam & (1L << 30))) DoGameStart(m_buttons[0]);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT MainFrameWnd::OnPrintClient(WPARAM dc, LPARAM)
+{
+    // The whole scene, the children's places included: the caller clips what it wants.
+    if (!dc || !m_canvas) return 0;
+    CDC* target = AfxTempDC(reinterpret_cast<HDC>(dc));
+    m_scene.Paint(m_canvas, target, m_stacks, m_flagPos, m_paused ? ProgramText(IDS_PAUSED) : nullptr, nullptr, 0);
+    AfxFreeTempDC(target);
+    return 0;
+}
+
 void MainFrameWnd::DoGameMatch()
 {
     GAME_TRACE(words::AnswerFormat, words::DoGameMatch);
@@ -389,6 +428,10 @@ void MainFrameWnd::DoGameClose()
         }
         m_startTime = 0;
         m_paused = false;
+        // Between games as at the start: no focus mark until the keyboard is used, and no
+        // button chosen by it.
+        m_keyChosen = false;
+        SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
         ShowButtons(true);
         if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;

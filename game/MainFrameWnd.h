@@ -83,6 +83,12 @@ public:
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Between games Enter is Start's unless the keyboard chose a button, and the space bar
+    // presses only a button the keyboard chose.
+    BOOL PreTranslateMessage(MSG* msg) override;
+    // Tab or an arrow key has moved the focus among the buttons since the last game ended, and
+    // no click came since.
+    bool KeyboardChoseButton() const { return m_keyChosen; }
 
 protected:
     void OnPaint();
@@ -95,6 +101,8 @@ protected:
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
     void OnHelpKey();
+    // The scene beneath a button, for its corners.
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     // While a box or dialog of the window is up the close waits for it, so the code that
     // opened it never runs on in a deleted window.
     void OnClose();
@@ -145,6 +153,7 @@ private:
     time_t m_pausedAt = 0;
     int32_t m_modal = 0;
     bool m_closePending = false;
+    bool m_keyChosen = false;
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;

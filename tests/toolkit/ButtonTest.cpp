@@ -217,6 +217,11 @@ TEST_F(Buttons, FocusRingLiesBetweenTheEdgeAndTheCaptionAtEachScale)
         iCDC plain(nullptr, size.Width(), size.Height()), focused(nullptr, size.Width(), size.Height()),
             hidden(nullptr, size.Width(), size.Height());
         draw(plain, 0);
+        // The frame hides the mark until the keyboard is used, whatever the system says.
+        ::SendMessageA(frameHwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        draw(focused, ODS_FOCUS);
+        EXPECT_EQ(button->focused, 0);
+        ::SendMessageA(frameHwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         draw(focused, ODS_FOCUS);
         EXPECT_EQ(button->focused, 1);
         // Where the user hides focus marks until the keyboard is used, the system says so.
@@ -375,6 +380,29 @@ TEST_F(MainLoop, TabAndArrowsMoveAmongTheButtonsAndEnterPressesTheFocusedOne)
     ::SetFocus(quit->m_hWnd);
     Press(VK_RETURN);
     EXPECT_FALSE(::IsWindow(frameHwnd)); // Exit's command closes the window
+}
+
+// No mark while the player uses only the mouse: Alt, Tab or an arrow shows it, a click hides it.
+TEST_F(MainLoop, TheFocusMarkShowsOnlyOnceTheKeyboardIsUsed)
+{
+    ::SetFocus(start->m_hWnd);
+    Loop();
+    EXPECT_EQ(start->focused, 0) << "a mark before any key";
+    const struct {
+        UINT message;
+        WPARAM key;
+        CoolPushButton* marked;
+    } steps[] = { { WM_SYSKEYDOWN, VK_MENU, start }, { WM_LBUTTONDOWN, 0, nullptr }, { WM_KEYDOWN, VK_TAB, setup },
+                  { WM_RBUTTONDOWN, 0, nullptr }, { WM_KEYDOWN, VK_DOWN, quit } };
+    for (const auto& step : steps) {
+        HWND to = step.key ? ::GetFocus() : frameHwnd;
+        ::PostMessageA(to, step.message, step.key, step.message == WM_SYSKEYDOWN ? 0x20000001 : 1);
+        ::PostMessageA(to, step.message + 1, step.key, 0xC0000001);
+        Loop();
+        for (CoolPushButton* b : { start, setup, quit })
+            EXPECT_EQ(b->focused, b == step.marked ? 1 : 0) << step.message << " " << b->m_hWnd;
+    }
+    EXPECT_TRUE(clicked.empty());
 }
 
 TEST_F(MainLoop, TheWindowsOwnKeysReachItWithButtonsShownOrHidden)
