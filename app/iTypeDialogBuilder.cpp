@@ -388,6 +388,11 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
                 const int index = combo->AddString(item.second);
                 if (index >= 0) combo->SetItemData(index, static_cast<DWORD_PTR>(item.first));
             }
+        // Dropped down, every choice shows: no child should have to scroll for the slowest pace.
+        const LONG itemHeight = static_cast<LONG>(::SendMessageA(combo->m_hWnd, CB_GETITEMHEIGHT, 0, 0));
+        const LONG dropped = choiceHeight + combo->GetCount() * itemHeight + 2 * ::GetSystemMetrics(SM_CYEDGE);
+        if (combo->m_hWnd && !fixed && itemHeight > 0 && dropped > Height(r))
+            ::SetWindowPos(combo->m_hWnd, nullptr, 0, 0, Width(r), dropped, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         AddControl(combo, entry.name, entry.member);
         return combo;
     }
