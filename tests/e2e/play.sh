@@ -85,6 +85,12 @@ close_to "$(rgb idle 332 115)" "200 16 46" 40 || fail "flag not at y 94: $(rgb i
 close_to "$(rgb idle 332 95)" "200 16 46" 40 || fail "flag top not at y 94"
 [ "$(blue_count idle 60 20 50 45)" -gt 15 ] || fail "no blue \"Votes\" text"
 buttons_shown idle || fail "the six buttons are not all showing"
+# Each button's corners show the scene beneath, not a black square.
+for top in 20 60 100 140 180 430; do
+  for p in "541 $((top + 1))" "618 $((top + 1))" "541 $((top + 28))" "618 $((top + 28))"; do
+    close_to "$(rgb idle $p)" "$(rgb background $p)" 40 || fail "a button's corner at $p: $(rgb idle $p)"
+  done
+done
 [ "$(blue_count idle 60 5 550 55)" -lt 10 ] || fail "something between Start and Setup"
 
 step "the keyboard alone: About and a link by Tab and Enter, then Start by Enter"
@@ -250,13 +256,22 @@ import -window root "$out/game-over.png"
 box=$(windows 'Votaroo!' | grep -v "^$main\$" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
 [ "$BOX_WIDTH" -lt 600 ] || fail "the second window is not a box"
-xdotool key Return
-votaroo_wait 30 votaroo_box_closed || fail "the box did not close"
+# A child still hammering the space bar: the first press closes the box, the rest do nothing.
+for i in 1 2 3 4 5; do
+  xdotool key space
+  sleep 0.3
+done
+votaroo_wait 30 votaroo_box_closed || fail "the space bar did not close the box"
 votaroo_game_settled
+deals=$(votaroo_deals)
 park
-sleep 0.5
+sleep 1
 shot after
-buttons_shown after || fail "buttons not back after the game"
+buttons_shown after || fail "buttons not back after the game: the space bar began a game?"
+[ "$(votaroo_deals)" = "$deals" ] || fail "cards dealt after the game: the space bar began a game"
+# Between games as at the start: no focus mark, the scene in the corners.
+[ "$(compare -metric AE -extract 100x450+530+15 "$out/idle.png" "$out/after.png" null: 2>&1)" -le 20 ] ||
+  fail "the buttons after the game differ from the start (a focus mark?)"
 
 step "the trace log"
 [ -f "$trace" ] || fail "no trace file"

@@ -396,7 +396,7 @@ TEST_F(MainLoop, TheFocusMarkShowsOnlyOnceTheKeyboardIsUsed)
                   { WM_RBUTTONDOWN, 0, nullptr }, { WM_KEYDOWN, VK_DOWN, quit } };
     for (const auto& step : steps) {
         HWND to = step.key ? ::GetFocus() : frameHwnd;
-        ::PostMessageA(to, step.message, step.key, step.message == WM_SYSKEYDOWN ? 0x20000001 : 1);
+        ::PostMessageA(to, step.message, step.key, 1);
         ::PostMessageA(to, step.message + 1, step.key, 0xC0000001);
         Loop();
         for (CoolPushButton* b : { start, setup, quit })
