@@ -176,24 +176,16 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
             EXPECT_NE(::FindWindowExA(d.m_hWnd, nullptr, nullptr, ProgramText(id)), nullptr) << ProgramText(id);
         // The longest list, Pace, dropped down: every choice whole, none scrolled out of sight.
         HWND pace = ::GetWindow(::FindWindowExA(d.m_hWnd, nullptr, "Static", ProgramText(IDS_SETUP_PACE)), GW_HWNDNEXT);
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
+        COMBOBOXINFO info{ sizeof info, {}, {}, 0, nullptr, nullptr, nullptr };
         ASSERT_TRUE(::GetComboBoxInfo(pace, &info));
         ::SendMessageA(pace, CB_SHOWDROPDOWN, TRUE, 0);
         CRect list;
         ::GetClientRect(info.hwndList, &list);
-        const int count = static_cast<int>(::SendMessageA(pace, CB_GETCOUNT, 0, 0));
-        EXPECT_EQ(count, 5);
-        EXPECT_GE(list.Height(), count * static_cast<int>(::SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0)));
-        HDC dc = ::GetDC(info.hwndList);
-        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(info.hwndList, WM_GETFONT, 0, 0)));
-        for (UINT id = IDS_SETUP_PACE_FASTER; id <= IDS_SETUP_PACE_SLOWEST; ++id) {
-            SIZE need{};
-            ::GetTextExtentPoint32A(dc, ProgramText(id), lstrlenA(ProgramText(id)), &need);
-            EXPECT_LE(need.cx, list.Width()) << ProgramText(id);
-        }
-        ::SelectObject(dc, old);
-        ::ReleaseDC(info.hwndList, dc);
+        EXPECT_GE(list.Height(), 5 * ::SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+        iClientDC dc(CWnd::FromHandle(info.hwndList));
+        CScopedSelect font(dc.m_hDC, reinterpret_cast<HGDIOBJ>(::SendMessageA(info.hwndList, WM_GETFONT, 0, 0)));
+        for (UINT id = IDS_SETUP_PACE_FASTER; id <= IDS_SETUP_PACE_SLOWEST; ++id)
+            EXPECT_LE(dc.GetTextExtent(ProgramText(id)).cx, list.Width()) << ProgramText(id);
         ::SendMessageA(pace, CB_SHOWDROPDOWN, FALSE, 0);
     }
     {
