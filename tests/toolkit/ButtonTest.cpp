@@ -355,6 +355,15 @@ TEST_F(MainLoop, TabAndArrowsMoveAmongTheButtonsAndEnterPressesTheFocusedOne)
 {
     Press(VK_TAB);
     EXPECT_EQ(::GetFocus(), start->m_hWnd);
+    // The key showed the focus mark; a click hides it again, Alt shows it.
+    EXPECT_EQ(start->focused, 1);
+    for (UINT down : { UINT(WM_LBUTTONDOWN), UINT(WM_SYSKEYDOWN) }) {
+        HWND to = down == WM_SYSKEYDOWN ? start->m_hWnd : frameHwnd;
+        ::PostMessageA(to, down, down == WM_SYSKEYDOWN ? VK_MENU : 0, 1);
+        ::PostMessageA(to, down + 1, down == WM_SYSKEYDOWN ? VK_MENU : 0, 0xC0000001);
+        Loop();
+        EXPECT_EQ(start->focused, down == WM_SYSKEYDOWN ? 1 : 0) << down;
+    }
     Press(VK_TAB);
     EXPECT_EQ(::GetFocus(), setup->m_hWnd);
     Press(VK_DOWN);
@@ -380,29 +389,6 @@ TEST_F(MainLoop, TabAndArrowsMoveAmongTheButtonsAndEnterPressesTheFocusedOne)
     ::SetFocus(quit->m_hWnd);
     Press(VK_RETURN);
     EXPECT_FALSE(::IsWindow(frameHwnd)); // Exit's command closes the window
-}
-
-// No mark while the player uses only the mouse: Alt, Tab or an arrow shows it, a click hides it.
-TEST_F(MainLoop, TheFocusMarkShowsOnlyOnceTheKeyboardIsUsed)
-{
-    ::SetFocus(start->m_hWnd);
-    Loop();
-    EXPECT_EQ(start->focused, 0) << "a mark before any key";
-    const struct {
-        UINT message;
-        WPARAM key;
-        CoolPushButton* marked;
-    } steps[] = { { WM_SYSKEYDOWN, VK_MENU, start }, { WM_LBUTTONDOWN, 0, nullptr }, { WM_KEYDOWN, VK_TAB, setup },
-                  { WM_RBUTTONDOWN, 0, nullptr }, { WM_KEYDOWN, VK_DOWN, quit } };
-    for (const auto& step : steps) {
-        HWND to = step.key ? ::GetFocus() : frameHwnd;
-        ::PostMessageA(to, step.message, step.key, 1);
-        ::PostMessageA(to, step.message + 1, step.key, 0xC0000001);
-        Loop();
-        for (CoolPushButton* b : { start, setup, quit })
-            EXPECT_EQ(b->focused, b == step.marked ? 1 : 0) << step.message << " " << b->m_hWnd;
-    }
-    EXPECT_TRUE(clicked.empty());
 }
 
 TEST_F(MainLoop, TheWindowsOwnKeysReachItWithButtonsShownOrHidden)
