@@ -5,7 +5,7 @@
 #include "Settings.h"
 
 // Takes one key of the file with its value text into the record: Operations 0-15, Copies 5-10,
-// Highest 8-16 (a card value, kept as its card code), Pace faster|steady|slow, Sounds on|off;
+// Highest 8-16 (a card value, kept as its card code), Pace faster|steady|slow|veryslow|slowest, Sounds on|off;
 // keys and words in any case, spaces around the value let go. A key it does not know, or a value
 // out of range or misspelt, leaves the record as it was and gives false.
 bool ApplyPresetValue(Settings& settings, const char* key, const char* value);
