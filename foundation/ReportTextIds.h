@@ -86,6 +86,8 @@
 #define IDS_REPORT_COL_CHANGE 2110
 #define IDS_REPORT_CLASS_NOT_READ 2111
 #define IDS_REPORT_ROW_CLASS 2112
+// The child of a log's games played before any player was named.
+#define IDS_REPORT_UNNAMED 2117
 #define IDS_REPORT_CLASS_NOTE 2113
 #define IDS_REPORT_CLASS_MISSED 2114
 #define IDS_REPORT_CLASS_GRID 2115

@@ -207,7 +207,7 @@ void MainFrameWnd::OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE))
 
 void MainFrameWnd::DoGameStart(CWnd*)
 {
-    if (m_startTime != 0) return;
+    if (m_startTime != 0 || !ChoosePlayer()) return;
     m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
     for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
     m_regularDeals = 0;
@@ -503,6 +503,8 @@ void MainFrameWnd::ShowButtons(bool show)
 {
     for (CoolPushButton* button : m_buttons)
         if (button) button->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    // The caption names the player during a game and is the title between games.
+    if (m_players.Any()) SetWindowText(show ? CString(ProgramText(IDS_TITLE)) : m_players.Caption());
 }
 
 void MainFrameWnd::OnPaint()
@@ -546,4 +548,17 @@ void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
     ApplyScale();
     Invalidate(FALSE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// Last in the file: trace lines name their source line, and a game without players writes the
+// lines it always wrote.
+bool MainFrameWnd::ChoosePlayer()
+{
+    if (!m_players.Any()) return true;
+    {
+        ModalScope modal(this);
+        if (!m_players.Ask(this)) return false;
+    }
+    GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players.Current().c_str());
+    return true;
 }

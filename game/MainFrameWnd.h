@@ -4,6 +4,8 @@
 #include "CDC.h"
 #include "Deck.h"
 #include "GameScene.h"
+#include "ClassPreset.h"
+#include "PlayerChoice.h"
 #include "RemarkSet.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
@@ -80,6 +82,8 @@ public:
     const char* RemarkText() const { return m_balloonTool.lpszText; }
     // The scene at the scale it is drawn at: the window's DPI, or less where that would not fit.
     const GameScene& Scene() const { return m_scene; }
+    // Who plays: the class preset's children, asked for at Start when there are any.
+    PlayerChoice& Players() { return m_players; }
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -104,6 +108,9 @@ private:
     class ModalScope;
     template <class Dialog, class... Args> void ShowModal(Args... args);
     void ShowButtons(bool show);
+    // With a list of players, asks who plays and names the player in the log; false when the
+    // child went back. Without one, true at once.
+    bool ChoosePlayer();
     // The whole scene at once, on the window.
     void RedrawScene()
     {
@@ -148,4 +155,5 @@ private:
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;
+    PlayerChoice m_players{ ClassPresetPlayers() };
 };

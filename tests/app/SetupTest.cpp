@@ -2,6 +2,7 @@
 #include "Setup.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -164,6 +165,40 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
     EXPECT_EQ(settings.highestCard, before.highestCard);
     EXPECT_EQ(settings.pace, before.pace);
     EXPECT_EQ(settings.sounds, before.sounds);
+}
+
+// The list of players: names kept as written (accents of Windows-1252 too), the rest dropped
+// without a word; a name is always one line of text.
+TEST(ClassPreset, PlayersAreKeptOnlyWhenTheyMakeAName)
+{
+    using Names = std::vector<std::string>;
+    const std::string longest(MaxPlayerName, 'x');
+    std::string many;
+    for (int i = 0; i < 45; ++i) many += "P" + std::to_string(i) + ",";
+    const std::string edges = longest + "," + longest + "y,<b>&amp;\"'/\\..";
+    const struct {
+        const char* value;
+        Names names;
+    } cases[] = {
+        { "Ann,Ben,Cem", { "Ann", "Ben", "Cem" } },
+        { " Ann , Ben Bo ,,  , Cem ", { "Ann", "Ben Bo", "Cem" } },
+        { "\xC9lo\xEF"
+          "se,Ren\xE9"
+          "e,\xC9LO\xCFSE,ann,Ann",
+          { "\xC9lo\xEF"
+            "se",
+            "Ren\xE9"
+            "e",
+            "ann" } },
+        { "Ann\r\nBen,Cem\tDee,\x7F,\x01\x02", { "Ann  Ben", "Cem Dee" } },
+        { edges.c_str(), { longest, "<b>&amp;\"'/\\.." } },
+        { "", {} },
+        { nullptr, {} },
+    };
+    for (const auto& c : cases) EXPECT_EQ(PresetPlayers(c.value), c.names) << (c.value ? c.value : "(null)");
+    const Names first = PresetPlayers(many.c_str());
+    ASSERT_EQ(first.size(), MaxPlayers);
+    EXPECT_EQ(first.back(), "P39");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The course of a game on the real window: opening, answers, votes, flag, game over.
 #include "GameWindowFixture.h"
+#include "PlayerChoice.h"
 #include <algorithm>
 
 using testing_support::ModalAnswerer;
@@ -404,6 +405,108 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     // The wild card and the values 0 to 8, ten copies each.
     EXPECT_EQ(wnd->GameDeck().Kinds(), 10);
     EXPECT_EQ(wnd->GameDeck().Copies(), 10);
+}
+
+// With a list of players Start asks who plays (the last player first; a name is a button read by
+// its own text), the log names the player in one line before the game's and the caption during
+// it; nothing else of the game or its log changes. Going back starts nothing.
+TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
+{
+    const char* choose = nullptr;
+    std::vector<std::string> shown;
+    std::string caption, boxCaption;
+    ModalAnswerer answer([&](HWND h) {
+        char text[64] = "";
+        ::GetWindowTextA(h, text, sizeof text);
+        if (std::string(text) != "Who is playing?") {
+            boxCaption = text;
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        shown.clear();
+        for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT)) {
+            ::GetWindowTextA(b, text, sizeof text);
+            shown.push_back(text);
+        }
+        HWND b = choose ? ::FindWindowExA(h, nullptr, "Button", choose) : nullptr;
+        if (b)
+            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+        else
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+    });
+    auto captionNow = [&] {
+        char text[64] = "";
+        ::GetWindowTextA(wnd->m_hWnd, text, sizeof text);
+        return std::string(text);
+    };
+    auto lose = [&](unsigned seed) {
+        TraceReader trace;
+        Start(seed);
+        caption = captionNow();
+        Tick();
+        for (int n = 0; n < 500 && wnd->GameRunning(); ++n) Space();
+        return trace.NewLines();
+    };
+    const std::vector<std::string> plain = lose(5);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(caption, "Votaroo!");
+
+    wnd->Players().SetNames({ "Ann", "Ben", "Cem" });
+    choose = "Ben";
+    const std::vector<std::string> named = lose(5);
+    EXPECT_EQ(shown, (std::vector<std::string>{ "Ann", "Ben", "Cem" }));
+    EXPECT_EQ(caption, "Votaroo! \x97 Ben");
+    EXPECT_EQ(boxCaption, "Votaroo! \x97 Ben");
+    EXPECT_EQ(captionNow(), "Votaroo!");
+    ASSERT_EQ(named.size(), plain.size() + 1);
+    EXPECT_NE(named[0].find("] => MainFrameWnd::DoGameStart player Ben"), std::string::npos) << named[0];
+    EXPECT_EQ(std::vector<std::string>(named.begin() + 1, named.end()), plain);
+
+    choose = "Cem";
+    lose(6);
+    EXPECT_EQ(shown, (std::vector<std::string>{ "Ben", "Ann", "Cem" }));
+    choose = nullptr;
+    TraceReader trace;
+    ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(wnd->GameRunning());
+    EXPECT_EQ(shown, (std::vector<std::string>{ "Cem", "Ann", "Ben" }));
+    EXPECT_TRUE(trace.NewLines().empty());
+    EXPECT_EQ(captionNow(), "Votaroo!");
+}
+
+// The names by the keyboard: the arrows move across and down the grid and stop at its edges,
+// an Enter held since Start chooses nobody, a fresh one chooses the name with the focus.
+TEST_F(GameCourse, WhoIsPlayingByTheKeyboard)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; ++i) names.push_back("Kid " + std::to_string(i));
+    PlayerChoiceDialog d(wnd, names);
+    d.ShowWindow(SW_SHOW);
+    const int across = d.Columns();
+    ASSERT_GT(across, 1);
+    auto key = [&](UINT vk, bool held = false) {
+        MSG m = { ::GetFocus(), WM_KEYDOWN, vk, 1 | (held ? (1L << 30) : 0), 0, {} };
+        if (!::IsDialogMessageA(d.m_hWnd, &m)) ::DispatchMessageA(&m);
+    };
+    auto focused = [&] {
+        const auto& b = d.Buttons();
+        return static_cast<int>(
+            std::find_if(b.begin(), b.end(), [](PlayerButton* p) { return p->m_hWnd == ::GetFocus(); }) - b.begin());
+    };
+    ASSERT_EQ(focused(), 0);
+    const struct {
+        UINT key;
+        int focus;
+    } moves[] = { { VK_UP, 0 },        { VK_LEFT, 0 }, { VK_RIGHT, 1 },    { VK_DOWN, 1 + across },
+                  { VK_LEFT, across }, { VK_UP, 0 },   { VK_DOWN, across } };
+    for (const auto& m : moves) {
+        key(m.key);
+        EXPECT_EQ(focused(), m.focus) << m.key;
+    }
+    key(VK_RETURN, true);
+    EXPECT_EQ(d.Chosen(), -1);
+    key(VK_RETURN);
+    EXPECT_EQ(d.Chosen(), across);
 }
 
 } // namespace

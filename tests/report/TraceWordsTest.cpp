@@ -78,6 +78,7 @@ TEST(TraceWords, TheScriptsLookForTheGamesWords)
     EXPECT_EQ(found["VOTAROO_WORD_CLOSE"], std::string(words::DoGameClose) + words::OutcomeLead);
     EXPECT_EQ(found["VOTAROO_WORD_OUTCOMES"],
               std::string(words::Outcomes[0]) + "|" + words::Outcomes[1] + "|" + words::Outcomes[2]);
+    EXPECT_EQ(found["VOTAROO_WORD_PLAYER"], std::string(words::DoGameStart) + words::PlayerLead);
 }
 #endif
 
