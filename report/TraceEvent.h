@@ -1,6 +1,7 @@
 // One line of the game's trace log, read back into what it says about the game.
 #pragma once
 #include <cstddef>
+#include <string>
 
 namespace report {
 
@@ -18,6 +19,7 @@ enum class TraceKind {
     Answer, // the player clicked or pressed the space bar
     Judgement, // the outcome of the card last dealt
     StackCard, // one card of a stack, listed when the deck is refilled
+    Player, // a game starts, played by the child named
 };
 
 struct TraceEvent {
@@ -28,6 +30,16 @@ struct TraceEvent {
     bool winner = false; // Verdict
     Outcome outcome = Correct; // Judgement
     int side = 0, position = 0, code = -1; // StackCard: 0 left, 1 right; 1-based; card code
+    std::string player; // Player: the name as written, never empty
+};
+
+// Takes the lines of a log one by one, and then its end.
+class TraceLineSink {
+public:
+    virtual ~TraceLineSink() = default;
+    // One line of the log, without its line end.
+    virtual void Line(const char* text, size_t length) = 0;
+    virtual void Finish() = 0;
 };
 
 // Card code 0 is the wild card, code c from 1 to 17 the value c - 1.

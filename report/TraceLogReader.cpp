@@ -39,11 +39,11 @@ void TraceLogReader::Deliver()
 {
     if (m_tooLong) {
         // Not parsed at all: a marker no game line can be.
-        m_rebuilder.Line("", 0);
+        m_sink.Line("", 0);
     } else {
         size_t n = m_line.size();
         if (n > 0 && m_line[n - 1] == '\r') --n;
-        m_rebuilder.Line(m_line.data(), n);
+        m_sink.Line(m_line.data(), n);
     }
     m_line.clear();
     m_tooLong = false;
@@ -52,6 +52,12 @@ void TraceLogReader::Deliver()
 
 bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& error)
 {
+    GameRebuilder rebuilder(record);
+    return ReadTraceLines(path, rebuilder, error);
+}
+
+bool ReadTraceLines(const std::string& path, TraceLineSink& sink, std::string& error)
+{
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         // Taken before the text is looked up, which may set errno again.
@@ -59,8 +65,7 @@ bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& 
         error = Fill(PlainText(IDS_REPORT_CANNOT_OPEN_LOG), path, why);
         return false;
     }
-    GameRebuilder rebuilder(record);
-    TraceLogReader reader(rebuilder);
+    TraceLogReader reader(sink);
     std::vector<char> buffer(1 << 16);
     bool ok = true;
     for (;;) {
@@ -78,7 +83,7 @@ bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& 
     std::fclose(file);
     if (!ok) return false;
     reader.End();
-    rebuilder.Finish();
+    sink.Finish();
     return true;
 }
 

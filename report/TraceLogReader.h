@@ -11,7 +11,7 @@ const size_t LongestLine = 8192;
 
 class TraceLogReader {
 public:
-    explicit TraceLogReader(GameRebuilder& rebuilder) : m_rebuilder(rebuilder) { m_line.reserve(LongestLine); }
+    explicit TraceLogReader(TraceLineSink& sink) : m_sink(sink) { m_line.reserve(LongestLine); }
 
     // Bytes of the log, in any pieces; lines end in LF, with or without CR.
     void Feed(const char* bytes, size_t count);
@@ -21,13 +21,16 @@ public:
 private:
     void Deliver();
 
-    GameRebuilder& m_rebuilder;
+    TraceLineSink& m_sink;
     std::string m_line;
     bool m_tooLong = false;
     bool m_any = false;
 };
 
-// Reads the whole file into the record; false with a message when it cannot be opened or read.
+// Reads the whole file into the sink and finishes it; false with a message when it cannot be
+// opened or read.
+bool ReadTraceLines(const std::string& path, TraceLineSink& sink, std::string& error);
+// The same into one record.
 bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& error);
 
 } // namespace report

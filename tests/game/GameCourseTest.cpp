@@ -407,39 +407,52 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     EXPECT_EQ(wnd->GameDeck().Copies(), 10);
 }
 
+// Chooses players.choose in "Who is playing?", or goes back without it; notes the names shown.
+struct {
+    const char* choose = nullptr;
+    std::vector<std::string> shown;
+} players;
+void CALLBACK ChooseAPlayer(HWND h, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(h, timer);
+    players.shown.clear();
+    char text[64] = "";
+    for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT)) {
+        ::GetWindowTextA(b, text, sizeof text);
+        players.shown.push_back(text);
+    }
+    HWND b = players.choose ? ::FindWindowExA(h, nullptr, "Button", players.choose) : nullptr;
+    if (b)
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    else
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+}
+
 // With a list of players Start asks who plays (the last player first; a name is a button read by
 // its own text), the log names the player in one line before the game's and the caption during
 // it; nothing else of the game or its log changes. Going back starts nothing.
 TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
 {
-    const char* choose = nullptr;
-    std::vector<std::string> shown;
-    std::string caption, boxCaption;
+    std::string boxCaption;
+    // The dialog is activated while it is still being built: choose once its loop runs.
     ModalAnswerer answer([&](HWND h) {
         char text[64] = "";
         ::GetWindowTextA(h, text, sizeof text);
-        if (std::string(text) != "Who is playing?") {
-            boxCaption = text;
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return;
-        }
-        shown.clear();
-        for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT)) {
-            ::GetWindowTextA(b, text, sizeof text);
-            shown.push_back(text);
-        }
-        HWND b = choose ? ::FindWindowExA(h, nullptr, "Button", choose) : nullptr;
-        if (b)
-            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+        if (std::string(text) == "Who is playing?")
+            ::SetTimer(h, 77, 10, ChooseAPlayer);
         else
-            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            boxCaption = text, ::PostMessageA(h, WM_COMMAND, IDOK, 0);
     });
+    std::string caption;
+    std::vector<std::string>& shown = players.shown;
+    const char*& choose = players.choose;
     auto captionNow = [&] {
         char text[64] = "";
         ::GetWindowTextA(wnd->m_hWnd, text, sizeof text);
         return std::string(text);
     };
     auto lose = [&](unsigned seed) {
+        wnd->HideRemark(); // a remark still showing would draw no random numbers
         TraceReader trace;
         Start(seed);
         caption = captionNow();

@@ -51,6 +51,9 @@ TEST(TraceWords, TheReaderReadsEveryLineTheGameWrites)
         EXPECT_EQ(e.kind, report::TraceKind::Judgement);
         EXPECT_EQ(e.outcome, outcomes[i]);
     }
+    e = Read(words::PlayerFormat, words::DoGameStart, "Ann <b> \xE9");
+    EXPECT_EQ(e.kind, report::TraceKind::Player);
+    EXPECT_EQ(e.player, "Ann <b> \xE9");
     for (int side = 0; side < 2; ++side) {
         e = Read(words::StackFormats[side], 12, "KAZ");
         EXPECT_EQ(e.kind, report::TraceKind::StackCard);
