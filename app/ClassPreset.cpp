@@ -22,8 +22,8 @@ bool SameWord(const std::string& a, const char* b)
     return i == a.size() && !b[i];
 }
 
-// A plain decimal number within [low, high]; a sign, a fraction or a word is no number here.
-bool Number(const std::string& s, int low, int high, int32_t& out)
+// A plain decimal number within the range; a sign, a fraction or a word is no number here.
+bool Number(const std::string& s, const SettingRange& range, int32_t& out)
 {
     if (s.empty() || s.size() > 9) return false;
     int value = 0;
@@ -31,7 +31,7 @@ bool Number(const std::string& s, int low, int high, int32_t& out)
         if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
-    if (value < low || value > high) return false;
+    if (!range.Holds(value)) return false;
     out = value;
     return true;
 }
@@ -80,23 +80,20 @@ bool ApplyPresetValue(Settings& settings, const char* key, const char* value)
     const std::string k = Trimmed(key), v = Trimmed(value);
     int32_t n = 0;
     if (SameWord(k, "Operations")) {
-        if (!Number(v, 0, OpAdd | OpSubtract | OpMultiply | OpDivide, n)) return false;
+        if (!Number(v, OperationsRange, n)) return false;
         settings.operations = n;
     } else if (SameWord(k, "Copies")) {
-        if (!Number(v, 5, 10, n)) return false;
+        if (!Number(v, CopiesRange, n)) return false;
         settings.copies = n;
     } else if (SameWord(k, "Highest")) {
-        if (!Number(v, 8, 16, n)) return false;
-        settings.highestCard = n + 1; // the card code of that value
+        if (!Number(v, HighestValueRange, n)) return false;
+        settings.highestCard = CardCode(n);
     } else if (SameWord(k, "Pace")) {
-        if (SameWord(v, "faster"))
-            settings.pace = PaceFaster;
-        else if (SameWord(v, "steady"))
-            settings.pace = PaceSteady;
-        else if (SameWord(v, "slow"))
-            settings.pace = PaceSlow;
-        else
-            return false;
+        const PaceChoice* chosen = nullptr;
+        for (const PaceChoice& choice : PaceChoices)
+            if (SameWord(v, choice.word)) chosen = &choice;
+        if (!chosen) return false;
+        settings.pace = chosen->pace;
     } else if (SameWord(k, "Sounds")) {
         if (SameWord(v, "on"))
             settings.sounds = 1;

@@ -1,5 +1,6 @@
 #include "Setup.h"
 #include "ProgramText.h"
+#include <cstdio>
 
 Setup::Setup(Settings& settings)
     : iType::Collection(nullptr, &settings, static_cast<int32_t>(sizeof settings), "Setup",
@@ -13,30 +14,33 @@ Setup::Setup(Settings& settings)
       m_sounds(this, &settings.sounds, static_cast<int32_t>(sizeof settings.sounds), "Sounds",
                ProgramText(IDS_SETUP_SOUND))
 {
-    m_operation.SetDefault(3);
-    m_operation.SetClearValue(3);
+    m_operation.SetDefault(OperationsRange.fallback);
+    m_operation.SetClearValue(OperationsRange.fallback);
     m_operation.AddItem(0, ProgramText(IDS_SETUP_ADDITION));
     m_operation.AddItem(1, ProgramText(IDS_SETUP_SUBTRACTION));
     m_operation.AddItem(2, ProgramText(IDS_SETUP_MULTIPLICATION));
     m_operation.AddItem(3, ProgramText(IDS_SETUP_DIVISION));
 
     // One-digit texts lead with a space so the numbers line up.
-    static const char* const sizes[] = { " 5", " 6", " 7", " 8", " 9", "10" };
-    m_size.SetDefault(5);
-    m_size.SetClearValue(5);
-    for (int i = 0; i < 6; ++i) m_size.AddItem(5 + i, sizes[i]);
+    char text[8];
+    m_size.SetDefault(CopiesRange.fallback);
+    m_size.SetClearValue(CopiesRange.fallback);
+    for (int n = CopiesRange.low; n <= CopiesRange.high; ++n) {
+        std::snprintf(text, sizeof text, "%2d", n);
+        m_size.AddItem(n, text);
+    }
 
     // The key is the card code, one more than the value shown.
-    static const char* const highs[] = { " 8", " 9", "10", "11", "12", "13", "14", "15", "16" };
-    m_high.SetDefault(17);
-    m_high.SetClearValue(17);
-    for (int i = 0; i < 9; ++i) m_high.AddItem(9 + i, highs[i]);
+    m_high.SetDefault(CardCode(HighestValueRange.fallback));
+    m_high.SetClearValue(CardCode(HighestValueRange.fallback));
+    for (int value = HighestValueRange.low; value <= HighestValueRange.high; ++value) {
+        std::snprintf(text, sizeof text, "%2d", value);
+        m_high.AddItem(CardCode(value), text);
+    }
 
-    m_pace.SetDefault(PaceFaster);
-    m_pace.SetClearValue(PaceFaster);
-    m_pace.AddItem(PaceFaster, ProgramText(IDS_SETUP_PACE_FASTER));
-    m_pace.AddItem(PaceSteady, ProgramText(IDS_SETUP_PACE_STEADY));
-    m_pace.AddItem(PaceSlow, ProgramText(IDS_SETUP_PACE_SLOW));
+    m_pace.SetDefault(PaceChoices[0].pace);
+    m_pace.SetClearValue(PaceChoices[0].pace);
+    for (const PaceChoice& choice : PaceChoices) m_pace.AddItem(choice.pace, ProgramText(choice.text));
 
     m_sounds.SetDefault(1);
     m_sounds.SetClearValue(1);

@@ -119,9 +119,9 @@ void Space(MainFrameWnd* wnd) { ::SendMessageA(wnd->m_hWnd, WM_KEYDOWN, VK_SPACE
 void ReachFastestPace(MainFrameWnd* wnd)
 {
     Tick(wnd);
-    for (int n = 0; n < 200 && wnd->Interval() > 0; ++n) {
-        fakeNow += wnd->StepPeriod() + 1;
-        wnd->IsWinner() ? Space(wnd) : Tick(wnd);
+    for (int n = 0; n < 200 && wnd->Now().interval > 0; ++n) {
+        fakeNow += wnd->Now().stepPeriod + 1;
+        wnd->Now().winner ? Space(wnd) : Tick(wnd);
         Pump(wnd->m_hWnd);
     }
 }
@@ -130,8 +130,8 @@ void ReachFastestPace(MainFrameWnd* wnd)
 // (missed) while it is high; now and then a wrong answer. Returns true for an answer.
 bool WantsAnswer(const MainFrameWnd* wnd, int step)
 {
-    if (wnd->IsWinner()) return wnd->FlagPos() <= 4;
-    return wnd->FlagPos() >= 7 && step % 5 == 0;
+    if (wnd->Now().winner) return wnd->Now().flag <= 4;
+    return wnd->Now().flag >= 7 && step % 5 == 0;
 }
 
 // One step of the played game as the bench saw it.
@@ -150,16 +150,16 @@ const int DealSteps = 2500;
 
 template <class Record> void PlaySteps(MainFrameWnd* wnd, Record record)
 {
-    for (int step = 0; step < DealWarmup + DealSteps && wnd->GameRunning(); ++step) {
+    for (int step = 0; step < DealWarmup + DealSteps && wnd->Now().running; ++step) {
         Step s = {};
         s.answer = WantsAnswer(wnd, step);
-        s.refill = wnd->GameDeck().Remaining() == 0;
-        s.outcome = wnd->IsWinner();
-        s.remarkBefore = wnd->RemarkShowing();
+        s.refill = wnd->Now().deck.Remaining() == 0;
+        s.outcome = wnd->Now().winner;
+        s.remarkBefore = wnd->Now().remarkShowing;
         const double start = Clock();
         s.answer ? Space(wnd) : Tick(wnd);
         s.took = Clock() - start;
-        s.remarkAfter = wnd->RemarkShowing();
+        s.remarkAfter = wnd->Now().remarkShowing;
         if (step >= DealWarmup) record(s);
         WaitForNextTick(wnd->m_hWnd, start);
     }
@@ -189,7 +189,7 @@ void BenchDealStep()
 {
     MainFrameWnd* wnd = NewGame(10, 17, OpAdd | OpSubtract | OpMultiply | OpDivide, 7);
     ReachFastestPace(wnd);
-    if (wnd->Interval() != 0 || !wnd->GameRunning()) std::fprintf(stderr, "the pace did not reach 0 ms\n");
+    if (wnd->Now().interval != 0 || !wnd->Now().running) std::fprintf(stderr, "the pace did not reach 0 ms\n");
 
     std::vector<double> ticks, answers, closes, setups, paces;
     // The ticks again by what they had to do, to show where the time goes.
@@ -208,15 +208,15 @@ void BenchDealStep()
     });
 
     // The three parts of a tick, timed one by one in the order the tick runs them.
-    for (int step = 0; step < DealWarmup + DealSteps / 2 && wnd->GameRunning(); ++step) {
-        if (WantsAnswer(wnd, 0) && wnd->IsWinner()) {
+    for (int step = 0; step < DealWarmup + DealSteps / 2 && wnd->Now().running; ++step) {
+        if (WantsAnswer(wnd, 0) && wnd->Now().winner) {
             const double start = Clock();
             Space(wnd);
             WaitForNextTick(wnd->m_hWnd, start);
             continue;
         }
         double t0 = Clock();
-        if (wnd->RegularDeals() != 0) wnd->DoGameClose();
+        if (wnd->Now().regularDeals != 0) wnd->DoGameClose();
         double t1 = Clock();
         wnd->DoGameSetup();
         double t2 = Clock();
@@ -229,7 +229,7 @@ void BenchDealStep()
         }
         WaitForNextTick(wnd->m_hWnd, t0);
     }
-    if (!wnd->GameRunning()) std::fprintf(stderr, "the game ended during the deal bench\n");
+    if (!wnd->Now().running) std::fprintf(stderr, "the game ended during the deal bench\n");
     wnd->DestroyWindow();
     Pump(nullptr);
 
@@ -287,13 +287,13 @@ void BenchScene()
     MainFrameWnd* wnd = NewGame(10, 17, OpAdd | OpSubtract, 11);
     // 2 opening cards and 178 regular deals empty the 180-card deck; every winner is answered.
     Tick(wnd);
-    while (wnd->GameRunning() && wnd->GameDeck().Remaining() > 0) {
-        wnd->IsWinner() ? Space(wnd) : Tick(wnd);
+    while (wnd->Now().running && wnd->Now().deck.Remaining() > 0) {
+        wnd->Now().winner ? Space(wnd) : Tick(wnd);
         Pump(wnd->m_hWnd);
     }
-    if (wnd->Stack(0).size() != 90 || wnd->Stack(1).size() != 90)
-        std::fprintf(stderr, "stacks of %zu and %zu cards, not 90 and 90\n", wnd->Stack(0).size(),
-                     wnd->Stack(1).size());
+    if (wnd->Now().stacks[0].size() != 90 || wnd->Now().stacks[1].size() != 90)
+        std::fprintf(stderr, "stacks of %zu and %zu cards, not 90 and 90\n", wnd->Now().stacks[0].size(),
+                     wnd->Now().stacks[1].size());
 
     std::vector<double> scenes, paints;
     const int warmup = 100;

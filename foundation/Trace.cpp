@@ -10,6 +10,8 @@ namespace {
 const char locationFormat[64] = "%s [%d]";
 const char separator[64] = " => ";
 const char traceFile[256] = "C:\\TMP\\TRACE.QRV";
+// Tries at 1 ms apart while another writer holds the log: at most some 50 ms for one line.
+const int WriterWaits = 50;
 
 char locationText[4096];
 char messageText[4096];
@@ -49,7 +51,15 @@ void FormatTraceMessage(int line, const char* file, const char* format, va_list 
 // Appends whole lines to the log in one write; ends holds where each line ends, ascending.
 void AppendToLog(const char* bytes, size_t length, const size_t* ends, size_t count)
 {
-    HANDLE file = ::CreateFileA(traceFile, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Readers share the log while it is written (a report run on the live log); another writer
+    // holds it for one line, so a moment's wait lets the line in rather than dropping it.
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < WriterWaits; ++attempt) {
+        file = ::CreateFileA(traceFile, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_SHARING_VIOLATION) break;
+        ::Sleep(1);
+    }
     if (file == INVALID_HANDLE_VALUE) return;
     LARGE_INTEGER start{};
     const LARGE_INTEGER none{};

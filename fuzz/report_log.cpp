@@ -5,6 +5,7 @@
 #include "FuzzCheck.h"
 #include "ProgressChart.h"
 #include "ReportWriter.h"
+#include "GameRebuilder.h"
 #include "TraceLogReader.h"
 #include <new>
 #include <string>

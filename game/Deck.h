@@ -1,6 +1,6 @@
 // The deck the game draws from, and a card lying on a stack.
 #pragma once
-#include "CardNames.h"
+#include "Cards.h"
 #include <cstdint>
 
 // One card on a stack, offset from the stack's home position.

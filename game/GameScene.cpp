@@ -12,10 +12,29 @@ const int CardHeight = 200;
 // The white margin between a card's outline and its face.
 const int FaceMargin = 12;
 const int CardCorner = 20;
-// The flag as it rides the staff at 96 DPI.
+// The flag as it rides the staff at 96 DPI: its left edge, its top at position 0, and how far
+// each position raises it.
 const int FlagWidth = 30;
 const int FlagHeight = 22;
+const int FlagLeft = 312;
+const int FlagFootTop = 110;
+const int FlagRise = 8;
+// Where the stacks lie: each stack's left edge, and how far above the client's bottom their top is.
+const int StackLefts[2] = { 152, 328 };
+const int StackRise = 220;
+// The pause note's box, its text's margin and size, and the outline of a box.
+const RECT noteBox = { 100, 150, 540, 210 };
+const int NoteMargin = 8;
+const int NoteFontHeight = 20;
+const int NoteOutline = 2;
+// The votes display and its font, the buttons' font and how much wider than its text a caption's
+// button must be, at most widened by ButtonWidenMax.
 const RECT votesPlace = { 50, 45, 110, 65 };
+const int VotesFontHeight = 18;
+const int VotesInset = 4;
+const int ButtonFontHeight = 16;
+const int CaptionRoom = 12;
+const int ButtonWidenMax = 120;
 const RECT buttonPlaces[] = {
     { 540, 20, 620, 50 },   { 540, 60, 620, 90 },   { 540, 100, 620, 130 },
     { 540, 140, 620, 170 }, { 540, 180, 620, 210 }, { 540, 430, 620, 460 },
@@ -64,6 +83,43 @@ int GameScene::FittingDpi(int dpi, const RECT& work, DWORD style)
     return std::min(dpi, 48);
 }
 
+void GameScene::LoadArt(iPicture*& background, iPicture* (&cards)[CardKinds], iPicture*& flag)
+{
+    background = new iPicture(AfxGetResourceHandle(), "White House");
+    for (int code = 0; code < CardKinds; ++code) cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
+    flag = new iPicture(AfxGetResourceHandle(), "Flag");
+}
+
+void GameScene::DeleteArt(iPicture*& background, iPicture* (&cards)[CardKinds], iPicture*& flag)
+{
+    delete flag;
+    for (iPicture* card : cards) delete card;
+    delete background;
+    flag = background = nullptr;
+    for (iPicture*& card : cards) card = nullptr;
+}
+
+iStaticEx* GameScene::NewVotesDisplay(CWnd* window, const char* word)
+{
+    iStaticEx* votes = new iStaticEx(window, CRect(), WS_VISIBLE, word);
+    votes->SetTextColor(RGB(0, 0, 255));
+    votes->SetFormat(DT_RIGHT);
+    votes->SetLabel(word);
+    return votes;
+}
+
+void GameScene::FitNewWindow()
+{
+    if (!m_window->m_hWnd) return;
+    CRect window;
+    m_window->GetWindowRect(&window);
+    const int dpi = iScale::DpiOf(m_window->m_hWnd);
+    Fit(dpi, window);
+    const CSize size = FrameSize(dpi);
+    if (size != window.Size())
+        m_window->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 CRect GameScene::Fit(int dpi, const RECT& place)
 {
     CRect work;
@@ -105,8 +161,9 @@ void GameScene::Rescale(iCDC*& canvas)
     // The cards' outline as thick at the scale as the one pixel at 96 DPI.
     if (!m_scale.IsUnit()) m_outline.CreatePen(PS_SOLID, m_scale(1), RGB(0, 0, 0));
     if (!m_scale.IsUnit())
-        m_buttonFont.CreateFont(m_scale(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
+        m_buttonFont.CreateFont(m_scale(ButtonFontHeight), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                                "Tahoma");
     PrepareArt(canvas);
 }
 
@@ -131,7 +188,7 @@ void GameScene::PrepareArt(CDC* canvas)
 void GameScene::PlaceVotes(iStaticEx* votes, const char* word) const
 {
     if (!votes) return;
-    votes->SetFont(-m_scale(18), "MS Serif");
+    votes->SetFont(-m_scale(VotesFontHeight), "MS Serif");
     // Right-aligned, so a longer word than "Votes" before the first game widens it to the left.
     CRect r = m_scale(votesPlace);
     if (votes->font.m_hObject) {
@@ -139,7 +196,7 @@ void GameScene::PlaceVotes(iStaticEx* votes, const char* word) const
         CScopedSelect select(dc.m_hDC, votes->font.m_hObject);
         SIZE need{};
         ::GetTextExtentPoint32A(dc.m_hDC, word, lstrlenA(word), &need);
-        r.left = std::max(m_scale(4), std::min<int>(r.left, r.right - need.cx - m_scale(4)));
+        r.left = std::max(m_scale(VotesInset), std::min<int>(r.left, r.right - need.cx - m_scale(VotesInset)));
     }
     votes->MoveWindow(r, FALSE);
 }
@@ -167,7 +224,7 @@ void GameScene::PlaceButtons(CoolPushButton* const* buttons, int count) const
     // by the same amount: the column keeps its right edge and one width, clear of the rounded
     // ends, and never wider than the scene beside the cards allows.
     const int room = m_scale(buttonPlaces[0].right - buttonPlaces[0].left);
-    const int widen = std::min(std::max(0, widest + m_scale(12) - room), m_scale(120));
+    const int widen = std::min(std::max(0, widest + m_scale(CaptionRoom) - room), m_scale(ButtonWidenMax));
     for (int i = 0; i < count; ++i) {
         if (!buttons[i]) continue;
         CRect r = m_scale(buttonPlaces[i]);
@@ -214,7 +271,7 @@ void GameScene::Paint(iCDC* canvas, CDC* target, const std::vector<DealtCard> (&
     }
     const iPicture* flag = FlagArt();
     if (flag && flag->IsLoaded()) {
-        const CPoint at(312, 110 - 8 * flagPos);
+        const CPoint at(FlagLeft, FlagFootTop - FlagRise * flagPos);
         if (m_scale.IsUnit())
             flag->Draw(*canvas, at);
         else
@@ -239,11 +296,12 @@ void GameScene::PaintNote(CDC* dc, const char* note)
 {
     // Between the flag and the cards, in the system's window colours, so it reads in any theme.
     if (!m_noteFont.m_hObject)
-        m_noteFont.CreateFont(-m_scale(20), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma");
-    const CRect box = m_scale(CRect(100, 150, 540, 210));
+        m_noteFont.CreateFont(-m_scale(NoteFontHeight), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                              "Tahoma");
+    const CRect box = m_scale(CRect(noteBox));
     CBrush fill(::GetSysColor(COLOR_WINDOW));
-    CPen outline(PS_SOLID, m_scale(2), ::GetSysColor(COLOR_WINDOWTEXT));
+    CPen outline(PS_SOLID, m_scale(NoteOutline), ::GetSysColor(COLOR_WINDOWTEXT));
     CScopedSelect brush(*dc, fill.m_hObject);
     CScopedSelect pen(*dc, outline.m_hObject);
     CScopedSelect font(*dc, m_noteFont.m_hObject);
@@ -252,7 +310,7 @@ void GameScene::PaintNote(CDC* dc, const char* note)
     dc->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
     // A longer note in some languages takes two lines rather than being cut.
     CRect text = box;
-    text.DeflateRect(m_scale(8), 0);
+    text.DeflateRect(m_scale(NoteMargin), 0);
     CRect need = text;
     const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
     dc->DrawText(note, -1, &need, format | DT_CALCRECT);
@@ -265,8 +323,8 @@ CRect GameScene::CardRect(int side, int dx, int dy) const
     // The client height is taken from the window at that moment, in 96-DPI pixels.
     CRect client;
     ::GetClientRect(m_window->m_hWnd, &client);
-    const int left = (side == 0 ? 152 : 328) + dx;
-    const int top = m_scale.Unscale(client.Height()) - 220 + dy;
+    const int left = StackLefts[side & 1] + dx;
+    const int top = m_scale.Unscale(client.Height()) - StackRise + dy;
     // Placed at the scale but sized once, so every card's face has the size its art was made at.
     return CRect(m_scale(CPoint(left, top)), CSize(m_scale(CardWidth), m_scale(CardHeight)));
 }

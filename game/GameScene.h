@@ -5,7 +5,7 @@
 #include "CDC.h"
 #include "CGdiObject.h"
 #include "CWnd.h"
-#include "CardNames.h"
+#include "Cards.h"
 #include "Deck.h"
 #include "iPicture.h"
 #include "iScale.h"
@@ -32,6 +32,14 @@ public:
     };
 
     GameScene(CWnd* window, const Pictures& pictures);
+
+    // The game's pictures from the module's resources; one that is missing stays empty and
+    // paints nothing. And their deletion.
+    static void LoadArt(iPicture*& background, iPicture* (&cards)[CardKinds], iPicture*& flag);
+    static void DeleteArt(iPicture*& background, iPicture* (&cards)[CardKinds], iPicture*& flag);
+    // The votes display, a child of the window that its window set deletes: blue, to the right,
+    // read by a screen reader as the word with the number painted.
+    static iStaticEx* NewVotesDisplay(CWnd* window, const char* word);
     ~GameScene();
     GameScene(const GameScene&) = delete;
     GameScene& operator=(const GameScene&) = delete;
@@ -51,6 +59,8 @@ public:
     CRect Fit(int dpi, const RECT& place);
     // The window's outer size around the client area at the scale, with the frame of its DPI.
     CSize FrameSize(int dpi) const;
+    // A window just made at 96 DPI takes the scale of its monitor, as far as the game fits it.
+    void FitNewWindow();
 
     // Canvas and art made anew for the scale: the window's canvas is replaced, the buttons get
     // the font of the scale, and every picture is stretched once to its size.

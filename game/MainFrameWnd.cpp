@@ -7,13 +7,13 @@
 #include "HelpDialog.h"
 #include "GameClock.h"
 #include "GameRules.h"
+#include "MatchRule.h"
+#include "Outcomes.h"
 #include "Sound.h"
 #include "Trace.h"
 #include "TraceWords.h"
 #include "VotarooVersion.h"
 #include <mmsystem.h>
-#include <cstddef>
-#include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -37,8 +37,10 @@ const struct {
     { IDS_HELP, 0xFFFF, &MainFrameWnd::OnHelp },       { IDS_EXIT, ID_APP_EXIT, nullptr },
 };
 
-// The tool description of the oldest common controls the balloon needs.
-static_assert(sizeof(void*) != 4 || offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44, "balloon tool size");
+// Setup's dialog before the builder sizes it to its controls, in dialog units.
+const RECT SetupPlace = { 0, 0, 400, 200 };
+const DWORD SetupStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
@@ -54,34 +56,9 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_COMMAND(HelpCommand, OnHelpKey)
 END_MESSAGE_MAP()
 
-// Marks a modal box or dialog of the window; a close asked for meanwhile follows it.
-class MainFrameWnd::ModalScope {
-public:
-    explicit ModalScope(MainFrameWnd* owner) : m_owner(owner) { ++m_owner->m_modal; }
-    ~ModalScope()
-    {
-        if (--m_owner->m_modal == 0 && m_owner->m_closePending) {
-            m_owner->m_closePending = false;
-            m_owner->PostMessage(WM_CLOSE);
-        }
-    }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    MainFrameWnd* m_owner;
-};
-
 void MainFrameWnd::OnClose()
 {
-    if (m_modal == 0) {
-        iFrameWnd::OnClose();
-        return;
-    }
-    // Close the box or dialog first; the window follows once it has returned.
-    m_closePending = true;
-    HWND popup = ::GetLastActivePopup(m_hWnd);
-    if (popup && popup != m_hWnd) ::PostMessageA(popup, WM_CLOSE, 0, 0);
+    if (m_modals.MayClose(m_hWnd)) iFrameWnd::OnClose();
 }
 
 MainFrameWnd::MainFrameWnd()
@@ -89,37 +66,21 @@ MainFrameWnd::MainFrameWnd()
                 ProgramText(IDS_TITLE)),
       m_deck(5, CardKinds), m_scene(this, GameScene::Pictures{ m_background, m_cards, m_flag })
 {
-    // Made at 96 DPI; then sized for the DPI of the monitor it is on, as far as that fits.
-    if (m_hWnd) {
-        CRect window;
-        GetWindowRect(&window);
-        const int dpi = iScale::DpiOf(m_hWnd);
-        m_scene.Fit(dpi, window);
-        const CSize size = m_scene.FrameSize(dpi);
-        if (size != window.Size())
-            SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    m_scene.FitNewWindow();
     CenterWindow();
     // The class preset gives the starting values, before the first sound, which it may silence.
     m_setup = new Setup(m_settings);
     ApplyClassPreset(m_settings);
     PlayWave("Begin");
-    // A picture missing from the module stays empty and paints nothing.
-    m_background = new iPicture(AfxGetResourceHandle(), "White House");
-    for (int code = 0; code < CardKinds; ++code) m_cards[code] = new iPicture(AfxGetResourceHandle(), CardNames[code]);
-    m_flag = new iPicture(AfxGetResourceHandle(), "Flag");
+    GameScene::LoadArt(m_background, m_cards, m_flag);
     m_balloon = new iToolTipCtrl(this, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON);
     // Children of the frame: its window set deletes them with it. The scale places them.
-    m_votes = new iStaticEx(this, CRect(), WS_VISIBLE, ProgramText(IDS_VOTES));
+    m_votes = GameScene::NewVotesDisplay(this, ProgramText(IDS_VOTES));
     for (int i = 0; i < ButtonCount; ++i) {
         m_buttons[i] = new CoolPushButton(this, CRect(), WS_VISIBLE | WS_TABSTOP, ProgramText(buttonCommands[i].text),
                                           buttonCommands[i].id);
         if (buttonCommands[i].handler) m_buttons[i]->SetOnClick(this, buttonCommands[i].handler);
     }
-    m_votes->SetTextColor(RGB(0, 0, 255));
-    m_votes->SetFormat(DT_RIGHT);
-    // A screen reader reads "Votes" with the number painted.
-    m_votes->SetLabel(ProgramText(IDS_VOTES));
     // The keyboard's focus starts on Start; the first activation hands it over.
     m_hWndFocus = m_buttons[0]->m_hWnd;
     // F1 opens Help wherever the focus is among the buttons.
@@ -130,11 +91,7 @@ MainFrameWnd::MainFrameWnd()
     // The one tool of the balloon, tracked by hand; its text changes with every remark.
     char* const text = const_cast<char*>(ProgramText(IDS_BALLOON_PLACEHOLDER));
     m_balloonTool = { TTTOOLINFOA_V2_SIZE, TTF_TRACK | TTF_TRANSPARENT, m_hWnd, 0, {}, nullptr, text, 0, nullptr };
-    if (m_balloon->m_hWnd) {
-        m_balloon->AddTool(&m_balloonTool);
-        // Off between remarks: under Wine relayed mouse moves would pop the tracking tool up.
-        m_balloon->Activate(FALSE);
-    }
+    m_balloon->AddTrackingTool(m_balloonTool);
     ApplyScale();
 }
 
@@ -143,13 +100,10 @@ MainFrameWnd::~MainFrameWnd()
     if (m_balloon && m_balloon->m_hWnd) m_balloon->DestroyWindow();
     delete m_balloon;
     m_balloon = nullptr;
-    delete m_flag;
-    for (iPicture* card : m_cards) delete card;
-    delete m_background;
+    GameScene::DeleteArt(m_background, m_cards, m_flag);
     delete m_canvas;
     delete m_setup;
     if (m_hAccelTable) ::DestroyAcceleratorTable(m_hAccelTable);
-    for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
 }
 
 bool MainFrameWnd::IsMatch(int left, int right, int card)
@@ -157,18 +111,25 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
     GAME_TRACE(words::JudgeFormat, words::IsMatch, CardNames[left], CardNames[right], CardNames[card], left, right,
                card);
     if (card == WildCard || left == WildCard || right == WildCard) return true;
-    const int x = left - 1, y = right - 1, z = card - 1;
     const int ops = m_settings.operations;
-    GAME_TRACE(words::ValuesFormat, words::IsMatch, x, y, z, static_cast<unsigned long>(ops));
-    // Tried in this order; the first that matches ends the search and its trace.
-    static const int operations[] = { OpAdd, OpSubtract, OpMultiply, OpDivide };
-    for (int i = 0; i < 4; ++i) {
-        if (!(ops & operations[i])) continue;
-        GAME_TRACE(words::TriedFormats[i], words::IsMatch, words::DivisionMark);
-        if (OperationMatches(operations[i], x, y, z)) return true;
+    GAME_TRACE(words::ValuesFormat, words::IsMatch, CardValue(left), CardValue(right), CardValue(card),
+               static_cast<unsigned long>(ops));
+    // Traced as tried in the rule book's order; the one that wins ends the search and its trace.
+    const Operation won = WinningOperation(ops, left, right, card);
+    for (int op = Addition; op < ArithmeticOperations; ++op) {
+        if (!(ops & OperationBit(static_cast<Operation>(op)))) continue;
+        GAME_TRACE(words::TriedFormats[op], words::IsMatch, words::DivisionMark);
+        if (op == won) return true;
     }
     GAME_TRACE(words::NoMatchFormat, words::IsMatch);
     return false;
+}
+
+MainFrameWnd::State MainFrameWnd::Now() const
+{
+    return State{ m_setup,     m_deck,       m_stacks,           m_startTime != 0,      m_paused,
+                  m_flagPos,   m_totalVotes, m_interval,         m_stepPeriod,          m_regularDeals,
+                  m_dealCount, m_isWinner,   m_remarkTimer != 0, m_balloonTool.lpszText };
 }
 
 void MainFrameWnd::DealCard(CDC* dc)
@@ -183,7 +144,7 @@ void MainFrameWnd::DealCard(CDC* dc)
 // A dialog of the window, modal: a close asked for meanwhile waits for it.
 template <class Dialog, class... Args> void MainFrameWnd::ShowModal(Args... args)
 {
-    ModalScope modal(this);
+    iModalCount::Scope modal(m_modals, m_hWnd);
     Dialog dialog(this, args...);
     dialog.DoModal();
 }
@@ -191,8 +152,7 @@ template <class Dialog, class... Args> void MainFrameWnd::ShowModal(Args... args
 // The dialog writes the record on OK; the handler leaves the outcome to it.
 void MainFrameWnd::OnSetup(CWnd*)
 {
-    ShowModal<iCollectionDialog>(CRect(0, 0, 400, 200), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK,
-                                 ProgramText(IDS_SETUP_CAPTION), -1, m_setup);
+    ShowModal<iCollectionDialog>(CRect(SetupPlace), SetupStyle, ProgramText(IDS_SETUP_CAPTION), -1, m_setup);
 }
 
 void MainFrameWnd::OnAbout(CWnd*)
@@ -214,7 +174,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_isWinner = false;
     m_dealCount = 0;
     m_totalVotes = 0;
-    m_flagPos = 2;
+    m_flagPos = StartFlag;
     m_answered = 0;
     m_paused = false;
 
@@ -310,7 +270,7 @@ void MainFrameWnd::ResumeGame()
 void MainFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized)
 {
     // The window's own boxes (game over) take the activation too: they pause nothing.
-    if (state == WA_INACTIVE && m_modal == 0) PauseGame();
+    if (state == WA_INACTIVE && !m_modals.Any()) PauseGame();
     iFrameWnd::OnActivate(state, other, minimized);
 }
 
@@ -324,7 +284,7 @@ int MainFrameWnd::OnMouseActivate(CWnd*, UINT hitTest, UINT)
 void MainFrameWnd::OnHelpKey()
 {
     // Help is a button between games; during one F1 does nothing.
-    if (m_startTime == 0 && m_modal == 0) OnHelp(this);
+    if (m_startTime == 0 && !m_modals.Any()) OnHelp(this);
 }
 
 void MainFrameWnd::DoGameMatch()
@@ -364,27 +324,26 @@ void MainFrameWnd::DoGameClose()
     // Correct, missed or wrong: its line, its step of the flag (never above the top), its sound
     // and its remarks; a card that is no winner and was let go is none of them.
     static const struct {
-        int flagStep;
         const char* sound;
         const RemarkSet* remarks;
-    } outcomes[] = { { 1, "Scoring", &CorrectRemarks },
-                     { -1, "Missing", &MissedRemarks },
-                     { -2, "Mistaken", &WrongRemarks } };
-    const int outcome = m_isWinner ? (m_answered ? 0 : 1) : (m_answered ? 2 : -1);
+    } outcomes[OutcomeCount] = { { "Scoring", &CorrectRemarks },
+                                 { "Missing", &MissedRemarks },
+                                 { "Mistaken", &WrongRemarks } };
+    const int outcome = m_isWinner ? (m_answered ? Correct : Missed) : (m_answered ? Wrong : -1);
     if (outcome >= 0) {
         GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[outcome]);
-        m_flagPos = std::min(8, m_flagPos + outcomes[outcome].flagStep);
-        if (outcome == 0) m_totalVotes += votes;
+        m_flagPos = FlagAfter(m_flagPos, static_cast<Outcome>(outcome));
+        if (outcome == Correct) m_totalVotes += votes;
         PlayWave(outcomes[outcome].sound);
         ShowRemark(*outcomes[outcome].remarks);
     }
-    if (m_flagPos < 0) {
+    if (GameOver(m_flagPos)) {
         KillTimer(DealTimer);
         PlayWave("End");
         CString title;
         GetWindowText(title);
         {
-            ModalScope modal(this);
+            iModalCount::Scope modal(m_modals, m_hWnd);
             MessageBox(ProgramText(IDS_GAME_OVER), title, MB_OK);
         }
         m_startTime = 0;
@@ -429,59 +388,38 @@ void MainFrameWnd::Beep()
     if (m_settings.sounds) ::MessageBeep(0);
 }
 
-bool MainFrameWnd::EveryOutcomeSeen() const
-{
-    // Sounds off, or the system asks programs to show what they sound.
-    BOOL showSounds = FALSE;
-    return !m_settings.sounds || (::SystemParametersInfoA(SPI_GETSHOWSOUNDS, 0, &showSounds, 0) && showSounds);
-}
+// Sounds off, or the system asks programs to show what they sound.
+bool MainFrameWnd::EveryOutcomeSeen() const { return !m_settings.sounds || iShowSounds(); }
 
 void MainFrameWnd::ShowRemark(const RemarkSet& list)
 {
-    if (!m_balloon || list.count <= 0 || list.width <= 0 || list.height <= 0) return;
+    if (!m_balloon) return;
     if (m_remarkTimer != 0) {
         // The remark showing keeps its two seconds, unless every outcome must be seen: then the
         // new one takes its place.
         if (!EveryOutcomeSeen()) return;
         HideRemark();
     }
-    CPoint at;
-    at.x = list.x + std::rand() % list.width;
-    at.y = list.y + std::rand() % list.height;
-    at = m_scene.Scaled(at);
+    RemarkPick pick;
+    if (!PickRemark(list, &std::rand, pick)) return;
+    CPoint at = m_scene.Scaled(CPoint(pick.x, pick.y));
     ClientToScreen(&at);
-    const int index = std::rand() % list.count;
-    m_balloonTool.lpszText = const_cast<char*>(ProgramText(list.first + index));
-    m_balloon->SetToolInfo(&m_balloonTool);
-    m_balloon->Activate(TRUE);
-    m_balloon->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
-    iTipFollowsContrast(m_balloon->m_hWnd);
-    m_balloon->SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&m_balloonTool));
-    m_balloon->ShowWindow(SW_SHOWNA);
-    m_remarkTimer = SetTimer(RemarkTimer, 2000);
+    m_balloon->Track(m_balloonTool, at, ProgramText(pick.text));
+    m_remarkTimer = SetTimer(RemarkTimer, RemarkMillis);
 }
 
 void MainFrameWnd::HideRemark()
 {
     if (m_remarkTimer == 0) return;
     KillTimer(RemarkTimer);
-    if (m_balloon) {
-        m_balloon->SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&m_balloonTool));
-        m_balloon->Activate(FALSE);
-    }
+    if (m_balloon) m_balloon->Untrack(m_balloonTool);
     m_remarkTimer = 0;
 }
 
 LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The balloon sees the mouse too; double clicks are not relayed.
-    static const UINT relayed[] = { WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
-                                    WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP };
-    if (m_balloon && m_balloon->m_hWnd &&
-        std::find(std::begin(relayed), std::end(relayed), message) != std::end(relayed)) {
-        MSG relay = { m_hWnd, message, wParam, lParam, 0, {} };
-        m_balloon->RelayEvent(&relay);
-    }
+    // The balloon sees the mouse too.
+    if (m_balloon) m_balloon->RelayMouse(m_hWnd, message, wParam, lParam);
     return iFrameWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -531,11 +469,8 @@ void MainFrameWnd::ApplyScale()
     m_scene.Rescale(m_canvas);
     m_scene.PlaceVotes(m_votes, ProgramText(IDS_VOTES));
     m_scene.PlaceButtons(m_buttons, ButtonCount);
-    if (m_balloon && m_balloon->m_hWnd) {
-        m_balloonTool.rect = m_scene.ClientRect();
-        m_balloon->SetToolInfo(&m_balloonTool);
-        m_balloon->SetMaxTipWidth(m_scene.Scaled(iToolTipCtrl::MaxTipWidth()));
-    }
+    if (m_balloon)
+        m_balloon->FitTrackingTool(m_balloonTool, m_scene.ClientRect(), m_scene.Scaled(iToolTipCtrl::MaxTipWidth()));
 }
 
 void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
@@ -556,7 +491,7 @@ bool MainFrameWnd::ChoosePlayer()
 {
     if (!m_players.Any()) return true;
     {
-        ModalScope modal(this);
+        iModalCount::Scope modal(m_modals, m_hWnd);
         if (!m_players.Ask(this)) return false;
     }
     GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players.Current().c_str());

@@ -9,10 +9,12 @@
 #include "RemarkSet.h"
 #include "iDC.h"
 #include "iFrameWnd.h"
+#include "iModalCount.h"
 #include "iPicture.h"
 #include "iStaticEx.h"
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
+#include "Outcomes.h"
 #include "Settings.h"
 #include "Setup.h"
 #include <ctime>
@@ -21,6 +23,8 @@
 class MainFrameWnd : public iFrameWnd {
 public:
     enum { DealTimer = 1, RemarkTimer = 2 };
+    // How long a remark shows, in milliseconds.
+    enum { RemarkMillis = 2000 };
     enum { ButtonCount = 6 };
     // The command of the F1 key.
     enum { HelpCommand = 0x7F01 };
@@ -63,27 +67,28 @@ public:
 
     // The record the game reads; changed between games.
     Settings& GameSettings() { return m_settings; }
-    Setup* GameSetup() const { return m_setup; }
-    const Deck& GameDeck() const { return m_deck; }
-    const std::vector<DealtCard>& Stack(int side) const { return m_stacks[side & 1]; }
-    bool GameRunning() const { return m_startTime != 0; }
-    bool Paused() const { return m_paused; }
-    int FlagPos() const { return m_flagPos; }
-    int TotalVotes() const { return m_totalVotes; }
-    UINT Interval() const { return m_interval; }
-    int StepPeriod() const { return m_stepPeriod; }
-    int RegularDeals() const { return m_regularDeals; }
-    int DealCount() const { return m_dealCount; }
-    bool IsWinner() const { return m_isWinner; }
     iCDC* Canvas() const { return m_canvas; }
     iToolTipCtrl* Balloon() const { return m_balloon; }
     iStaticEx* VotesDisplay() const { return m_votes; }
-    bool RemarkShowing() const { return m_remarkTimer != 0; }
-    const char* RemarkText() const { return m_balloonTool.lpszText; }
     // The scene at the scale it is drawn at: the window's DPI, or less where that would not fit.
     const GameScene& Scene() const { return m_scene; }
     // Who plays: the class preset's children, asked for at Start when there are any.
     PlayerChoice& Players() { return m_players; }
+
+    // The game at this moment, for those who watch it from outside: the tests and the bench.
+    struct State {
+        Setup* setup;
+        const Deck& deck;
+        const std::vector<DealtCard> (&stacks)[2];
+        bool running, paused;
+        int flag, votes;
+        UINT interval;
+        int stepPeriod, regularDeals, dealCount;
+        bool winner; // the card last dealt
+        bool remarkShowing;
+        const char* remarkText;
+    };
+    State Now() const;
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -99,13 +104,11 @@ protected:
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
     void OnHelpKey();
-    // While a box or dialog of the window is up the close waits for it, so the code that
-    // opened it never runs on in a deleted window.
+    // While a box or dialog of the window is up the close waits for it.
     void OnClose();
     DECLARE_MESSAGE_MAP()
 
 private:
-    class ModalScope;
     template <class Dialog, class... Args> void ShowModal(Args... args);
     void ShowButtons(bool show);
     // With a list of players, asks who plays and names the player in the log; false when the
@@ -146,12 +149,11 @@ private:
     bool m_isWinner = false;
     int32_t m_dealCount = 0;
     int32_t m_totalVotes = 0;
-    int32_t m_flagPos = 2;
+    int32_t m_flagPos = StartFlag;
     int32_t m_answered = 0;
     bool m_paused = false;
     time_t m_pausedAt = 0;
-    int32_t m_modal = 0;
-    bool m_closePending = false;
+    iModalCount m_modals;
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;

@@ -14,3 +14,12 @@ struct RemarkSet {
 extern const RemarkSet CorrectRemarks;
 extern const RemarkSet MissedRemarks;
 extern const RemarkSet WrongRemarks;
+
+// A remark drawn from a list: where its balloon points, in 96-DPI pixels of the client area, and
+// its text's number. random is the C library's rand, drawn for x, y and the text in that order.
+struct RemarkPick {
+    int32_t x, y;
+    uint32_t text;
+};
+// False for a list with no remarks or no area.
+bool PickRemark(const RemarkSet& list, int (*random)(), RemarkPick& pick);

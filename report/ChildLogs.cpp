@@ -1,5 +1,5 @@
 #include "ChildLogs.h"
-#include "TraceLogReader.h"
+#include "ReadTraceLog.h"
 
 namespace report {
 
@@ -44,7 +44,9 @@ void ChildLogs::Finish()
 
 bool ReadChildLogs(const std::string& path, ChildLogs& children, std::string& error)
 {
-    return ReadTraceLines(path, children, error);
+    if (!ReadTraceLines(path, children, error)) return false;
+    children.Finish();
+    return true;
 }
 
 std::string ChildPagePath(const std::string& logPage, size_t index, const std::string& name)

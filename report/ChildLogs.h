@@ -27,7 +27,7 @@ public:
     // One line of the log, without its line end.
     void Line(const char* text, size_t length) override;
     // The log has ended: every child's game still running is kept as broken off.
-    void Finish() override;
+    void Finish();
 
     // The unnamed child first, then the named ones in the order the log first names them.
     const std::vector<ChildRecord>& Children() const { return m_children; }

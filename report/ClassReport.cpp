@@ -2,7 +2,6 @@
 #include "ChildLogs.h"
 #include "PageText.h"
 #include "ReportWriter.h"
-#include "TraceLogReader.h"
 #include <algorithm>
 #include <map>
 

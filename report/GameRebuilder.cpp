@@ -1,27 +1,8 @@
 #include "GameRebuilder.h"
+#include "Cards.h"
 #include <algorithm>
 
 namespace report {
-namespace {
-
-const int StartFlag = 2;
-const int TopFlag = 8;
-
-// Does the operation the log names really make the card a winner?
-bool Holds(Operation op, int x, int y, int z)
-{
-    switch (op) {
-    case Addition: return x + y == z;
-    case Subtraction: return x - y == z || y - x == z;
-    case Multiplication: return x * y == z;
-    case Division:
-        return (y != 0 && x >= y && x % y == 0 && x / y == z) || (x != 0 && y >= x && y % x == 0 && y / x == z);
-    default: return false;
-    }
-}
-
-} // namespace
-
 void GameRebuilder::Line(const char* text, size_t length)
 {
     ++m_line;
@@ -57,16 +38,16 @@ void GameRebuilder::Event(const TraceEvent& e)
         m_pending.card = e.card;
         m_pending.line = m_line;
         // A wild card anywhere wins at once: the game traces nothing more before the verdict.
-        if (e.left == 0 || e.right == 0 || e.card == 0) m_pending.operation = WildCard;
+        if (e.left == WildCard || e.right == WildCard || e.card == WildCard) m_pending.operation = ByWildCard;
         break;
     }
     case TraceKind::Values:
     case TraceKind::Tried:
     case TraceKind::NoMatch: {
-        bool fits = m_judging && m_pending.operation != WildCard;
+        bool fits = m_judging && m_pending.operation != ByWildCard;
         if (e.kind == TraceKind::Values)
-            fits = fits && !m_valuesSeen && e.left == m_pending.left - 1 && e.right == m_pending.right - 1 &&
-                e.card == m_pending.card - 1;
+            fits = fits && !m_valuesSeen && e.left == CardValue(m_pending.left) &&
+                e.right == CardValue(m_pending.right) && e.card == CardValue(m_pending.card);
         else
             fits = fits && m_valuesSeen;
         if (!fits) {
@@ -88,10 +69,11 @@ void GameRebuilder::Event(const TraceEvent& e)
         Deal deal = m_pending;
         deal.winner = e.winner;
         bool sound;
-        if (deal.operation == WildCard)
+        if (deal.operation == ByWildCard)
             sound = deal.winner;
         else if (deal.winner)
-            sound = m_valuesSeen && Holds(deal.operation, deal.left - 1, deal.right - 1, deal.card - 1);
+            sound = m_valuesSeen &&
+                OperationMatches(deal.operation, CardValue(deal.left), CardValue(deal.right), CardValue(deal.card));
         else
             sound = m_valuesSeen;
         if (!sound) {
@@ -236,10 +218,10 @@ void GameRebuilder::Judge(bool judged, Outcome outcome)
         // A winner always has its line: judged is true here.
         const bool spotted = outcome == Correct;
         ++t.winners;
-        const int a = std::max(m_open.left, m_open.right) - 1;
-        const int b = std::min(m_open.left, m_open.right) - 1;
+        const int a = CardValue(std::max(m_open.left, m_open.right));
+        const int b = CardValue(std::min(m_open.left, m_open.right));
         WinnerTally* tallies[3] = { &m_record.byOperation[m_open.operation], nullptr, nullptr };
-        if (m_open.operation != WildCard) {
+        if (m_open.operation != ByWildCard) {
             tallies[1] = &m_record.pairs[a][b];
             tallies[2] = &m_record.facts[m_open.operation][a][b];
         }
@@ -248,18 +230,13 @@ void GameRebuilder::Judge(bool judged, Outcome outcome)
             ++w->seen;
             ++(spotted ? w->spotted : w->missed);
         }
-        if (spotted) {
-            ++t.correct;
-            m_game.flag = std::min(TopFlag, m_game.flag + 1);
-        } else {
-            ++t.missed;
-            m_game.flag -= 1;
-        }
+        ++(spotted ? t.correct : t.missed);
+        m_game.flag = FlagAfter(m_game.flag, spotted ? Correct : Missed);
     } else if (judged && outcome == Wrong) {
         ++t.wrong;
-        m_game.flag -= 2;
+        m_game.flag = FlagAfter(m_game.flag, Wrong);
     }
-    if (m_game.flag < 0) {
+    if (GameOver(m_game.flag)) {
         EndGame(true);
         m_afterOver = true;
     }

@@ -1,10 +1,11 @@
 // Rebuilds the games from the trace lines alone, one line at a time.
 #pragma once
 #include "LearningRecord.h"
+#include "TraceLogReader.h"
 
 namespace report {
 
-// Each game starts its flag at 2 and ends when it falls below 0. The log has no line for
+// Each game's flag follows the rule book's outcomes from its start to the game over. The log has no line for
 // the start of a game: a deal that does not continue the stacks of the last one begins a
 // new game, and so does the first deal after a game over that is not the one card the game
 // deals after its "Game over!" box.
@@ -16,7 +17,7 @@ public:
     // One line of the log, without its line end.
     void Line(const char* text, size_t length) override;
     // The log has ended: a game still running is kept as broken off.
-    void Finish() override;
+    void Finish();
     // The next line is the one after this line of the log; for a record fed part of a log.
     void AtLine(uint64_t line) { m_line = line; }
 

@@ -34,7 +34,7 @@ void LearningRecord::AddCounts(const LearningRecord& other)
     for (int a = 0; a < ValueCount; ++a)
         for (int b = 0; b < ValueCount; ++b) {
             add(pairs[a][b], other.pairs[a][b]);
-            for (int op = 0; op < WildCard; ++op) add(facts[op][a][b], other.facts[op][a][b]);
+            for (int op = 0; op < ArithmeticOperations; ++op) add(facts[op][a][b], other.facts[op][a][b]);
         }
 }
 
@@ -51,26 +51,17 @@ Trend TrendOf(const LearningRecord& record)
     return trend;
 }
 
-int Fact::Result() const
-{
-    switch (operation) {
-    case Addition: return larger + smaller;
-    case Subtraction: return larger - smaller;
-    case Multiplication: return larger * smaller;
-    case Division: return smaller ? larger / smaller : 0;
-    default: return 0;
-    }
-}
+int FactTally::Result() const { return OperationResult(operation, larger, smaller); }
 
-std::deque<Fact> MostMissed(const LearningRecord& record, size_t count)
+std::deque<FactTally> MostMissed(const LearningRecord& record, size_t count)
 {
-    std::vector<Fact> missed;
-    for (int op = Addition; op < WildCard; ++op)
+    std::vector<FactTally> missed;
+    for (int op = Addition; op < ArithmeticOperations; ++op)
         for (int a = 0; a < ValueCount; ++a)
             for (int b = 0; b <= a; ++b) {
                 const WinnerTally& t = record.facts[op][a][b];
                 if (t.missed == 0) continue;
-                Fact f;
+                FactTally f;
                 f.operation = static_cast<Operation>(op);
                 f.larger = a;
                 f.smaller = b;
@@ -78,12 +69,12 @@ std::deque<Fact> MostMissed(const LearningRecord& record, size_t count)
                 missed.push_back(f);
             }
     // Built in operation and value order, so a stable sort leaves ties in that order.
-    std::stable_sort(missed.begin(), missed.end(), [](const Fact& x, const Fact& y) {
+    std::stable_sort(missed.begin(), missed.end(), [](const FactTally& x, const FactTally& y) {
         if (x.tally.missed != y.tally.missed) return x.tally.missed > y.tally.missed;
         return x.tally.seen < y.tally.seen; // the larger share missed first
     });
     if (missed.size() > count) missed.resize(count);
-    return std::deque<Fact>(missed.begin(), missed.end());
+    return std::deque<FactTally>(missed.begin(), missed.end());
 }
 
 } // namespace report

@@ -1,5 +1,6 @@
 // What the games of a trace log add up to: per game, in total, by operation and by fact.
 #pragma once
+#include "Cards.h"
 #include "TraceEvent.h"
 #include <cstdint>
 #include <deque>
@@ -55,7 +56,7 @@ struct LearningRecord {
     // Winners with two numbers showing, by the pair of values: [larger][smaller].
     WinnerTally pairs[ValueCount][ValueCount];
     // Arithmetic facts, by operation and the two showing values: [op][larger][smaller].
-    WinnerTally facts[WildCard][ValueCount][ValueCount];
+    WinnerTally facts[ArithmeticOperations][ValueCount][ValueCount];
 
     const WinnerTally& Pair(int a, int b) const { return a >= b ? pairs[a][b] : pairs[b][a]; }
     // Adds the counts of another log, for a class: totals, operations, pairs and facts, not its games.
@@ -70,8 +71,8 @@ struct Trend {
 };
 Trend TrendOf(const LearningRecord& record);
 
-// A fact as written for people: "7 + 5 = 12", "12 - 5 = 7", "6 x 2 = 12", "12 / 2 = 6".
-struct Fact {
+// A fact of the log with its winners, larger value first; written as the rule book writes a fact.
+struct FactTally {
     Operation operation = Addition;
     int larger = 0, smaller = 0;
     WinnerTally tally;
@@ -79,6 +80,6 @@ struct Fact {
 };
 
 // The facts missed most often, most misses first; on a tie the larger share missed, then operation and value order.
-std::deque<Fact> MostMissed(const LearningRecord& record, size_t count);
+std::deque<FactTally> MostMissed(const LearningRecord& record, size_t count);
 
 } // namespace report

@@ -3,7 +3,7 @@
 #include "ClassReport.h"
 #include "PageText.h"
 #include "ReportWriter.h"
-#include "TraceLogReader.h"
+#include "ReadTraceLog.h"
 #include <tlhelp32.h>
 #include <cstdio>
 #include <cstring>

@@ -192,13 +192,12 @@ std::string ReportPathFor(const std::string& logPath)
     return logPath.substr(0, stemEnd) + "-report.html";
 }
 
-std::string FactText(const Fact& fact, bool html)
+std::string FactText(const FactTally& fact, bool html)
 {
-    static const char* const plain[] = { " + ", " - ", " x ", " / " };
-    static const char* const signs[] = { " + ", " &minus; ", " &times; ", " &divide; " };
-    const int op = fact.operation >= Addition && fact.operation < WildCard ? fact.operation : Addition;
-    return std::to_string(fact.larger) + (html ? signs[op] : plain[op]) + std::to_string(fact.smaller) + " = " +
-        std::to_string(fact.Result());
+    static const char* const signs[] = { "+", "&minus;", "&times;", "&divide;" };
+    const Operation op =
+        fact.operation >= Addition && fact.operation < ArithmeticOperations ? fact.operation : Addition;
+    return ::FactText(Fact{ fact.larger, fact.smaller, op, fact.Result() }, html ? signs : PlainSigns);
 }
 
 std::string Percent(uint64_t part, uint64_t whole)
@@ -254,14 +253,14 @@ void WriteReadNote(const LearningRecord& record, const std::string& logPath, std
 
 void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& out)
 {
-    const std::deque<Fact> missed = MostMissed(record, count);
+    const std::deque<FactTally> missed = MostMissed(record, count);
     if (missed.empty()) {
         out << "<p>" << PageText(IDS_REPORT_NONE_MISSED) << "</p>\n";
         return;
     }
     out << "<table>\n<thead><tr><th class=\"name\">" << PageText(IDS_REPORT_COL_FACT) << "</th><th>"
         << PageText(IDS_REPORT_COL_MISSED) << "</th><th>" << PageText(IDS_REPORT_COL_SEEN) << "</th></tr></thead>\n";
-    for (const Fact& f : missed)
+    for (const FactTally& f : missed)
         out << "<tr><td class=\"name\">" << FactText(f, true) << "</td><td>" << f.tally.missed << "</td><td>"
             << f.tally.seen << "</td></tr>\n";
     out << "</table>\n<p class=\"note\">" << PageText(IDS_REPORT_LARGER_CARD_NOTE) << "</p>\n";
@@ -364,7 +363,7 @@ void WriteChildReport(const LearningRecord& record, const std::string& logPath, 
 
 void WriteMissedLine(const LearningRecord& record, std::ostream& out)
 {
-    const std::deque<Fact> missed = MostMissed(record, 5);
+    const std::deque<FactTally> missed = MostMissed(record, 5);
     std::string facts = missed.empty() ? PlainText(IDS_REPORT_SUM_MISSED_NONE) : std::string();
     for (size_t i = 0; i < missed.size(); ++i)
         facts += (i ? ", " : "") +

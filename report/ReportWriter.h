@@ -10,7 +10,7 @@ namespace report {
 std::string ReportPathFor(const std::string& logPath);
 
 // A fact written out; the page uses the real signs, the console plain ones.
-std::string FactText(const Fact& fact, bool html);
+std::string FactText(const FactTally& fact, bool html);
 
 // Share as a whole percent, "-" when there is nothing to share.
 std::string Percent(uint64_t part, uint64_t whole);

@@ -21,3 +21,9 @@ void iTipFollowsContrast(HWND tip)
     ::SendMessageA(tip, TTM_SETTIPBKCOLOR, ::GetSysColor(COLOR_INFOBK), 0);
     ::SendMessageA(tip, TTM_SETTIPTEXTCOLOR, ::GetSysColor(COLOR_INFOTEXT), 0);
 }
+
+bool iShowSounds()
+{
+    BOOL showSounds = FALSE;
+    return ::SystemParametersInfoA(SPI_GETSHOWSOUNDS, 0, &showSounds, 0) && showSounds;
+}

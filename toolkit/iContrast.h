@@ -19,3 +19,6 @@ void iRepaintForTheme(HWND window);
 // the colours of when the common controls were loaded, which go stale when the theme changes
 // while the program runs; off, the tip keeps the look the visual style gives it.
 void iTipFollowsContrast(HWND tip);
+
+// True when the system asks programs to show what they sound (ShowSounds).
+bool iShowSounds();

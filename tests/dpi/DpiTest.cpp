@@ -1,7 +1,7 @@
 // The game window, its dialogs and the common controls at the DPI of the prefix the test runs in
 // (VOTAROO_TEST_DPI, set by dpi.sh beside the prefix's LogPixels).
 #include "GameWindowFixture.h"
-#include "CardNames.h"
+#include "Cards.h"
 #include "AboutDialog.h"
 #include "HelpDialog.h"
 #include "iStaticHyperLink.h"
@@ -84,7 +84,7 @@ TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
 
     // The first two cards lie straight: black outline, white margin, face inside, at the scale.
     Start();
-    ASSERT_EQ(wnd->Stack(0).size(), 1u);
+    ASSERT_EQ(wnd->Now().stacks[0].size(), 1u);
     CDC* canvas = wnd->Canvas();
     wnd->DrawScene(canvas); // composes on the canvas, then copies it onto itself
     const int midY = s(360);
@@ -95,7 +95,7 @@ TEST_F(DpiGame, ClientSceneAndEveryControlAtTheScale)
     EXPECT_EQ(canvas->GetPixel(s(220), s(260) + s(6)), RGB(255, 255, 255));
 
     // A click in the scene at a scaled place is an answer.
-    while (wnd->GameRunning() && wnd->RegularDeals() == 0) Tick();
+    while (wnd->Now().running && wnd->Now().regularDeals == 0) Tick();
     TraceReader trace;
     Click(s(300), s(200));
     bool answered = false;
@@ -126,8 +126,8 @@ TEST_F(DpiGame, PicturesFromTheArtOfTheirScale)
     if (dpi != 192) return;
 
     Start();
-    ASSERT_EQ(wnd->Stack(0).size(), 1u);
-    const DealtCard card = wnd->Stack(0)[0];
+    ASSERT_EQ(wnd->Now().stacks[0].size(), 1u);
+    const DealtCard card = wnd->Now().stacks[0][0];
     CDC* canvas = wnd->Canvas();
     wnd->DrawScene(canvas);
     const CRect place = wnd->Scene().CardRect(0, card.dx, card.dy);
@@ -153,10 +153,10 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
 {
     Start();
     for (int i = 0; i < 6; ++i) PlayOne();
-    ASSERT_TRUE(wnd->GameRunning());
-    const int before = wnd->DealCount();
-    const int flag = wnd->FlagPos();
-    const int votes = wnd->TotalVotes();
+    ASSERT_TRUE(wnd->Now().running);
+    const int before = wnd->Now().dealCount;
+    const int flag = wnd->Now().flag;
+    const int votes = wnd->Now().votes;
 
     const int dpi = ExpectedDpi() == 120 ? 144 : 120;
     const iScale s(dpi);
@@ -173,13 +173,13 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
     ::GetWindowRect(Button("Exit"), &start);
     EXPECT_EQ(CRect(start).Size(), s(CRect(540, 430, 620, 460)).Size());
     // Nothing of the game is lost: the deal, the flag, the votes, the timer.
-    EXPECT_TRUE(wnd->GameRunning());
-    EXPECT_EQ(wnd->DealCount(), before);
-    EXPECT_EQ(wnd->FlagPos(), flag);
-    EXPECT_EQ(wnd->TotalVotes(), votes);
-    EXPECT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > before; }, 10000))
+    EXPECT_TRUE(wnd->Now().running);
+    EXPECT_EQ(wnd->Now().dealCount, before);
+    EXPECT_EQ(wnd->Now().flag, flag);
+    EXPECT_EQ(wnd->Now().votes, votes);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return wnd->Now().dealCount > before; }, 10000))
         << "the deal timer runs on";
-    const DealtCard& top = wnd->Stack(0).size() ? wnd->Stack(0).back() : DealtCard{ -1, 0, 0 };
+    const DealtCard& top = wnd->Now().stacks[0].size() ? wnd->Now().stacks[0].back() : DealtCard{ -1, 0, 0 };
     const CRect card = wnd->Scene().CardRect(0, top.dx, top.dy);
     EXPECT_EQ(card.Width(), s(136));
 
@@ -201,7 +201,7 @@ TEST_F(DpiGame, DpiChangedInPlayTakesTheSuggestionAndPlaysOn)
     const iScale fit(wnd->Scene().Scale().Dpi() + 1);
     EXPECT_GT(iScale::FrameRect(0, 0, fit(640), fit(480), style, huge).Height(), work.bottom - work.top)
         << "one more step would not fit";
-    EXPECT_TRUE(wnd->GameRunning());
+    EXPECT_TRUE(wnd->Now().running);
 }
 
 TEST(DpiDialogs, SetupAndHelpCutNoText)

@@ -26,9 +26,9 @@ struct GameOverBox {
     int dealsWhileUp = -1;
     int dealsAfterTick = -1;
     ModalAnswerer answerer{ [this](HWND box) {
-        dealsWhileUp = wnd->DealCount();
+        dealsWhileUp = wnd->Now().dealCount;
         ::SendMessageA(wnd->m_hWnd, WM_TIMER, MainFrameWnd::DealTimer, 0); // dropped: busy
-        dealsAfterTick = wnd->DealCount();
+        dealsAfterTick = wnd->Now().dealCount;
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     } };
     explicit GameOverBox(MainFrameWnd* w) : wnd(w) {}
@@ -52,16 +52,16 @@ protected:
         EXPECT_EQ(box.answerer.seen()[0].caption, "Votaroo!");
         EXPECT_EQ(box.dealsWhileUp, dealsBefore);
         EXPECT_EQ(box.dealsAfterTick, dealsBefore);
-        EXPECT_FALSE(wnd->GameRunning());
-        EXPECT_LT(wnd->FlagPos(), 0);
-        EXPECT_EQ(wnd->DealCount(), dealsBefore + 1); // one last card, never judged
+        EXPECT_FALSE(wnd->Now().running);
+        EXPECT_LT(wnd->Now().flag, 0);
+        EXPECT_EQ(wnd->Now().dealCount, dealsBefore + 1); // one last card, never judged
         EXPECT_EQ(VotesText(), votesBefore);
         ExpectButtonsVisible(true);
         // Answers are no longer taken; the deal timer is gone, so no tick comes either.
-        const int deals = wnd->DealCount();
+        const int deals = wnd->Now().dealCount;
         Space();
         Click();
-        EXPECT_EQ(wnd->DealCount(), deals);
+        EXPECT_EQ(wnd->Now().dealCount, deals);
     }
 };
 
@@ -76,8 +76,8 @@ TEST_F(GameCourse, IdleWindowBeforeTheFirstGame)
     EXPECT_STREQ(caption, "Votaroo!");
     EXPECT_EQ(VotesText(), "Votes");
     ExpectButtonsVisible(true);
-    EXPECT_FALSE(wnd->GameRunning());
-    EXPECT_EQ(wnd->FlagPos(), 2);
+    EXPECT_FALSE(wnd->Now().running);
+    EXPECT_EQ(wnd->Now().flag, 2);
 
     // No card on the stacks: the pictureless scene leaves the card places as they were.
     wnd->Canvas()->FillSolidRect(0, 0, 640, 480, RGB(1, 2, 3));
@@ -91,55 +91,55 @@ TEST_F(GameCourse, OpeningCardsAndAnswersBeforeTheFirstRegularDeal)
 {
     Start(3);
     ExpectButtonsVisible(false);
-    EXPECT_EQ(wnd->DealCount(), 2);
-    ASSERT_EQ(wnd->Stack(0).size(), 1u);
-    ASSERT_EQ(wnd->Stack(1).size(), 1u);
-    EXPECT_EQ(wnd->Stack(0)[0].dx, 0);
-    EXPECT_EQ(wnd->Stack(1)[0].dy, 0);
-    EXPECT_EQ(wnd->Interval(), 2000u);
-    EXPECT_EQ(wnd->StepPeriod(), 60);
+    EXPECT_EQ(wnd->Now().dealCount, 2);
+    ASSERT_EQ(wnd->Now().stacks[0].size(), 1u);
+    ASSERT_EQ(wnd->Now().stacks[1].size(), 1u);
+    EXPECT_EQ(wnd->Now().stacks[0][0].dx, 0);
+    EXPECT_EQ(wnd->Now().stacks[1][0].dy, 0);
+    EXPECT_EQ(wnd->Now().interval, 2000u);
+    EXPECT_EQ(wnd->Now().stepPeriod, 60);
 
     TraceReader trace;
     Space();
     Click();
     Space(true);
-    EXPECT_EQ(wnd->DealCount(), 2);
-    EXPECT_EQ(wnd->FlagPos(), 2);
+    EXPECT_EQ(wnd->Now().dealCount, 2);
+    EXPECT_EQ(wnd->Now().flag, 2);
     EXPECT_TRUE(trace.NewLines().empty());
 
     // The Start button is ignored while a game runs.
     ::SendMessageA(wnd->m_hWnd, WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), reinterpret_cast<LPARAM>(Button("Start")));
-    EXPECT_EQ(wnd->DealCount(), 2);
+    EXPECT_EQ(wnd->Now().dealCount, 2);
 
     // The first tick deals without judging; the card goes left again.
     Tick();
-    EXPECT_EQ(wnd->RegularDeals(), 1);
-    ASSERT_EQ(wnd->Stack(0).size(), 2u);
+    EXPECT_EQ(wnd->Now().regularDeals, 1);
+    ASSERT_EQ(wnd->Now().stacks[0].size(), 2u);
     std::vector<std::string> lines = trace.NewMessages();
     EXPECT_EQ(CountContaining(lines, "DoGameClose"), 0);
     EXPECT_EQ(CountContaining(lines, "MainFrameWnd::DoGameSetup ismatch? "), 1);
-    const DealtCard& third = wnd->Stack(0)[1];
-    if (third.code != wnd->Stack(0)[0].code) {
+    const DealtCard& third = wnd->Now().stacks[0][1];
+    if (third.code != wnd->Now().stacks[0][0].code) {
         EXPECT_EQ(third.dx, 0);
         EXPECT_EQ(third.dy, 0);
     }
     // The votes display shows the total from the first judgement on.
     EXPECT_EQ(VotesText(), "Votes");
-    if (wnd->IsWinner())
+    if (wnd->Now().winner)
         Space();
     else
         Tick();
-    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+    EXPECT_EQ(VotesText(), std::to_string(wnd->Now().votes));
 }
 
 TEST_F(GameCourse, LaterCardsLieWithinFivePixels)
 {
     Start(11);
     Tick();
-    for (int n = 0; n < 60 && wnd->GameRunning(); ++n) {
-        const int side = wnd->DealCount() % 2;
+    for (int n = 0; n < 60 && wnd->Now().running; ++n) {
+        const int side = wnd->Now().dealCount % 2;
         PlayOne();
-        const std::vector<DealtCard>& stack = wnd->Stack(side);
+        const std::vector<DealtCard>& stack = wnd->Now().stacks[side];
         const DealtCard& card = stack.back();
         if (stack.size() >= 2 && stack[stack.size() - 2].code == card.code) continue;
         EXPECT_GE(card.dx, -5);
@@ -155,16 +155,16 @@ TEST_F(GameCourse, IdenticalCardsLeanAwayFromTheCardBeneath)
     bool sawNegative = false;
     wnd->GameSettings().highestCard = 9; // fewer kinds, more twins
     for (unsigned seed = 1; seed < 400 && !(sawZero && sawNegative); ++seed) {
-        if (wnd->GameRunning()) {
+        if (wnd->Now().running) {
             GameOverBox box(wnd);
-            while (wnd->GameRunning()) wnd->IsWinner() ? Tick() : Space();
+            while (wnd->Now().running) wnd->Now().winner ? Tick() : Space();
         }
         Start(seed);
-        for (int n = 0; n < 40 && wnd->GameRunning(); ++n) {
-            const int side = wnd->DealCount() % 2;
-            const DealtCard beneath = wnd->Stack(side).back();
+        for (int n = 0; n < 40 && wnd->Now().running; ++n) {
+            const int side = wnd->Now().dealCount % 2;
+            const DealtCard beneath = wnd->Now().stacks[side].back();
             n == 0 ? Tick() : PlayOne();
-            const DealtCard& card = wnd->Stack(side).back();
+            const DealtCard& card = wnd->Now().stacks[side].back();
             if (card.code != beneath.code) continue;
             EXPECT_EQ(card.dx, beneath.dx < 0 ? 10 : -10);
             EXPECT_EQ(card.dy, beneath.dy < 0 ? 10 : -10);
@@ -190,18 +190,18 @@ TEST_F(GameCourse, VotesGrowWithTheMinutesPlayed)
     Start(5);
     Tick();
     fakeNow = start + 59;
-    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
-    int before = wnd->TotalVotes();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+    int before = wnd->Now().votes;
     Space();
-    EXPECT_EQ(wnd->TotalVotes() - before, 13); // 8 + 2 + 0 + 3
-    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+    EXPECT_EQ(wnd->Now().votes - before, 13); // 8 + 2 + 0 + 3
+    EXPECT_EQ(VotesText(), std::to_string(wnd->Now().votes));
 
     fakeNow = start + 120;
-    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
-    before = wnd->TotalVotes();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+    before = wnd->Now().votes;
     Space();
-    EXPECT_EQ(wnd->TotalVotes() - before, 17);
-    EXPECT_EQ(VotesText(), std::to_string(wnd->TotalVotes()));
+    EXPECT_EQ(wnd->Now().votes - before, 17);
+    EXPECT_EQ(VotesText(), std::to_string(wnd->Now().votes));
 }
 
 TEST_F(GameCourse, VotesCountTheSettings)
@@ -209,24 +209,24 @@ TEST_F(GameCourse, VotesCountTheSettings)
     wnd->GameSettings() = Settings{ 15, 10, 9 };
     Start(6);
     Tick();
-    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
-    const int before = wnd->TotalVotes();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+    const int before = wnd->Now().votes;
     Space();
-    EXPECT_EQ(wnd->TotalVotes() - before, 24); // 4 + 5 + 0 + 15
-    EXPECT_EQ(wnd->GameDeck().Copies(), 10);
-    EXPECT_EQ(wnd->GameDeck().Kinds(), 10);
+    EXPECT_EQ(wnd->Now().votes - before, 24); // 4 + 5 + 0 + 15
+    EXPECT_EQ(wnd->Now().deck.Copies(), 10);
+    EXPECT_EQ(wnd->Now().deck.Kinds(), 10);
 }
 
 TEST_F(GameCourse, FlagStaysAtTheTopOnACorrectAnswer)
 {
     Start(7);
     Tick();
-    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8 && wnd->IsWinner(); }));
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().flag == 8 && wnd->Now().winner; }));
     TraceReader trace;
-    const int before = wnd->TotalVotes();
+    const int before = wnd->Now().votes;
     Space();
-    EXPECT_EQ(wnd->FlagPos(), 8);
-    EXPECT_EQ(wnd->TotalVotes() - before, 13);
+    EXPECT_EQ(wnd->Now().flag, 8);
+    EXPECT_EQ(wnd->Now().votes - before, 13);
     EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose CORRECT"), 1);
 }
 
@@ -235,15 +235,15 @@ TEST_F(GameCourse, MissedWinnerAtTheFootEndsTheGame)
     Start(8);
     Tick();
     // Down to the foot without ending: wrong answers from 2 or more, misses otherwise.
-    for (int n = 0; n < 3000 && wnd->FlagPos() > 0; ++n) {
-        if (wnd->IsWinner() || wnd->FlagPos() < 2)
+    for (int n = 0; n < 3000 && wnd->Now().flag > 0; ++n) {
+        if (wnd->Now().winner || wnd->Now().flag < 2)
             Tick();
         else
             Space();
     }
-    ASSERT_EQ(wnd->FlagPos(), 0);
-    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
-    const int deals = wnd->DealCount();
+    ASSERT_EQ(wnd->Now().flag, 0);
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+    const int deals = wnd->Now().dealCount;
     const std::string votes = VotesText();
     TraceReader trace;
     {
@@ -252,7 +252,7 @@ TEST_F(GameCourse, MissedWinnerAtTheFootEndsTheGame)
         CheckGameOver(box, deals, votes);
     }
     EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose MISSED"), 1);
-    EXPECT_EQ(wnd->FlagPos(), -1);
+    EXPECT_EQ(wnd->Now().flag, -1);
 }
 
 TEST_F(GameCourse, WrongAnswerAtOneEndsTheGame)
@@ -260,10 +260,10 @@ TEST_F(GameCourse, WrongAnswerAtOneEndsTheGame)
     Start(9);
     Tick();
     ASSERT_TRUE(PlayUntil([&] {
-        if (wnd->FlagPos() == 2 && wnd->IsWinner()) Tick(); // a miss brings it to 1
-        return wnd->FlagPos() == 1 && !wnd->IsWinner();
+        if (wnd->Now().flag == 2 && wnd->Now().winner) Tick(); // a miss brings it to 1
+        return wnd->Now().flag == 1 && !wnd->Now().winner;
     }));
-    const int deals = wnd->DealCount();
+    const int deals = wnd->Now().dealCount;
     const std::string votes = VotesText();
     TraceReader trace;
     {
@@ -272,25 +272,25 @@ TEST_F(GameCourse, WrongAnswerAtOneEndsTheGame)
         CheckGameOver(box, deals, votes);
     }
     EXPECT_EQ(CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose WRONG"), 1);
-    EXPECT_EQ(wnd->FlagPos(), -1);
+    EXPECT_EQ(wnd->Now().flag, -1);
 }
 
 TEST_F(GameCourse, EveryAutoRepeatedPressIsJudged)
 {
     Start(10);
     Tick();
-    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8; }));
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().flag == 8; }));
     for (int press = 0; press < 3; ++press) {
         TraceReader trace;
-        const int deals = wnd->DealCount();
+        const int deals = wnd->Now().dealCount;
         Space(true);
         std::vector<std::string> lines = trace.NewMessages();
         EXPECT_EQ(CountOf(lines, "MainFrameWnd::DoGameMatch"), 1);
         EXPECT_EQ(
             CountOf(lines, "MainFrameWnd::DoGameClose CORRECT") + CountOf(lines, "MainFrameWnd::DoGameClose WRONG"), 1);
-        EXPECT_EQ(wnd->DealCount(), deals + 1);
+        EXPECT_EQ(wnd->Now().dealCount, deals + 1);
     }
-    EXPECT_TRUE(wnd->GameRunning());
+    EXPECT_TRUE(wnd->Now().running);
 }
 
 TEST_F(GameCourse, RefillListsBothStacksAndKeepsTheTopCards)
@@ -298,11 +298,11 @@ TEST_F(GameCourse, RefillListsBothStacksAndKeepsTheTopCards)
     wnd->GameSettings().highestCard = 9; // a deck of 50 cards
     Start(12);
     Tick();
-    ASSERT_TRUE(PlayUntil([&] { return wnd->GameDeck().Remaining() == 0; }));
-    const std::vector<DealtCard> left = wnd->Stack(0);
-    const std::vector<DealtCard> right = wnd->Stack(1);
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().deck.Remaining() == 0; }));
+    const std::vector<DealtCard> left = wnd->Now().stacks[0];
+    const std::vector<DealtCard> right = wnd->Now().stacks[1];
     ASSERT_GE(left.size(), 10u);
-    const int due = wnd->DealCount() % 2;
+    const int due = wnd->Now().dealCount % 2;
     TraceReader trace;
     PlayOne();
 
@@ -324,17 +324,17 @@ TEST_F(GameCourse, RefillListsBothStacksAndKeepsTheTopCards)
     EXPECT_EQ(listed[9].substr(0, 12), "Left  [ 10 ]");
 
     // Each stack keeps only the card that showed; the next card went where it was due.
-    EXPECT_EQ(wnd->Stack(due).size(), 2u);
-    EXPECT_EQ(wnd->Stack(1 - due).size(), 1u);
-    const DealtCard& keptLeft = wnd->Stack(0)[0];
-    const DealtCard& keptRight = wnd->Stack(1)[0];
+    EXPECT_EQ(wnd->Now().stacks[due].size(), 2u);
+    EXPECT_EQ(wnd->Now().stacks[1 - due].size(), 1u);
+    const DealtCard& keptLeft = wnd->Now().stacks[0][0];
+    const DealtCard& keptRight = wnd->Now().stacks[1][0];
     EXPECT_EQ(keptLeft.code, left.back().code);
     EXPECT_EQ(keptLeft.dx, left.back().dx);
     EXPECT_EQ(keptLeft.dy, left.back().dy);
     EXPECT_EQ(keptRight.code, right.back().code);
     EXPECT_EQ(keptRight.dx, right.back().dx);
     EXPECT_EQ(keptRight.dy, right.back().dy);
-    EXPECT_EQ(wnd->GameDeck().Remaining(), 49);
+    EXPECT_EQ(wnd->Now().deck.Remaining(), 49);
 }
 
 TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
@@ -344,19 +344,19 @@ TEST_F(GameCourse, DealAfterTheEndFindsTheDeckEmptyAndDealsNothing)
     Tick();
     bool ended = false;
     for (int n = 0; n < 5000 && !ended; ++n) {
-        ASSERT_TRUE(wnd->GameRunning());
-        const int flag = wnd->FlagPos();
-        const bool winner = wnd->IsWinner();
-        if (wnd->GameDeck().Remaining() == 0 && (!winner || flag == 0)) {
-            const int deals = wnd->DealCount();
-            const int regular = wnd->RegularDeals();
+        ASSERT_TRUE(wnd->Now().running);
+        const int flag = wnd->Now().flag;
+        const bool winner = wnd->Now().winner;
+        if (wnd->Now().deck.Remaining() == 0 && (!winner || flag == 0)) {
+            const int deals = wnd->Now().dealCount;
+            const int regular = wnd->Now().regularDeals;
             TraceReader trace;
             GameOverBox box(wnd);
             winner ? Tick() : Space();
             ASSERT_EQ(box.answerer.seen().size(), 1u);
-            EXPECT_FALSE(wnd->GameRunning());
-            EXPECT_EQ(wnd->DealCount(), deals);
-            EXPECT_EQ(wnd->RegularDeals(), regular);
+            EXPECT_FALSE(wnd->Now().running);
+            EXPECT_EQ(wnd->Now().dealCount, deals);
+            EXPECT_EQ(wnd->Now().regularDeals, regular);
             const std::vector<std::string> lines = trace.NewMessages();
             EXPECT_EQ(CountContaining(lines, "IsMatch"), 0);
             EXPECT_EQ(CountContaining(lines, "ismatch?"), 0);
@@ -403,8 +403,8 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     EXPECT_EQ(wnd->GameSettings().highestCard, 9);
     Start(3);
     // The wild card and the values 0 to 8, ten copies each.
-    EXPECT_EQ(wnd->GameDeck().Kinds(), 10);
-    EXPECT_EQ(wnd->GameDeck().Copies(), 10);
+    EXPECT_EQ(wnd->Now().deck.Kinds(), 10);
+    EXPECT_EQ(wnd->Now().deck.Copies(), 10);
 }
 
 // Chooses players.choose in "Who is playing?", or goes back without it; notes the names shown.
@@ -457,7 +457,7 @@ TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
         Start(seed);
         caption = captionNow();
         Tick();
-        for (int n = 0; n < 500 && wnd->GameRunning(); ++n) Space();
+        for (int n = 0; n < 500 && wnd->Now().running; ++n) Space();
         return trace.NewLines();
     };
     const std::vector<std::string> plain = lose(5);
@@ -481,7 +481,7 @@ TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
     choose = nullptr;
     TraceReader trace;
     ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
-    EXPECT_FALSE(wnd->GameRunning());
+    EXPECT_FALSE(wnd->Now().running);
     EXPECT_EQ(shown, (std::vector<std::string>{ "Cem", "Ann", "Ben" }));
     EXPECT_TRUE(trace.NewLines().empty());
     EXPECT_EQ(captionNow(), "Votaroo!");

@@ -87,7 +87,7 @@ void GameWindowTest::Start(unsigned seed)
 {
     std::srand(seed);
     ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(wnd->GameRunning());
+    ASSERT_TRUE(wnd->Now().running);
 }
 
 std::string GameWindowTest::VotesText() const

@@ -41,7 +41,7 @@ protected:
     // Answers a winner, lets any other card go by: never loses the flag.
     void PlayOne()
     {
-        if (wnd->IsWinner())
+        if (wnd->Now().winner)
             Space();
         else
             Tick();
@@ -49,7 +49,7 @@ protected:
     // Plays without losing the flag until the condition holds; false when it never did.
     template <class Condition> bool PlayUntil(Condition done, int limit = 3000)
     {
-        for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
+        for (int n = 0; n < limit && wnd->Now().running; ++n) {
             if (done()) return true;
             PlayOne();
         }

@@ -209,24 +209,24 @@ protected:
     // One step as the player or the deal timer makes it; returns the trace lines it owes.
     long Step(bool answer)
     {
-        const bool judged = answer || wnd->RegularDeals() != 0;
-        const bool outcome = judged && (answer || wnd->IsWinner());
-        const bool refill = judged && wnd->GameDeck().Remaining() == 0;
-        const size_t stacked = wnd->Stack(0).size() + wnd->Stack(1).size();
-        const int left = wnd->Stack(0).empty() ? -1 : wnd->Stack(0).back().code;
-        const int right = wnd->Stack(1).empty() ? -1 : wnd->Stack(1).back().code;
-        const int deals = wnd->DealCount();
-        const bool wasRunning = wnd->GameRunning();
+        const bool judged = answer || wnd->Now().regularDeals != 0;
+        const bool outcome = judged && (answer || wnd->Now().winner);
+        const bool refill = judged && wnd->Now().deck.Remaining() == 0;
+        const size_t stacked = wnd->Now().stacks[0].size() + wnd->Now().stacks[1].size();
+        const int left = wnd->Now().stacks[0].empty() ? -1 : wnd->Now().stacks[0].back().code;
+        const int right = wnd->Now().stacks[1].empty() ? -1 : wnd->Now().stacks[1].back().code;
+        const int deals = wnd->Now().dealCount;
+        const bool wasRunning = wnd->Now().running;
 
         answer ? Space() : Tick();
 
         long lines = answer ? 1 : 0;
         if (outcome) ++lines;
         // A refill follows only an evaluation that kept the game going.
-        if (refill && wnd->GameRunning() == wasRunning) lines += static_cast<long>(stacked);
-        if (wnd->DealCount() == deals + 1) {
+        if (refill && wnd->Now().running == wasRunning) lines += static_cast<long>(stacked);
+        if (wnd->Now().dealCount == deals + 1) {
             const int side = deals % 2;
-            const int card = wnd->Stack(side).back().code;
+            const int card = wnd->Now().stacks[side].back().code;
             lines += 1 + (left >= 0 && right >= 0 ? MatchLines(left, right, card) : 0);
         }
         return lines;
@@ -235,27 +235,27 @@ protected:
     // Keeps the flag up with a mix of right, missed and wrong answers.
     bool WantsAnswer(int step) const
     {
-        if (wnd->IsWinner()) return wnd->FlagPos() <= 5;
-        return wnd->FlagPos() >= 5 && step % 7 == 0;
+        if (wnd->Now().winner) return wnd->Now().flag <= 5;
+        return wnd->Now().flag >= 5 && step % 7 == 0;
     }
 
     void ReachFastestPace()
     {
-        for (int n = 0; n < 200 && wnd->Interval() > 0; ++n) {
-            fakeNow += wnd->StepPeriod() + 1;
-            expectedLines += Step(n > 0 && wnd->IsWinner());
+        for (int n = 0; n < 200 && wnd->Now().interval > 0; ++n) {
+            fakeNow += wnd->Now().stepPeriod + 1;
+            expectedLines += Step(n > 0 && wnd->Now().winner);
             Idle();
         }
-        ASSERT_EQ(wnd->Interval(), 0u);
+        ASSERT_EQ(wnd->Now().interval, 0u);
     }
 
     void CheckStacks()
     {
-        const int deck = wnd->GameDeck().Copies() * wnd->GameDeck().Kinds();
+        const int deck = wnd->Now().deck.Copies() * wnd->Now().deck.Kinds();
         // Each stack keeps its top card through a refill and takes every second card after it.
         for (int side = 0; side < 2; ++side)
-            ASSERT_LE(static_cast<int>(wnd->Stack(side).size()), 1 + (deck + 1) / 2) << side;
-        ASSERT_LE(static_cast<int>(wnd->Stack(0).size() + wnd->Stack(1).size()), deck + 2);
+            ASSERT_LE(static_cast<int>(wnd->Now().stacks[side].size()), 1 + (deck + 1) / 2) << side;
+        ASSERT_LE(static_cast<int>(wnd->Now().stacks[0].size() + wnd->Now().stacks[1].size()), deck + 2);
     }
 
     long expectedLines = 0;
@@ -280,15 +280,15 @@ TEST_F(LongRun, TwentyThousandStepsGrowNothingAndTraceEveryLine)
         if (steps == gameOvers[0] || steps == gameOvers[1]) {
             // Lose on purpose: wrong answers until the flag falls, the box closed by the player.
             ModalAnswerer closeBox;
-            while (wnd->GameRunning()) {
-                expectedLines += Step(!wnd->IsWinner());
+            while (wnd->Now().running) {
+                expectedLines += Step(!wnd->Now().winner);
                 Idle();
             }
             ASSERT_EQ(closeBox.seen().size(), 1u);
             EXPECT_EQ(closeBox.seen()[0].text, "Game over!");
 
             // Between games: once the last remark is gone, no timer at all.
-            ASSERT_TRUE(testing_support::PumpUntil([&] { return !wnd->RemarkShowing(); }, 3000));
+            ASSERT_TRUE(testing_support::PumpUntil([&] { return !wnd->Now().remarkShowing; }, 3000));
             testing_support::Pump(100);
             timerMessages.clear();
             testing_support::Pump(400);
@@ -316,12 +316,12 @@ TEST_F(LongRun, TwentyThousandStepsGrowNothingAndTraceEveryLine)
             ReachFastestPace();
         }
         const bool answer = WantsAnswer(steps);
-        if (wnd->GameDeck().Remaining() == 0) ++refills;
+        if (wnd->Now().deck.Remaining() == 0) ++refills;
         answers += answer;
         expectedLines += Step(answer);
         Idle();
         timerMessages.clear();
-        ASSERT_TRUE(wnd->GameRunning()) << "the flag fell at step " << steps;
+        ASSERT_TRUE(wnd->Now().running) << "the flag fell at step " << steps;
         ASSERT_NO_FATAL_FAILURE(CheckStacks());
         if (steps % 1000 == 999) {
             // The sound thread's short-lived work settles first.

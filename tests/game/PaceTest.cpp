@@ -15,19 +15,19 @@ protected:
     // Lets exactly the current period pass (no step), then one second more (a step).
     Step NextStep()
     {
-        fakeNow += wnd->StepPeriod();
-        const UINT before = wnd->Interval();
+        fakeNow += wnd->Now().stepPeriod;
+        const UINT before = wnd->Now().interval;
         PlayOne();
-        EXPECT_EQ(wnd->Interval(), before) << "stepped without the period passing";
+        EXPECT_EQ(wnd->Now().interval, before) << "stepped without the period passing";
         fakeNow += 1;
         PlayOne();
-        return Step{ wnd->Interval(), wnd->StepPeriod() };
+        return Step{ wnd->Now().interval, wnd->Now().stepPeriod };
     }
     void EndGame()
     {
         ModalAnswerer answer;
-        for (int n = 0; n < 1000 && wnd->GameRunning(); ++n) wnd->IsWinner() ? Tick() : Space();
-        ASSERT_FALSE(wnd->GameRunning());
+        for (int n = 0; n < 1000 && wnd->Now().running; ++n) wnd->Now().winner ? Tick() : Space();
+        ASSERT_FALSE(wnd->Now().running);
         ASSERT_EQ(answer.seen().size(), 1u);
     }
 };
@@ -47,7 +47,7 @@ TEST_F(Pace, StagesFromTwoSecondsDownToZero)
     for (const Stage& stage : stages) {
         for (int s = 0; s < stage.steps; ++s) {
             Step step = NextStep();
-            ASSERT_TRUE(wnd->GameRunning());
+            ASSERT_TRUE(wnd->Now().running);
             ASSERT_EQ(step.interval, interval - stage.change) << "from " << interval;
             ASSERT_EQ(step.period, stage.period) << "from " << interval;
             interval = step.interval;
@@ -57,27 +57,27 @@ TEST_F(Pace, StagesFromTwoSecondsDownToZero)
     Step last = NextStep();
     EXPECT_EQ(last.interval, 0u);
     EXPECT_EQ(last.period, 10);
-    EXPECT_TRUE(wnd->GameRunning());
+    EXPECT_TRUE(wnd->Now().running);
 }
 
 TEST_F(Pace, EveryGameStartsAtTwoSecondsAndOneMinute)
 {
     for (unsigned game = 0; game < 2; ++game) {
         Start(30 + game);
-        EXPECT_EQ(wnd->Interval(), 2000u);
-        EXPECT_EQ(wnd->StepPeriod(), 60);
+        EXPECT_EQ(wnd->Now().interval, 2000u);
+        EXPECT_EQ(wnd->Now().stepPeriod, 60);
         Tick();
         fakeNow += 60;
         PlayOne();
-        EXPECT_EQ(wnd->Interval(), 2000u);
+        EXPECT_EQ(wnd->Now().interval, 2000u);
         fakeNow += 1;
         PlayOne();
-        EXPECT_EQ(wnd->Interval(), 1800u);
+        EXPECT_EQ(wnd->Now().interval, 1800u);
         for (int s = 0; s < 6; ++s) {
-            fakeNow += wnd->StepPeriod() + 1;
+            fakeNow += wnd->Now().stepPeriod + 1;
             PlayOne();
         }
-        EXPECT_EQ(wnd->Interval(), 800u); // 1600 .. 1000 by 200, then 900, 800
+        EXPECT_EQ(wnd->Now().interval, 800u); // 1600 .. 1000 by 200, then 900, 800
         EndGame();
     }
 }
@@ -88,16 +88,16 @@ TEST_F(Pace, AnswerRestartsTheDealTimer)
     Start(40);
     Tick();
     testing_support::Pump(1500);
-    const int deals = wnd->DealCount();
-    if (wnd->IsWinner())
+    const int deals = wnd->Now().dealCount;
+    if (wnd->Now().winner)
         Space();
     else
         Click();
-    ASSERT_EQ(wnd->DealCount(), deals + 1);
-    if (!wnd->GameRunning()) GTEST_SKIP() << "the answer ended the game";
+    ASSERT_EQ(wnd->Now().dealCount, deals + 1);
+    if (!wnd->Now().running) GTEST_SKIP() << "the answer ended the game";
     testing_support::Pump(1200);
-    EXPECT_EQ(wnd->DealCount(), deals + 1) << "a tick came before the full interval";
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > deals + 1; }, 3000));
+    EXPECT_EQ(wnd->Now().dealCount, deals + 1) << "a tick came before the full interval";
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->Now().dealCount > deals + 1; }, 3000));
 }
 
 // A pause stops the deal, the pace and the minutes of the votes; on resuming, the card showing
@@ -106,30 +106,30 @@ TEST_F(Pace, PausedTimeCountsForNothing)
 {
     Start(40);
     Tick();
-    const int deals = wnd->DealCount();
+    const int deals = wnd->Now().dealCount;
     ::SendMessageA(wnd->m_hWnd, WM_KEYDOWN, 'P', 1);
-    ASSERT_TRUE(wnd->Paused());
+    ASSERT_TRUE(wnd->Now().paused);
     fakeNow += 600;
     Tick(); // a tick queued before the pause
     testing_support::Pump(2500);
-    EXPECT_EQ(wnd->DealCount(), deals) << "dealt while paused";
+    EXPECT_EQ(wnd->Now().dealCount, deals) << "dealt while paused";
     TraceReader trace;
     Space(true); // held through the pause: no resume
-    EXPECT_TRUE(wnd->Paused());
+    EXPECT_TRUE(wnd->Now().paused);
     Space();
-    EXPECT_FALSE(wnd->Paused());
-    EXPECT_EQ(wnd->DealCount(), deals) << "the resuming key was taken as an answer";
+    EXPECT_FALSE(wnd->Now().paused);
+    EXPECT_EQ(wnd->Now().dealCount, deals) << "the resuming key was taken as an answer";
     EXPECT_TRUE(trace.NewMessages().empty()) << "the resuming key was traced";
     testing_support::Pump(1200);
-    EXPECT_EQ(wnd->DealCount(), deals) << "the card showing lost part of its interval";
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->DealCount() > deals; }, 3000));
+    EXPECT_EQ(wnd->Now().dealCount, deals) << "the card showing lost part of its interval";
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return wnd->Now().dealCount > deals; }, 3000));
     // Ten minutes paused neither stepped the pace nor raised the votes of an answer.
-    ASSERT_TRUE(PlayUntil([&] { return wnd->IsWinner(); }));
-    EXPECT_EQ(wnd->Interval(), 2000u);
-    const int before = wnd->TotalVotes();
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+    EXPECT_EQ(wnd->Now().interval, 2000u);
+    const int before = wnd->Now().votes;
     Space();
-    if (wnd->GameRunning()) {
-        EXPECT_EQ(wnd->TotalVotes() - before, 17 / 2 + 5 / 2 + 3);
+    if (wnd->Now().running) {
+        EXPECT_EQ(wnd->Now().votes - before, 17 / 2 + 5 / 2 + 3);
     }
 }
 
@@ -144,16 +144,16 @@ TEST_F(Pace, AwayPausesAndTheActivatingClickIsEaten)
     Start(41);
     Tick();
     ::SendMessageA(wnd->m_hWnd, WM_ACTIVATE, WA_INACTIVE, 0);
-    EXPECT_TRUE(wnd->Paused());
+    EXPECT_TRUE(wnd->Now().paused);
     ::SendMessageA(wnd->m_hWnd, WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_TRUE(wnd->Paused()) << "coming back resumed on its own";
+    EXPECT_TRUE(wnd->Now().paused) << "coming back resumed on its own";
     EXPECT_EQ(::SendMessageA(wnd->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(wnd->m_hWnd), clickInClient),
               MA_ACTIVATEANDEAT);
-    const int deals = wnd->DealCount();
+    const int deals = wnd->Now().dealCount;
     TraceReader trace;
     Click();
-    EXPECT_FALSE(wnd->Paused());
-    EXPECT_EQ(wnd->DealCount(), deals);
+    EXPECT_FALSE(wnd->Now().paused);
+    EXPECT_EQ(wnd->Now().dealCount, deals);
     EXPECT_TRUE(trace.NewMessages().empty()) << "the resuming click was an answer";
 }
 

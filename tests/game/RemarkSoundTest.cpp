@@ -78,13 +78,13 @@ protected:
     // Lets cards that are no winners go by until a winner lies on the table.
     void TickToWinner()
     {
-        for (int n = 0; n < 500 && !wnd->IsWinner(); ++n) Tick();
-        ASSERT_TRUE(wnd->IsWinner());
+        for (int n = 0; n < 500 && !wnd->Now().winner; ++n) Tick();
+        ASSERT_TRUE(wnd->Now().winner);
     }
     void TickToLoser()
     {
-        for (int n = 0; n < 500 && wnd->IsWinner(); ++n) PlayOne();
-        ASSERT_FALSE(wnd->IsWinner());
+        for (int n = 0; n < 500 && wnd->Now().winner; ++n) PlayOne();
+        ASSERT_FALSE(wnd->Now().winner);
     }
     void HideByTimer() { ::SendMessageA(wnd->m_hWnd, WM_TIMER, MainFrameWnd::RemarkTimer, 0); }
 
@@ -96,7 +96,7 @@ TEST_F(RemarksAndSounds, OpeningSoundFromThisModule)
     ASSERT_EQ(Names(), std::vector<std::string>{ "Begin" });
     EXPECT_EQ(played[0].module, ::GetModuleHandleA(nullptr));
     EXPECT_EQ(played[0].flags, static_cast<DWORD>(SND_RESOURCE | SND_ASYNC));
-    EXPECT_FALSE(wnd->RemarkShowing());
+    EXPECT_FALSE(wnd->Now().remarkShowing);
     EXPECT_FALSE(::IsWindowVisible(seen.balloon));
 }
 
@@ -108,10 +108,10 @@ TEST_F(RemarksAndSounds, QuickSecondScoreSoundsButKeepsTheFirstRemark)
     played.clear();
     Space();
     ASSERT_EQ(Names(), std::vector<std::string>{ "Scoring" });
-    ASSERT_TRUE(wnd->RemarkShowing());
+    ASSERT_TRUE(wnd->Now().remarkShowing);
     EXPECT_EQ(seen.activations, 1);
     EXPECT_TRUE(::IsWindowVisible(seen.balloon));
-    const char* first = wnd->RemarkText();
+    const char* first = wnd->Now().remarkText;
     EXPECT_TRUE(InList(CorrectRemarks, first));
     // Anchored in the upper middle of the client area.
     POINT at = { static_cast<short>(LOWORD(seen.lastPosition)), static_cast<short>(HIWORD(seen.lastPosition)) };
@@ -126,11 +126,11 @@ TEST_F(RemarksAndSounds, QuickSecondScoreSoundsButKeepsTheFirstRemark)
     Space();
     EXPECT_EQ(Names(), (std::vector<std::string>{ "Scoring", "Scoring" }));
     EXPECT_EQ(seen.activations, 1);
-    EXPECT_EQ(wnd->RemarkText(), first);
+    EXPECT_EQ(wnd->Now().remarkText, first);
 
     // Once the remark timer has run, the balloon goes and the next remark may show.
     HideByTimer();
-    EXPECT_FALSE(wnd->RemarkShowing());
+    EXPECT_FALSE(wnd->Now().remarkShowing);
     EXPECT_EQ(seen.deactivations, 1);
     HideByTimer(); // a second hide has nothing left to do
     EXPECT_EQ(seen.deactivations, 1);
@@ -142,33 +142,33 @@ TEST_F(RemarksAndSounds, GameEndingMissPlaysMissingThenEndAndStillTaunts)
     Start(11);
     Tick();
     // Bring the flag down to the foot of the staff without passing it.
-    for (int n = 0; n < 500 && wnd->FlagPos() > 0; ++n) {
+    for (int n = 0; n < 500 && wnd->Now().flag > 0; ++n) {
         played.clear();
-        const bool wrong = !wnd->IsWinner() && wnd->FlagPos() >= 2;
+        const bool wrong = !wnd->Now().winner && wnd->Now().flag >= 2;
         if (wrong)
             Space();
         else
             Tick();
         if (wrong) {
             EXPECT_EQ(Names(), std::vector<std::string>{ "Mistaken" });
-            EXPECT_TRUE(InList(WrongRemarks, wnd->RemarkText()));
+            EXPECT_TRUE(InList(WrongRemarks, wnd->Now().remarkText));
         }
         HideByTimer();
     }
-    ASSERT_EQ(wnd->FlagPos(), 0);
-    ASSERT_TRUE(wnd->GameRunning());
+    ASSERT_EQ(wnd->Now().flag, 0);
+    ASSERT_TRUE(wnd->Now().running);
     seen.activations = 0;
 
     TickToWinner();
     played.clear();
     Tick(); // the winner goes by unanswered
-    ASSERT_FALSE(wnd->GameRunning());
+    ASSERT_FALSE(wnd->Now().running);
     EXPECT_EQ(Names(), (std::vector<std::string>{ "Missing", "End" }));
     ASSERT_EQ(answer.seen().size(), 1u);
     EXPECT_EQ(answer.seen()[0].text, "Game over!");
-    EXPECT_TRUE(wnd->RemarkShowing());
+    EXPECT_TRUE(wnd->Now().remarkShowing);
     EXPECT_EQ(seen.activations, 1);
-    EXPECT_TRUE(InList(MissedRemarks, wnd->RemarkText()));
+    EXPECT_TRUE(InList(MissedRemarks, wnd->Now().remarkText));
 }
 
 // With sounds off nothing is heard, and so every outcome is seen: a quick second answer's
@@ -181,16 +181,16 @@ TEST_F(RemarksAndSounds, SoundsOffIsSilentAndShowsEveryOutcome)
     Tick();
     TickToWinner();
     Space();
-    ASSERT_TRUE(wnd->RemarkShowing());
-    EXPECT_TRUE(InList(CorrectRemarks, wnd->RemarkText()));
+    ASSERT_TRUE(wnd->Now().remarkShowing);
+    EXPECT_TRUE(InList(CorrectRemarks, wnd->Now().remarkText));
     TickToLoser();
-    ASSERT_TRUE(wnd->RemarkShowing());
+    ASSERT_TRUE(wnd->Now().remarkShowing);
     const int before = seen.activations;
     Space(); // a wrong answer within the remark's two seconds
     EXPECT_TRUE(played.empty());
-    EXPECT_TRUE(InList(WrongRemarks, wnd->RemarkText()));
+    EXPECT_TRUE(InList(WrongRemarks, wnd->Now().remarkText));
     EXPECT_EQ(seen.activations, before + 1);
-    EXPECT_TRUE(wnd->RemarkShowing());
+    EXPECT_TRUE(wnd->Now().remarkShowing);
 }
 
 TEST_F(RemarksAndSounds, UnansweredLoserIsSilent)
@@ -204,7 +204,7 @@ TEST_F(RemarksAndSounds, UnansweredLoserIsSilent)
     Tick();
     EXPECT_TRUE(played.empty());
     EXPECT_EQ(seen.activations, 0);
-    EXPECT_FALSE(wnd->RemarkShowing());
+    EXPECT_FALSE(wnd->Now().remarkShowing);
 }
 
 TEST_F(RemarksAndSounds, MouseButtonsAndMovesReachTheBalloon)

@@ -21,8 +21,8 @@ protected:
     // Wrong answers from the start end the game within a few presses.
     void PlayToTheEnd(int limit = 5000)
     {
-        for (int n = 0; n < limit && wnd->GameRunning(); ++n) {
-            if (wnd->IsWinner())
+        for (int n = 0; n < limit && wnd->Now().running; ++n) {
+            if (wnd->Now().winner)
                 Tick();
             else
                 Space();
@@ -101,15 +101,15 @@ TEST_F(Robustness, ThousandRepeatedPressesAreJudgedUntilTheEndAndNoFurther)
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     for (int i = 0; i < 1000; ++i) Space(i > 0);
-    EXPECT_FALSE(wnd->GameRunning());
+    EXPECT_FALSE(wnd->Now().running);
     EXPECT_EQ(boxes, 1);
     const int verdicts = Verdicts(trace.NewMessages());
     EXPECT_GE(verdicts, 2);
     EXPECT_LT(verdicts, 1000); // presses after the end are not judged
     // The next game starts fresh.
     ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
-    EXPECT_TRUE(wnd->GameRunning());
-    EXPECT_EQ(wnd->FlagPos(), 2);
+    EXPECT_TRUE(wnd->Now().running);
+    EXPECT_EQ(wnd->Now().flag, 2);
 }
 
 // The trace file cannot be opened for a while: the game plays on, and only those lines are lost.
@@ -139,12 +139,12 @@ TEST_F(Robustness, TraceFileLockedReadOnlyOrItsFolderMissing)
         for (int i = 0; i < 5; ++i) PlayOne();
         ::SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(trace.NewLines().empty(), !writable);
-        EXPECT_TRUE(wnd->GameRunning());
+        EXPECT_TRUE(wnd->Now().running);
     }
     {
         ASSERT_TRUE(::MoveFileA("C:\\TMP", "C:\\TMP-away"));
         PlayToTheEnd(); // the "Game over!" box is closed by the answerer
-        EXPECT_FALSE(wnd->GameRunning());
+        EXPECT_FALSE(wnd->Now().running);
         EXPECT_EQ(::GetFileAttributesA("C:\\TMP"), INVALID_FILE_ATTRIBUTES);
         ASSERT_TRUE(::MoveFileA("C:\\TMP-away", "C:\\TMP"));
     }

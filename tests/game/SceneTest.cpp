@@ -34,7 +34,7 @@ protected:
     // The top edge of a stack's top card is its own outline, whatever lies beneath.
     void ExpectTopCardOnCanvas(int side)
     {
-        const DealtCard& top = wnd->Stack(side).back();
+        const DealtCard& top = wnd->Now().stacks[side].back();
         const int x = (side == 0 ? 152 : 328) + top.dx;
         const int y = 260 + top.dy;
         EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y), Black) << side;
@@ -65,7 +65,7 @@ TEST_F(Scene, DealtCardsShowAtOnceAndRepaintRestoresThem)
     EXPECT_EQ(WindowPixel(160, 280), White); // the opening card, painted as it was dealt
     EXPECT_EQ(WindowPixel(336, 280), White);
     for (int n = 0; n < 9; ++n) n == 0 ? Tick() : PlayOne();
-    ASSERT_TRUE(wnd->GameRunning());
+    ASSERT_TRUE(wnd->Now().running);
 
     // Cover the canvas with something else; a repaint composes the stacks again.
     wnd->Canvas()->FillSolidRect(0, 0, 640, 480, Marker);
@@ -73,7 +73,7 @@ TEST_F(Scene, DealtCardsShowAtOnceAndRepaintRestoresThem)
     ExpectTopCardOnCanvas(0);
     ExpectTopCardOnCanvas(1);
     // Missing background and flag pictures paint nothing, and the card faces stay white.
-    const int flagTop = 110 - 8 * wnd->FlagPos();
+    const int flagTop = 110 - 8 * wnd->Now().flag;
     EXPECT_EQ(wnd->Canvas()->GetPixel(320, flagTop + 1), Marker);
     EXPECT_EQ(wnd->Canvas()->GetPixel(20, 20), Marker);
     EXPECT_EQ(WindowPixel(320, flagTop + 1), Marker);
@@ -83,16 +83,16 @@ TEST_F(Scene, FlagMovesOnTheCanvasWhenItsPlaceChanges)
 {
     Start(51);
     Tick();
-    const int flag = wnd->FlagPos();
+    const int flag = wnd->Now().flag;
     // Dealt cards go straight onto the window; only a whole scene copies the canvas there.
     wnd->Canvas()->FillSolidRect(0, 0, 640, 480, Marker);
-    for (int n = 0; n < 500 && wnd->FlagPos() == flag; ++n) {
+    for (int n = 0; n < 500 && wnd->Now().flag == flag; ++n) {
         PlayOne();
-        if (wnd->FlagPos() == flag) {
+        if (wnd->Now().flag == flag) {
             EXPECT_NE(WindowPixel(20, 20), Marker) << n;
         }
     }
-    ASSERT_EQ(wnd->FlagPos(), flag + 1);
+    ASSERT_EQ(wnd->Now().flag, flag + 1);
     // Repainted by the judgement itself, not by a paint message.
     EXPECT_EQ(WindowPixel(20, 20), Marker);
     // The copy onto the window leaves the votes display standing.
@@ -104,7 +104,7 @@ TEST_F(Scene, VotesShowBlueAndRightAligned)
 {
     Start(52);
     Tick();
-    for (int n = 0; n < 500 && wnd->IsWinner(); ++n) Tick();
+    for (int n = 0; n < 500 && wnd->Now().winner; ++n) Tick();
     Tick(); // a judgement without a correct answer: the display reads "0"
     ASSERT_EQ(VotesText(), "0");
     ::UpdateWindow(wnd->m_hWnd);
@@ -135,7 +135,7 @@ TEST_F(GameWindowTest, ExitClosesTheWindowAndOtherButtonsLeaveTheGameAlone)
     testing_support::ModalAnswerer answer;
     for (const char* text : { "Setup", "About", "Upload", "Help" }) {
         ::SendMessageA(Button(text), BM_CLICK, 0, 0);
-        EXPECT_FALSE(wnd->GameRunning()) << text;
+        EXPECT_FALSE(wnd->Now().running) << text;
         EXPECT_TRUE(::IsWindowEnabled(wnd->m_hWnd)) << text; // given back when the dialog closed
     }
     // Upload shows the same About dialog as About.
@@ -192,18 +192,18 @@ TEST_F(PictureScene, FlagHangsEightPixelsHigherPerPosition)
     Start(61);
     Tick();
     EXPECT_TRUE(FlagAt(94));
-    ASSERT_TRUE(PlayUntil([&] { return wnd->FlagPos() == 8; }));
+    ASSERT_TRUE(PlayUntil([&] { return wnd->Now().flag == 8; }));
     EXPECT_TRUE(FlagAt(46));
     EXPECT_FALSE(FlagAt(94));
     // Down to the foot without ending the game: wrong answers from 2 or more, misses below.
-    for (int n = 0; n < 5000 && wnd->FlagPos() > 0; ++n) {
-        if (wnd->IsWinner() || wnd->FlagPos() < 2)
+    for (int n = 0; n < 5000 && wnd->Now().flag > 0; ++n) {
+        if (wnd->Now().winner || wnd->Now().flag < 2)
             Tick();
         else
             Space();
     }
-    ASSERT_EQ(wnd->FlagPos(), 0);
-    ASSERT_TRUE(wnd->GameRunning());
+    ASSERT_EQ(wnd->Now().flag, 0);
+    ASSERT_TRUE(wnd->Now().running);
     EXPECT_TRUE(FlagAt(110));
     EXPECT_FALSE(FlagAt(46));
     // The background is the photograph, not a plain fill.
@@ -220,13 +220,13 @@ TEST_F(BrokenArtScene, SceneWithoutDecodablePicturesStillShowsTheCards)
 {
     Start(62);
     for (int i = 0; i < 20; ++i) PlayOne();
-    ASSERT_TRUE(wnd->GameRunning());
+    ASSERT_TRUE(wnd->Now().running);
     EXPECT_FALSE(FlagAt(94));
     ::InvalidateRect(wnd->m_hWnd, nullptr, FALSE);
     ::UpdateWindow(wnd->m_hWnd);
     // Each top card still has its white face and black outline.
     for (int side = 0; side < 2; ++side) {
-        const DealtCard& top = wnd->Stack(side).back();
+        const DealtCard& top = wnd->Now().stacks[side].back();
         const int x = (side == 0 ? 152 : 328) + top.dx;
         const int y = 260 + top.dy;
         EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y), RGB(0, 0, 0)) << side;

@@ -90,7 +90,7 @@ TEST(ClassReport, RowPerLogClassCountsAndAnUnreadableLogNamed)
     EXPECT_EQ(c.total.correct, 3u);
     EXPECT_EQ(c.Pair(6, 2).missed, 3u);
     EXPECT_EQ(c.Pair(8, 2).spotted, 1u);
-    const std::deque<Fact> missed = MostMissed(c, 10);
+    const std::deque<FactTally> missed = MostMissed(c, 10);
     ASSERT_EQ(missed.size(), 1u);
     EXPECT_EQ(missed[0].tally.missed, 3u);
 

@@ -1,5 +1,6 @@
 // Reading the log: lines in any pieces, line ends, overlong lines, files that cannot be read.
 #include "TestLog.h"
+#include "GameRebuilder.h"
 #include "TraceLogReader.h"
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -56,7 +56,7 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
                      { Subtraction, 1, 1, 0 },
                      { Multiplication, 1, 1, 0 },
                      { Division, 1, 0, 1 },
-                     { WildCard, 3, 1, 2 } };
+                     { ByWildCard, 3, 1, 2 } };
     for (const auto& e : expected) {
         EXPECT_EQ(r->byOperation[e.op].seen, e.seen) << e.op;
         EXPECT_EQ(r->byOperation[e.op].spotted, e.spotted) << e.op;
@@ -323,7 +323,7 @@ TEST(RebuildGames, MostMissedFactsFirstThenTheMostOftenMissedShare)
     log.Wrong(); // game over
     auto r = log.Read();
     ASSERT_EQ(r->gamesOver, 1u);
-    const std::deque<Fact> top = MostMissed(*r, 5);
+    const std::deque<FactTally> top = MostMissed(*r, 5);
     ASSERT_EQ(top.size(), 2u);
     EXPECT_EQ(top[0].operation, Subtraction);
     EXPECT_EQ(top[0].larger, 12);
@@ -336,7 +336,7 @@ TEST(RebuildGames, MostMissedFactsFirstThenTheMostOftenMissedShare)
     EXPECT_EQ(top[1].Result(), 12);
     EXPECT_EQ(top[1].tally.missed, 2u);
     EXPECT_EQ(top[1].tally.seen, 3u);
-    const std::deque<Fact> one = MostMissed(*r, 1);
+    const std::deque<FactTally> one = MostMissed(*r, 1);
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0].operation, Subtraction);
 }

@@ -26,7 +26,7 @@ TEST(ReportWriter, ThePageGoesBesideTheLog)
 
 TEST(ReportWriter, FactsReadFromTheLargerCard)
 {
-    Fact f;
+    FactTally f;
     f.larger = 7;
     f.smaller = 5;
     EXPECT_EQ(FactText(f, false), "7 + 5 = 12");

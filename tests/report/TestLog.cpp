@@ -1,5 +1,5 @@
 #include "TestLog.h"
-#include "TraceLogReader.h"
+#include "ReadTraceLog.h"
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>

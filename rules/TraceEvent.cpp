@@ -1,8 +1,8 @@
 #include "TraceEvent.h"
+#include "Cards.h"
 #include "TraceWords.h"
 #include <cstring>
 
-namespace report {
 namespace {
 
 // A cursor over the message that consumes what it expects, or fails.
@@ -67,7 +67,7 @@ public:
     // A card name: "KAZ", or the value as two digits; gives its card code.
     bool CardName(int& code)
     {
-        if (Literal("KAZ")) {
+        if (Literal(CardNames[WildCard])) {
             code = 0;
             return true;
         }
@@ -75,7 +75,7 @@ public:
         const int value = (m_at[0] - '0') * 10 + (m_at[1] - '0');
         if (value > HighestValue) return false;
         m_at += 2;
-        code = value + 1;
+        code = CardCode(value);
         return true;
     }
 
@@ -83,8 +83,6 @@ private:
     const char* m_at;
     const char* m_end;
 };
-
-bool ValidCode(int code) { return code >= 0 && code < CardCodes; }
 
 // "%s %s %s (%d, %d, %d)": names and codes must agree.
 bool ParseJudge(Cursor c, TraceEvent& e)
@@ -231,10 +229,8 @@ bool ParseTraceLine(const char* text, size_t length, TraceEvent& event)
     TraceEvent parsed;
     if (!ParseMessage(text + at + n, length - at - n, parsed)) return false;
     if (parsed.kind == TraceKind::Judge &&
-        !(ValidCode(parsed.left) && ValidCode(parsed.right) && ValidCode(parsed.card)))
+        !(ValidCard(parsed.left) && ValidCard(parsed.right) && ValidCard(parsed.card)))
         return false;
     event = parsed;
     return true;
 }
-
-} // namespace report

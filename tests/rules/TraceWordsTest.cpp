@@ -1,4 +1,4 @@
-// The game's trace lines, written with the game's formats, read back by the report's reader; and
+// The game's trace lines, written with the game's formats, read back by the rule book's reader; and
 // the words the test scripts look for, the same as the game's.
 #include "TraceEvent.h"
 #include "TraceWords.h"
@@ -13,7 +13,7 @@ namespace {
 
 namespace words = trace_words;
 
-report::TraceEvent Read(const char* format, ...)
+TraceEvent Read(const char* format, ...)
 {
     char message[256];
     va_list args;
@@ -21,42 +21,42 @@ report::TraceEvent Read(const char* format, ...)
     std::vsnprintf(message, sizeof message, format, args);
     va_end(args);
     const std::string line = std::string("game/MainFrameWnd.cpp [123] => ") + message;
-    report::TraceEvent event;
-    EXPECT_TRUE(report::ParseTraceLine(line.data(), line.size(), event)) << line;
+    TraceEvent event;
+    EXPECT_TRUE(ParseTraceLine(line.data(), line.size(), event)) << line;
     return event;
 }
 
 TEST(TraceWords, TheReaderReadsEveryLineTheGameWrites)
 {
-    report::TraceEvent e = Read(words::JudgeFormat, words::IsMatch, "KAZ", "03", "16", 0, 4, 17);
-    EXPECT_EQ(e.kind, report::TraceKind::Judge);
+    TraceEvent e = Read(words::JudgeFormat, words::IsMatch, "KAZ", "03", "16", 0, 4, 17);
+    EXPECT_EQ(e.kind, TraceKind::Judge);
     EXPECT_EQ(e.card, 17);
     e = Read(words::ValuesFormat, words::IsMatch, 6, 2, 8, 15UL);
-    EXPECT_EQ(e.kind, report::TraceKind::Values);
+    EXPECT_EQ(e.kind, TraceKind::Values);
     EXPECT_EQ(e.ops, 15UL);
     for (int i = 0; i < 4; ++i) {
         e = Read(words::TriedFormats[i], words::IsMatch, words::DivisionMark);
-        EXPECT_EQ(e.kind, report::TraceKind::Tried) << i;
-        EXPECT_EQ(e.operation, static_cast<report::Operation>(report::Addition + i));
+        EXPECT_EQ(e.kind, TraceKind::Tried) << i;
+        EXPECT_EQ(e.operation, static_cast<Operation>(Addition + i));
     }
-    EXPECT_EQ(Read(words::NoMatchFormat, words::IsMatch).kind, report::TraceKind::NoMatch);
+    EXPECT_EQ(Read(words::NoMatchFormat, words::IsMatch).kind, TraceKind::NoMatch);
     EXPECT_TRUE(Read(words::VerdictFormat, words::DoGameSetup, words::Yes).winner);
     e = Read(words::VerdictFormat, words::DoGameSetup, words::No);
-    EXPECT_EQ(e.kind, report::TraceKind::Verdict);
+    EXPECT_EQ(e.kind, TraceKind::Verdict);
     EXPECT_FALSE(e.winner);
-    EXPECT_EQ(Read(words::AnswerFormat, words::DoGameMatch).kind, report::TraceKind::Answer);
-    const report::Outcome outcomes[] = { report::Correct, report::Missed, report::Wrong };
+    EXPECT_EQ(Read(words::AnswerFormat, words::DoGameMatch).kind, TraceKind::Answer);
+    const Outcome outcomes[] = { Correct, Missed, Wrong };
     for (int i = 0; i < 3; ++i) {
         e = Read(words::OutcomeFormat, words::DoGameClose, words::Outcomes[i]);
-        EXPECT_EQ(e.kind, report::TraceKind::Judgement);
+        EXPECT_EQ(e.kind, TraceKind::Judgement);
         EXPECT_EQ(e.outcome, outcomes[i]);
     }
     e = Read(words::PlayerFormat, words::DoGameStart, "Ann <b> \xE9");
-    EXPECT_EQ(e.kind, report::TraceKind::Player);
+    EXPECT_EQ(e.kind, TraceKind::Player);
     EXPECT_EQ(e.player, "Ann <b> \xE9");
     for (int side = 0; side < 2; ++side) {
         e = Read(words::StackFormats[side], 12, "KAZ");
-        EXPECT_EQ(e.kind, report::TraceKind::StackCard);
+        EXPECT_EQ(e.kind, TraceKind::StackCard);
         EXPECT_EQ(e.side, side);
         EXPECT_EQ(e.position, 12);
         EXPECT_EQ(e.code, 0);
