@@ -46,11 +46,11 @@ std::string HtmlName(const std::string& name)
     std::string utf8;
     for (char c : name) {
         const unsigned char b = static_cast<unsigned char>(c);
-        const unsigned code = b >= 0x80 && b < 0xA0 ? high[b - 0x80] : (b == 0x7F ? 0 : b);
-        if (b >= 0x80 && code == 0) {
+        const unsigned code = b >= 0x80 && b < 0xA0 ? high[b - 0x80] : b;
+        if (code == 0 || code == 0x7F) {
             utf8 += '?';
         } else if (code < 0x80) {
-            utf8 += b == 0x7F ? '?' : c;
+            utf8 += c;
         } else if (code < 0x800) {
             utf8 += static_cast<char>(0xC0 | (code >> 6));
             utf8 += static_cast<char>(0x80 | (code & 0x3F));

@@ -172,33 +172,23 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
 TEST(ClassPreset, PlayersAreKeptOnlyWhenTheyMakeAName)
 {
     using Names = std::vector<std::string>;
-    const std::string longest(MaxPlayerName, 'x');
+    const std::string longest(MaxPlayerName, 'x'), edges = longest + "," + longest + "y,<b>&amp;\"'/\\..";
     std::string many;
     for (int i = 0; i < 45; ++i) many += "P" + std::to_string(i) + ",";
-    const std::string edges = longest + "," + longest + "y,<b>&amp;\"'/\\..";
     const struct {
         const char* value;
         Names names;
     } cases[] = {
         { "Ann,Ben,Cem", { "Ann", "Ben", "Cem" } },
         { " Ann , Ben Bo ,,  , Cem ", { "Ann", "Ben Bo", "Cem" } },
-        { "\xC9lo\xEF"
-          "se,Ren\xE9"
-          "e,\xC9LO\xCFSE,ann,Ann",
-          { "\xC9lo\xEF"
-            "se",
-            "Ren\xE9"
-            "e",
-            "ann" } },
+        { "\xC9lo\xEFS,Zo\xEB,\xC9LO\xCFs,ann,Ann", { "\xC9lo\xEFS", "Zo\xEB", "ann" } },
         { "Ann\r\nBen,Cem\tDee,\x7F,\x01\x02", { "Ann  Ben", "Cem Dee" } },
         { edges.c_str(), { longest, "<b>&amp;\"'/\\.." } },
         { "", {} },
         { nullptr, {} },
     };
     for (const auto& c : cases) EXPECT_EQ(PresetPlayers(c.value), c.names) << (c.value ? c.value : "(null)");
-    const Names first = PresetPlayers(many.c_str());
-    ASSERT_EQ(first.size(), MaxPlayers);
-    EXPECT_EQ(first.back(), "P39");
+    EXPECT_EQ(PresetPlayers(many.c_str()).back(), "P39") << "forty, then no more";
 }
 
 } // namespace

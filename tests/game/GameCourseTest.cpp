@@ -407,7 +407,7 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     EXPECT_EQ(wnd->Now().deck.Copies(), 10);
 }
 
-// Chooses players.choose in "Who is playing?", or goes back without it; notes the names shown.
+// Chooses players.choose in "Who is playing?" (none: goes back), noting the names shown.
 struct {
     const char* choose = nullptr;
     std::vector<std::string> shown;
@@ -417,15 +417,11 @@ void CALLBACK ChooseAPlayer(HWND h, UINT, UINT_PTR timer, DWORD)
     ::KillTimer(h, timer);
     players.shown.clear();
     char text[64] = "";
-    for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT)) {
-        ::GetWindowTextA(b, text, sizeof text);
-        players.shown.push_back(text);
-    }
+    for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT))
+        players.shown.push_back(std::string(text, ::GetWindowTextA(b, text, sizeof text)));
     HWND b = players.choose ? ::FindWindowExA(h, nullptr, "Button", players.choose) : nullptr;
-    if (b)
-        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
-    else
-        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+    ::PostMessageA(h, WM_COMMAND, b ? MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED) : IDCANCEL,
+                   reinterpret_cast<LPARAM>(b));
 }
 
 // With a list of players Start asks who plays (the last player first; a name is a button read by
@@ -433,58 +429,48 @@ void CALLBACK ChooseAPlayer(HWND h, UINT, UINT_PTR timer, DWORD)
 // it; nothing else of the game or its log changes. Going back starts nothing.
 TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
 {
-    std::string boxCaption;
+    std::string boxCaption, caption;
     // The dialog is activated while it is still being built: choose once its loop runs.
     ModalAnswerer answer([&](HWND h) {
         char text[64] = "";
-        ::GetWindowTextA(h, text, sizeof text);
-        if (std::string(text) == "Who is playing?")
+        if (std::string(text, ::GetWindowTextA(h, text, sizeof text)) == "Who is playing?")
             ::SetTimer(h, 77, 10, ChooseAPlayer);
         else
             boxCaption = text, ::PostMessageA(h, WM_COMMAND, IDOK, 0);
     });
-    std::string caption;
-    std::vector<std::string>& shown = players.shown;
-    const char*& choose = players.choose;
-    auto captionNow = [&] {
+    auto title = [&] {
         char text[64] = "";
-        ::GetWindowTextA(wnd->m_hWnd, text, sizeof text);
-        return std::string(text);
+        return std::string(text, ::GetWindowTextA(wnd->m_hWnd, text, sizeof text));
     };
     auto lose = [&](unsigned seed) {
         wnd->HideRemark(); // a remark still showing would draw no random numbers
         TraceReader trace;
         Start(seed);
-        caption = captionNow();
+        caption = title();
         Tick();
         for (int n = 0; n < 500 && wnd->Now().running; ++n) Space();
         return trace.NewLines();
     };
     const std::vector<std::string> plain = lose(5);
-    EXPECT_TRUE(shown.empty());
     EXPECT_EQ(caption, "Votaroo!");
-
     wnd->Players().SetNames({ "Ann", "Ben", "Cem" });
-    choose = "Ben";
+    players.choose = "Ben";
     const std::vector<std::string> named = lose(5);
-    EXPECT_EQ(shown, (std::vector<std::string>{ "Ann", "Ben", "Cem" }));
-    EXPECT_EQ(caption, "Votaroo! \x97 Ben");
-    EXPECT_EQ(boxCaption, "Votaroo! \x97 Ben");
-    EXPECT_EQ(captionNow(), "Votaroo!");
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Ann", "Ben", "Cem" }));
+    EXPECT_EQ(caption + "|" + boxCaption + "|" + title(), "Votaroo! \x97 Ben|Votaroo! \x97 Ben|Votaroo!");
     ASSERT_EQ(named.size(), plain.size() + 1);
     EXPECT_NE(named[0].find("] => MainFrameWnd::DoGameStart player Ben"), std::string::npos) << named[0];
     EXPECT_EQ(std::vector<std::string>(named.begin() + 1, named.end()), plain);
 
-    choose = "Cem";
+    players.choose = "Cem";
     lose(6);
-    EXPECT_EQ(shown, (std::vector<std::string>{ "Ben", "Ann", "Cem" }));
-    choose = nullptr;
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Ben", "Ann", "Cem" }));
+    players.choose = nullptr;
     TraceReader trace;
     ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
     EXPECT_FALSE(wnd->Now().running);
-    EXPECT_EQ(shown, (std::vector<std::string>{ "Cem", "Ann", "Ben" }));
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Cem", "Ann", "Ben" }));
     EXPECT_TRUE(trace.NewLines().empty());
-    EXPECT_EQ(captionNow(), "Votaroo!");
 }
 
 // The names by the keyboard: the arrows move across and down the grid and stop at its edges,
@@ -500,22 +486,12 @@ TEST_F(GameCourse, WhoIsPlayingByTheKeyboard)
     auto key = [&](UINT vk, bool held = false) {
         MSG m = { ::GetFocus(), WM_KEYDOWN, vk, 1 | (held ? (1L << 30) : 0), 0, {} };
         if (!::IsDialogMessageA(d.m_hWnd, &m)) ::DispatchMessageA(&m);
-    };
-    auto focused = [&] {
         const auto& b = d.Buttons();
-        return static_cast<int>(
-            std::find_if(b.begin(), b.end(), [](PlayerButton* p) { return p->m_hWnd == ::GetFocus(); }) - b.begin());
+        return std::find_if(b.begin(), b.end(), [](PlayerButton* p) { return p->m_hWnd == ::GetFocus(); }) - b.begin();
     };
-    ASSERT_EQ(focused(), 0);
-    const struct {
-        UINT key;
-        int focus;
-    } moves[] = { { VK_UP, 0 },        { VK_LEFT, 0 }, { VK_RIGHT, 1 },    { VK_DOWN, 1 + across },
-                  { VK_LEFT, across }, { VK_UP, 0 },   { VK_DOWN, across } };
-    for (const auto& m : moves) {
-        key(m.key);
-        EXPECT_EQ(focused(), m.focus) << m.key;
-    }
+    const int moves[][2] = { { VK_UP, 0 },        { VK_LEFT, 0 }, { VK_RIGHT, 1 },    { VK_DOWN, 1 + across },
+                             { VK_LEFT, across }, { VK_UP, 0 },   { VK_DOWN, across } };
+    for (const auto& m : moves) EXPECT_EQ(key(m[0]), m[1]) << m[0];
     key(VK_RETURN, true);
     EXPECT_EQ(d.Chosen(), -1);
     key(VK_RETURN);
