@@ -2,6 +2,7 @@
 // language the player reads, and in English where that language lacks one.
 #pragma once
 #include "TextIds.h"
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 #include <windows.h>
