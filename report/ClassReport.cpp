@@ -46,7 +46,6 @@ ClassReport::ClassReport() : m_class(new LearningRecord) {}
 
 bool ClassReport::AddLog(const std::string& path, const std::string& name, std::ostream& sections)
 {
-    ++m_logs;
     std::unique_ptr<ChildLogs> children(new ChildLogs);
     std::string error;
     if (!ReadChildLogs(path, *children, error)) {
@@ -55,14 +54,15 @@ bool ClassReport::AddLog(const std::string& path, const std::string& name, std::
         row.path = path;
         row.error = error;
         m_rows.push_back(row);
+        CountLog(false);
         return false;
     }
     const std::vector<ChildRecord>& kids = children->Children();
+    CountLog(children->Named());
     if (!children->Named()) {
         AddRecord(name, path, *kids[0].record, sections);
         return true;
     }
-    m_byChild = true;
     for (size_t i = 0; i < kids.size(); ++i)
         if (i > 0 || kids[i].record->games > 0)
             AddRecord(ChildName(name, kids[i].name), path, *kids[i].record, sections);
@@ -106,12 +106,11 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
     WritePageStart(ProgramTextUtf8(IDS_REPORT_CLASS_TITLE), out);
     out << "<h1>" << PageText(IDS_REPORT_CLASS_TITLE) << "</h1>\n<p class=\"note\">";
     const size_t read = m_rows.size() - Unreadable();
-    const size_t logs = std::max(m_logs, m_rows.size());
     if (Unreadable())
-        out << Fill(PageText(IDS_REPORT_CLASS_LOGS_UNREAD), logs, logs - Unreadable(),
+        out << Fill(PageText(IDS_REPORT_CLASS_LOGS_UNREAD), m_logs, m_logs - Unreadable(),
                     "<b>" + Fill(PageText(IDS_REPORT_CLASS_UNREAD), Unreadable()) + "</b>", c.lines);
     else if (m_byChild)
-        out << Fill(PageText(IDS_REPORT_CLASS_CHILDREN), m_rows.size(), logs, c.lines);
+        out << Fill(PageText(IDS_REPORT_CLASS_CHILDREN), m_rows.size(), m_logs, c.lines);
     else
         out << Fill(PageText(IDS_REPORT_CLASS_LOGS), m_rows.size(), read, c.lines);
     out << "</p>\n";
@@ -167,7 +166,7 @@ void ClassReport::WriteSummary(std::ostream& out) const
     if (m_byChild && !Unreadable())
         out << Fill(PlainText(IDS_REPORT_SUM_CHILDREN), m_rows.size(), m_logs) << "\n";
     else
-        out << Fill(PlainText(IDS_REPORT_SUM_CLASS), std::max(m_logs, m_rows.size())) << "\n";
+        out << Fill(PlainText(IDS_REPORT_SUM_CLASS), m_logs) << "\n";
     for (const ClassRow& r : m_rows) {
         if (!r.read) {
             out << Fill(PlainText(IDS_REPORT_SUM_NOT_READ), r.name, r.error) << "\n";

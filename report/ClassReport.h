@@ -38,6 +38,12 @@ public:
     // One row and its section: a log's, or a child's, with the child's own page when it has one.
     void AddRecord(const std::string& name, const std::string& path, const LearningRecord& record,
                    std::ostream& sections, const std::string& page = std::string());
+    // One more log for the page's note; by child when it names its players.
+    void CountLog(bool byChild)
+    {
+        ++m_logs;
+        m_byChild = m_byChild || byChild;
+    }
     // The row names of a log's children: the child's name, followed by the log's unless the class
     // is of one log.
     void SetOneLog(bool one) { m_oneLog = one; }

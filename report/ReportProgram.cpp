@@ -91,6 +91,7 @@ int Children(const ChildLogs& children, const std::string& logPath, const std::s
 {
     ClassReport report;
     report.SetOneLog(true);
+    report.CountLog(true);
     std::stringstream sections;
     std::vector<std::string> written;
     const std::vector<ChildRecord>& kids = children.Children();

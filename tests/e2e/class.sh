@@ -138,5 +138,6 @@ for child in 1-Ann 2-Ben; do
     fail "no row for ${child#*-} on the class page"
 done
 [ ! -e "$tmp/TRACE-report-3-Cem.html" ] || fail "a page for Cem, who did not play"
+grep -q "Children: 2; logs: 1; " "$page" || fail "the class page does not count two children of one log"
 cp "$page" "$tmp"/TRACE-report-?-*.html "$out/"
 echo "PASS"
