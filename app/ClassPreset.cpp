@@ -36,7 +36,44 @@ bool Number(const std::string& s, const SettingRange& range, int32_t& out)
     return true;
 }
 
+// A letter of Windows-1252 in lower case, so that "Ève" and "ève" are one name.
+unsigned char Folded(unsigned char c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10); // Š, Œ, Ž
+    if (c == 0x9F) return 0xFF; // Ÿ
+    return c;
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Folded(static_cast<unsigned char>(a[i])) != Folded(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
 } // namespace
+
+std::vector<std::string> PresetPlayers(const char* value)
+{
+    std::vector<std::string> names;
+    std::string list(value ? value : "");
+    for (char& c : list)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    size_t from = 0;
+    while (from <= list.size() && names.size() < MaxPlayers) {
+        size_t comma = list.find(',', from);
+        if (comma == std::string::npos) comma = list.size();
+        const std::string name = Trimmed(list.substr(from, comma - from).c_str());
+        from = comma + 1;
+        if (name.empty() || name.size() > MaxPlayerName) continue;
+        bool again = false;
+        for (const std::string& before : names) again = again || SameName(before, name);
+        if (!again) names.push_back(name);
+    }
+    return names;
+}
 
 bool ApplyPresetValue(Settings& settings, const char* key, const char* value)
 {

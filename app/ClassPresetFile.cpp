@@ -9,3 +9,10 @@ void ApplyClassPreset(Settings& settings)
         ApplyPresetValue(settings, key, value.data());
     }
 }
+
+std::vector<std::string> ClassPresetPlayers()
+{
+    // Room for the longest list the key may hold, and more, so that a longer one is cut only past it.
+    const std::vector<char> value = SettingsFileValue("Players", 4 * MaxPlayers * (MaxPlayerName + 1));
+    return PresetPlayers(value.data());
+}

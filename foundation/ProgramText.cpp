@@ -114,11 +114,11 @@ LANGID ChooseProgramLanguage(const char* override, LANGID display)
 
 std::vector<char> LanguageOverride() { return SettingsFileValue("Language"); }
 
-std::vector<char> SettingsFileValue(const char* key)
+std::vector<char> SettingsFileValue(const char* key, size_t size)
 {
     char path[MAX_PATH] = "";
     const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::vector<char> value(64, '\0');
+    std::vector<char> value(size < 1 ? 1 : size, '\0');
     if (n == 0 || n >= MAX_PATH) return value;
     char* slash = std::strrchr(path, '\\');
     if (!slash || static_cast<size_t>(slash - path) + 13 >= MAX_PATH) return value;

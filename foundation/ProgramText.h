@@ -2,6 +2,7 @@
 // language the player reads, and in English where that language lacks one.
 #pragma once
 #include "TextIds.h"
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 #include <windows.h>
@@ -31,5 +32,5 @@ LANGID ChooseProgramLanguage(const char* override, LANGID display);
 // The settings file's override ("" when there is none), where ProgramLanguage reads it.
 std::vector<char> LanguageOverride();
 // The value of a key of the [Votaroo] section of votaroo.ini beside the program, the file a
-// family or a school sets once; "" when there is none. At most 63 characters.
-std::vector<char> SettingsFileValue(const char* key);
+// family or a school sets once; "" when there is none. At most size - 1 characters.
+std::vector<char> SettingsFileValue(const char* key, size_t size = 64);

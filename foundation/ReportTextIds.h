@@ -86,6 +86,11 @@
 #define IDS_REPORT_COL_CHANGE 2110
 #define IDS_REPORT_CLASS_NOT_READ 2111
 #define IDS_REPORT_ROW_CLASS 2112
+// The child of a log's games played before any player was named.
+#define IDS_REPORT_UNNAMED 2117
+// The class page of children (the logs name their players): its column and its note.
+#define IDS_REPORT_COL_CHILD 2118
+#define IDS_REPORT_CLASS_CHILDREN 2119
 #define IDS_REPORT_CLASS_NOTE 2113
 #define IDS_REPORT_CLASS_MISSED 2114
 #define IDS_REPORT_CLASS_GRID 2115
@@ -107,6 +112,7 @@
 #define IDS_REPORT_SUM_ROW_TREND 2142
 #define IDS_REPORT_SUM_CLASS_TOTAL 2143
 #define IDS_REPORT_SUM_WRITTEN 2144
+#define IDS_REPORT_SUM_CHILDREN 2145
 
 // The program: its usage, its boxes and its errors.
 #define IDS_REPORT_USAGE 2160

@@ -19,6 +19,9 @@
 #define IDS_GAME_OVER 1011
 #define IDS_BALLOON_PLACEHOLDER 1012
 #define IDS_PAUSED 1013
+// Who is playing: the question, and the caption that names the player during a game (title, name).
+#define IDS_WHO_IS_PLAYING 1014
+#define IDS_PLAYER_CAPTION 1015
 // The remarks: ten cheers, nine taunts for a missed winner, five for a wrong answer.
 #define IDS_CORRECT_FIRST 1100
 #define IDS_MISSED_FIRST 1120

@@ -9,6 +9,7 @@ constexpr const char* IsMatch = "MainFrameWnd::IsMatch";
 constexpr const char* DoGameSetup = "MainFrameWnd::DoGameSetup";
 constexpr const char* DoGameMatch = "MainFrameWnd::DoGameMatch";
 constexpr const char* DoGameClose = "MainFrameWnd::DoGameClose";
+constexpr const char* DoGameStart = "MainFrameWnd::DoGameStart";
 
 // The game's formats, each with the operation's name as its first argument.
 // The cards about to be judged: names of left, right and the new card, then their codes.
@@ -32,6 +33,9 @@ constexpr const char* Outcomes[3] = { "CORRECT", "MISSED", "WRONG" };
 // A card of the left or right stack, listed from the bottom when the deck is refilled: its
 // 1-based place and its name.
 constexpr const char* StackFormats[2] = { "Left  [ %2d ] = %s", "Right [ %2d ] = %s" };
+// Who plays the game that starts, when the class preset lists the players: the name, the rest of
+// the line, one line of text without control characters.
+constexpr const char* PlayerFormat = "%s player %s";
 
 // The fixed parts a reader looks for, as the formats above print them.
 constexpr const char* JudgeLead = " : ";
@@ -41,5 +45,6 @@ constexpr const char* VerdictLead = " ismatch? ";
 constexpr const char* OutcomeLead = " ";
 constexpr const char* StackLeads[2] = { "Left  [ ", "Right [ " };
 constexpr const char* StackPlaceEnd = " ] = ";
+constexpr const char* PlayerLead = " player ";
 
 } // namespace trace_words

@@ -121,9 +121,22 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
 
 MainFrameWnd::State MainFrameWnd::Now() const
 {
-    return State{ m_setup,     m_deck,       m_stacks,           m_startTime != 0,       m_paused,
-                  m_flagPos,   m_totalVotes, m_interval,         m_stepPeriod,           m_regularDeals,
-                  m_dealCount, m_isWinner,   m_remarkTimer != 0, m_balloonTool.lpszText, m_buttonKeys.Chosen() };
+    return State{ m_setup,
+                  m_deck,
+                  m_stacks,
+                  m_startTime != 0,
+                  m_paused,
+                  m_flagPos,
+                  m_totalVotes,
+                  m_interval,
+                  m_stepPeriod,
+                  m_regularDeals,
+                  m_dealCount,
+                  m_isWinner,
+                  m_remarkTimer != 0,
+                  m_balloonTool.lpszText,
+                  m_buttonKeys.Chosen(),
+                  const_cast<PlayerChoice*>(&m_players) };
 }
 
 void MainFrameWnd::DealCard(CDC* dc)
@@ -158,7 +171,7 @@ void MainFrameWnd::OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE))
 
 void MainFrameWnd::DoGameStart(CWnd*)
 {
-    if (m_startTime != 0) return;
+    if (m_startTime != 0 || !ChoosePlayer()) return;
     m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
     for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
     m_regularDeals = 0;
@@ -438,6 +451,8 @@ void MainFrameWnd::ShowButtons(bool show)
 {
     for (CoolPushButton* button : m_buttons)
         if (button) button->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    // The caption names the player during a game and is the title between games.
+    if (m_players.Any()) SetWindowText(show ? CString(ProgramText(IDS_TITLE)) : m_players.Caption());
 }
 
 void MainFrameWnd::OnPaint()
@@ -470,4 +485,17 @@ void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
     ApplyScale();
     Invalidate(FALSE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// Last in the file: trace lines name their source line, and a game without players writes the
+// lines it always wrote.
+bool MainFrameWnd::ChoosePlayer()
+{
+    if (!m_players.Any()) return true;
+    {
+        iModalCount::Scope modal(m_modals, m_hWnd);
+        if (!m_players.Ask(this)) return false;
+    }
+    GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players.Current().c_str());
+    return true;
 }

@@ -5,6 +5,8 @@
 #include "Deck.h"
 #include "GameClock.h"
 #include "GameScene.h"
+#include "ClassPreset.h"
+#include "PlayerChoice.h"
 #include "RemarkSet.h"
 #include "iDC.h"
 #include "iContrast.h"
@@ -93,6 +95,8 @@ public:
         // Tab or an arrow key has moved the focus among the buttons since the last game ended,
         // and no click came since.
         bool keyChosen;
+        // Who plays: the class preset's children, asked for at Start when there are any.
+        PlayerChoice* players;
     };
     State Now() const;
 
@@ -126,6 +130,9 @@ protected:
 private:
     template <class Dialog, class... Args> void ShowModal(Args... args);
     void ShowButtons(bool show);
+    // With a list of players, asks who plays and names the player in the log; false when the
+    // child went back. Without one, true at once.
+    bool ChoosePlayer();
     // The whole scene at once, on the window.
     void RedrawScene()
     {
@@ -170,4 +177,5 @@ private:
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;
+    PlayerChoice m_players{ ClassPresetPlayers() };
 };

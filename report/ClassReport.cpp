@@ -1,7 +1,8 @@
 #include "ClassReport.h"
+#include "ChildLogs.h"
 #include "PageText.h"
 #include "ReportWriter.h"
-#include "ReadTraceLog.h"
+#include <algorithm>
 #include <map>
 
 namespace report {
@@ -45,24 +46,51 @@ ClassReport::ClassReport() : m_class(new LearningRecord) {}
 
 bool ClassReport::AddLog(const std::string& path, const std::string& name, std::ostream& sections)
 {
+    std::unique_ptr<ChildLogs> children(new ChildLogs);
+    std::string error;
+    if (!ReadChildLogs(path, *children, error)) {
+        ClassRow row;
+        row.name = name;
+        row.path = path;
+        row.error = error;
+        m_rows.push_back(row);
+        CountLog(false);
+        return false;
+    }
+    const std::vector<ChildRecord>& kids = children->Children();
+    CountLog(children->Named());
+    if (!children->Named()) {
+        AddRecord(name, path, *kids[0].record, sections);
+        return true;
+    }
+    for (size_t i = 0; i < kids.size(); ++i)
+        if (i > 0 || kids[i].record->games > 0)
+            AddRecord(ChildName(name, kids[i].name), path, *kids[i].record, sections);
+    return true;
+}
+
+std::string ClassReport::ChildName(const std::string& logName, const std::string& child) const
+{
+    const std::string name = child.empty() ? PlainText(IDS_REPORT_UNNAMED) : child;
+    return m_oneLog ? name : name + " (" + logName + ")";
+}
+
+void ClassReport::AddRecord(const std::string& name, const std::string& path, const LearningRecord& log,
+                            std::ostream& sections, const std::string& page)
+{
     ClassRow row;
     row.name = name;
     row.path = path;
-    std::unique_ptr<LearningRecord> log(new LearningRecord); // large: kept off the stack
-    if (!ReadTraceLog(path, *log, row.error)) {
-        m_rows.push_back(row);
-        return false;
-    }
+    row.page = page;
     row.read = true;
-    row.games = log->games;
-    row.total = log->total;
-    row.trend = TrendOf(*log);
-    m_class->AddCounts(*log);
+    row.games = log.games;
+    row.total = log.total;
+    row.trend = TrendOf(log);
+    m_class->AddCounts(log);
     m_rows.push_back(row);
-    sections << "<section class=\"log\">\n<h2>" << HtmlEscape(name) << "</h2>\n";
-    WriteLogSection(*log, path, true, sections);
+    sections << "<section class=\"log\">\n<h2>" << HtmlName(name) << "</h2>\n";
+    WriteLogSection(log, path, true, sections);
     sections << "</section>\n";
-    return true;
 }
 
 size_t ClassReport::Unreadable() const
@@ -79,21 +107,28 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
     out << "<h1>" << PageText(IDS_REPORT_CLASS_TITLE) << "</h1>\n<p class=\"note\">";
     const size_t read = m_rows.size() - Unreadable();
     if (Unreadable())
-        out << Fill(PageText(IDS_REPORT_CLASS_LOGS_UNREAD), m_rows.size(), read,
+        out << Fill(PageText(IDS_REPORT_CLASS_LOGS_UNREAD), m_logs, m_logs - Unreadable(),
                     "<b>" + Fill(PageText(IDS_REPORT_CLASS_UNREAD), Unreadable()) + "</b>", c.lines);
+    else if (m_byChild)
+        out << Fill(PageText(IDS_REPORT_CLASS_CHILDREN), m_rows.size(), m_logs, c.lines);
     else
         out << Fill(PageText(IDS_REPORT_CLASS_LOGS), m_rows.size(), read, c.lines);
     out << "</p>\n";
 
     out << "<h2>" << PageText(IDS_REPORT_THE_CLASS) << "</h2>\n<table>\n<thead><tr><th class=\"name\">"
-        << PageText(IDS_REPORT_COL_LOG) << "</th>";
+        << PageText(m_byChild ? IDS_REPORT_COL_CHILD : IDS_REPORT_COL_LOG) << "</th>";
     for (uint32_t id :
          { IDS_REPORT_COL_GAMES, IDS_REPORT_COL_CARDS_DEALT, IDS_REPORT_COL_WINNERS_SPOTTED, IDS_REPORT_COL_OTHERS,
            IDS_REPORT_COL_FIRST_GAMES, IDS_REPORT_COL_LAST_GAMES, IDS_REPORT_COL_CHANGE })
         out << "<th>" << PageText(id) << "</th>";
     out << "</tr></thead>\n";
     for (const ClassRow& r : m_rows) {
-        out << "<tr><td class=\"name\">" << HtmlEscape(r.name) << "</td>";
+        out << "<tr><td class=\"name\">";
+        if (r.page.empty())
+            out << HtmlName(r.name);
+        else
+            out << "<a href=\"" << HtmlEscape(r.page) << "\">" << HtmlName(r.name) << "</a>";
+        out << "</td>";
         if (!r.read) {
             out << "<td colspan=\"7\" class=\"error\">"
                 << Fill(PageText(IDS_REPORT_CLASS_NOT_READ), HtmlEscape(r.error)) << "</td></tr>\n";
@@ -128,7 +163,10 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
 
 void ClassReport::WriteSummary(std::ostream& out) const
 {
-    out << Fill(PlainText(IDS_REPORT_SUM_CLASS), m_rows.size()) << "\n";
+    if (m_byChild && !Unreadable())
+        out << Fill(PlainText(IDS_REPORT_SUM_CHILDREN), m_rows.size(), m_logs) << "\n";
+    else
+        out << Fill(PlainText(IDS_REPORT_SUM_CLASS), m_logs) << "\n";
     for (const ClassRow& r : m_rows) {
         if (!r.read) {
             out << Fill(PlainText(IDS_REPORT_SUM_NOT_READ), r.name, r.error) << "\n";

@@ -88,6 +88,10 @@ void GameRebuilder::Event(const TraceEvent& e)
         break;
     case TraceKind::Judgement: OnJudgement(e.outcome); break;
     case TraceKind::StackCard: OnStackCard(e); break;
+    case TraceKind::Player:
+        // Start was pressed: a game left running was broken off, a card after "Game over!" was its last.
+        Finish();
+        break;
     case TraceKind::Foreign: break;
     }
 }

@@ -9,6 +9,7 @@ namespace report {
 // the start of a game: a deal that does not continue the stacks of the last one begins a
 // new game, and so does the first deal after a game over that is not the one card the game
 // deals after its "Game over!" box.
+// A player line (the class preset lists the players) begins a game for certain.
 class GameRebuilder : public TraceLineSink {
 public:
     explicit GameRebuilder(LearningRecord& record) : m_record(record) {}
@@ -17,6 +18,8 @@ public:
     void Line(const char* text, size_t length) override;
     // The log has ended: a game still running is kept as broken off.
     void Finish();
+    // The next line is the one after this line of the log; for a record fed part of a log.
+    void AtLine(uint64_t line) { m_line = line; }
 
 private:
     struct Deal {

@@ -9,7 +9,14 @@ namespace report {
 bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& error)
 {
     GameRebuilder rebuilder(record);
-    const LogRead read = ReadTraceFile(path, rebuilder);
+    if (!ReadTraceLines(path, rebuilder, error)) return false;
+    rebuilder.Finish();
+    return true;
+}
+
+bool ReadTraceLines(const std::string& path, TraceLineSink& sink, std::string& error)
+{
+    const LogRead read = ReadTraceFile(path, sink);
     if (read != LogRead::Read) {
         // Taken before the text is looked up, which may set errno again.
         const std::string why = std::strerror(errno);
@@ -17,7 +24,6 @@ bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& 
                      path, why);
         return false;
     }
-    rebuilder.Finish();
     return true;
 }
 

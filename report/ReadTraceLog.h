@@ -8,5 +8,7 @@ namespace report {
 // Reads the file up to its last whole line into the record; false with a message when it cannot
 // be opened or read.
 bool ReadTraceLog(const std::string& path, LearningRecord& record, std::string& error);
+// The same into any reader of lines, which the caller finishes.
+bool ReadTraceLines(const std::string& path, TraceLineSink& sink, std::string& error);
 
 } // namespace report

@@ -1,4 +1,5 @@
 #include "ReportProgram.h"
+#include "ChildLogs.h"
 #include "ClassReport.h"
 #include "PageText.h"
 #include "ReportWriter.h"
@@ -77,11 +78,51 @@ int NotWritten(const std::string& pagePath, bool onItsOwn, std::ostream& err)
     return 3;
 }
 
+std::string FileNameOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A log that names its players: a page for each child beside the log's page, which becomes the
+// class page of its children, with a row linked to each child's page.
+int Children(const ChildLogs& children, const std::string& logPath, const std::string& pagePath, bool onItsOwn,
+             std::ostream& out, std::ostream& err)
+{
+    ClassReport report;
+    report.SetOneLog(true);
+    report.CountLog(true);
+    std::stringstream sections;
+    std::vector<std::string> written;
+    const std::vector<ChildRecord>& kids = children.Children();
+    for (size_t i = 0; i < kids.size(); ++i) {
+        if (i == 0 && kids[i].record->games == 0) continue;
+        const std::string name = report.ChildName(std::string(), kids[i].name);
+        const std::string childPage = ChildPagePath(pagePath, i, kids[i].name);
+        std::ostringstream page;
+        WriteChildReport(*kids[i].record, logPath, name, page);
+        if (!SavePage(childPage, page.str())) return NotWritten(childPage, onItsOwn, err);
+        report.AddRecord(name, logPath, *kids[i].record, sections, FileNameOf(childPage));
+        written.push_back(childPage);
+    }
+    std::ostringstream page;
+    report.WritePage(sections, page);
+    if (!SavePage(pagePath, page.str())) return NotWritten(pagePath, onItsOwn, err);
+    if (onItsOwn) {
+        OpenPage(pagePath);
+        return 0;
+    }
+    report.WriteSummary(out);
+    written.push_back(pagePath);
+    for (const std::string& path : written) out << Fill(PlainText(IDS_REPORT_SUM_WRITTEN), path) << "\n";
+    return 0;
+}
+
 int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, std::ostream& out, std::ostream& err)
 {
-    std::unique_ptr<LearningRecord> record(new LearningRecord); // large: kept off the stack
+    std::unique_ptr<ChildLogs> children(new ChildLogs);
     std::string error;
-    if (!ReadTraceLog(logPath, *record, error)) {
+    if (!ReadChildLogs(logPath, *children, error)) {
         if (onItsOwn)
             Tell(NoLogText(logPath), MB_ICONINFORMATION);
         else
@@ -89,14 +130,16 @@ int SingleLog(const std::string& logPath, std::string pagePath, bool onItsOwn, s
         return 2;
     }
     if (pagePath.empty()) pagePath = ReportPathFor(logPath);
+    if (children->Named()) return Children(*children, logPath, pagePath, onItsOwn, out, err);
+    const LearningRecord& record = *children->Children()[0].record;
     std::ostringstream page;
-    WriteHtmlReport(*record, logPath, page);
+    WriteHtmlReport(record, logPath, page);
     if (!SavePage(pagePath, page.str())) return NotWritten(pagePath, onItsOwn, err);
     if (onItsOwn) {
         OpenPage(pagePath);
         return 0;
     }
-    WriteTextSummary(*record, logPath, out);
+    WriteTextSummary(record, logPath, out);
     out << Fill(PlainText(IDS_REPORT_SUM_WRITTEN), pagePath) << "\n";
     return 0;
 }

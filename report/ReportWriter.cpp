@@ -35,6 +35,34 @@ std::string HtmlEscape(const std::string& text)
     return out;
 }
 
+std::string HtmlName(const std::string& name)
+{
+    // Windows-1252's characters from 0x80 to 0x9F; 0 where it has none.
+    static const unsigned short high[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    };
+    std::string utf8;
+    for (char c : name) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        const unsigned code = b >= 0x80 && b < 0xA0 ? high[b - 0x80] : b;
+        if (code == 0 || code == 0x7F) {
+            utf8 += '?';
+        } else if (code < 0x80) {
+            utf8 += c;
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return HtmlEscape(utf8);
+}
+
 namespace {
 
 std::string Number(uint64_t n) { return std::to_string(n); }
@@ -318,6 +346,16 @@ void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, s
 {
     WritePageStart(ProgramTextUtf8(IDS_REPORT_TITLE), out);
     out << "<h1>" << PageText(IDS_REPORT_TITLE) << "</h1>\n";
+    WriteReadNote(record, logPath, out);
+    WriteLogSection(record, logPath, false, out);
+    WritePageEnd(out);
+}
+
+void WriteChildReport(const LearningRecord& record, const std::string& logPath, const std::string& name,
+                      std::ostream& out)
+{
+    WritePageStart(ProgramTextUtf8(IDS_REPORT_TITLE), out);
+    out << "<h1>" << PageText(IDS_REPORT_TITLE) << "</h1>\n<h2>" << HtmlName(name) << "</h2>\n";
     WriteReadNote(record, logPath, out);
     WriteLogSection(record, logPath, false, out);
     WritePageEnd(out);

@@ -17,6 +17,9 @@ std::string Percent(uint64_t part, uint64_t whole);
 
 // Text made safe for the page: markup characters as entities, control bytes as '?'.
 std::string HtmlEscape(const std::string& text);
+// A name from a log or a file, in Windows-1252, for the page: in UTF-8 and made safe as above
+// (DEL and the code page's unused bytes as '?' too).
+std::string HtmlName(const std::string& name);
 
 // The pieces of a page, shared by the single log's page and the class's.
 void WritePageStart(const std::string& title, std::ostream& out);
@@ -28,6 +31,9 @@ void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& 
 void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out);
 
 void WriteHtmlReport(const LearningRecord& record, const std::string& logPath, std::ostream& out);
+// The page of one child of a log, under the child's name.
+void WriteChildReport(const LearningRecord& record, const std::string& logPath, const std::string& name,
+                      std::ostream& out);
 void WriteTextSummary(const LearningRecord& record, const std::string& logPath, std::ostream& out);
 // The summary's line of the five facts missed most often.
 void WriteMissedLine(const LearningRecord& record, std::ostream& out);

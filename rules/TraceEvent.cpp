@@ -18,6 +18,7 @@ public:
         return true;
     }
     bool AtEnd() const { return m_at == m_end; }
+    std::string Rest() const { return std::string(m_at, m_end); }
     void SkipBlanks()
     {
         while (m_at < m_end && *m_at == ' ') ++m_at;
@@ -179,6 +180,12 @@ bool ParseMessage(const char* text, size_t length, TraceEvent& e)
             }
         }
         return false;
+    }
+    if (Lead(c, words::DoGameStart, words::PlayerLead)) {
+        if (c.AtEnd()) return false;
+        e.kind = TraceKind::Player;
+        e.player = c.Rest();
+        return true;
     }
     // A card of the left or the right stack.
     int side;

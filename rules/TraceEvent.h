@@ -3,6 +3,7 @@
 #include "MatchRule.h"
 #include "Outcomes.h"
 #include <cstddef>
+#include <string>
 
 enum class TraceKind {
     Foreign, // not a line the game writes
@@ -14,6 +15,7 @@ enum class TraceKind {
     Answer, // the player clicked or pressed the space bar
     Judgement, // the outcome of the card last dealt
     StackCard, // one card of a stack, listed when the deck is refilled
+    Player, // a game starts, played by the child named
 };
 
 struct TraceEvent {
@@ -24,6 +26,7 @@ struct TraceEvent {
     bool winner = false; // Verdict
     Outcome outcome = Correct; // Judgement
     int side = 0, position = 0, code = -1; // StackCard: 0 left, 1 right; 1-based; card code
+    std::string player; // Player: the name as written, never empty
 };
 
 // Reads one line (without its line end) of the form "file [line] => message".

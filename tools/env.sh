@@ -186,6 +186,7 @@ VOTAROO_WORD_YES='YES'
 VOTAROO_WORD_ANSWER='MainFrameWnd::DoGameMatch'
 VOTAROO_WORD_CLOSE='MainFrameWnd::DoGameClose '
 VOTAROO_WORD_OUTCOMES='CORRECT|MISSED|WRONG'
+VOTAROO_WORD_PLAYER='MainFrameWnd::DoGameStart player '
 
 # The trace log (the prefix's C:\TMP\TRACE.QRV unless given): its deals, its answers, its
 # verdicts in order, and whether the last deal was a winner.

@@ -2,6 +2,7 @@
 #include "Setup.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -166,6 +167,30 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
     EXPECT_EQ(settings.highestCard, before.highestCard);
     EXPECT_EQ(settings.pace, before.pace);
     EXPECT_EQ(settings.sounds, before.sounds);
+}
+
+// The list of players: names kept as written (accents of Windows-1252 too), the rest dropped
+// without a word; a name is always one line of text.
+TEST(ClassPreset, PlayersAreKeptOnlyWhenTheyMakeAName)
+{
+    using Names = std::vector<std::string>;
+    const std::string longest(MaxPlayerName, 'x'), edges = longest + "," + longest + "y,<b>&amp;\"'/\\..";
+    std::string many;
+    for (int i = 0; i < 45; ++i) many += "P" + std::to_string(i) + ",";
+    const struct {
+        const char* value;
+        Names names;
+    } cases[] = {
+        { "Ann,Ben,Cem", { "Ann", "Ben", "Cem" } },
+        { " Ann , Ben Bo ,,  , Cem ", { "Ann", "Ben Bo", "Cem" } },
+        { "\xC9lo\xEFS,Zo\xEB,\xC9LO\xCFs,ann,Ann", { "\xC9lo\xEFS", "Zo\xEB", "ann" } },
+        { "Ann\r\nBen,Cem\tDee,\x7F,\x01\x02", { "Ann  Ben", "Cem Dee" } },
+        { edges.c_str(), { longest, "<b>&amp;\"'/\\.." } },
+        { "", {} },
+        { nullptr, {} },
+    };
+    for (const auto& c : cases) EXPECT_EQ(PresetPlayers(c.value), c.names) << (c.value ? c.value : "(null)");
+    EXPECT_EQ(PresetPlayers(many.c_str()).back(), "P39") << "forty, then no more";
 }
 
 } // namespace

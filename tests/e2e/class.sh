@@ -1,6 +1,7 @@
 #!/bin/bash
 # Two short games of the real program, each into a log of its own (as two children's computers
-# would give), then the class report of both, and of both with a log that is not there.
+# would give), then the class report of both, and of both with a log that is not there; then two
+# children's games on one computer by the keyboard, and the report of that log by child.
 # usage: class.sh votaroo.exe votaroo-report.exe outdir
 
 exe=$(readlink -f "$1")
@@ -90,4 +91,53 @@ grep -q "cannot open the trace log" "$out/class-missing.err" || fail "no message
 grep -q "<td class=\"name\">carla</td><td colspan=\"7\" class=\"error\">could not be read" "$class/with-missing.html" ||
   fail "the missing log is not named on the page"
 [ "$(grep -c '<section class="log">' "$class/with-missing.html")" = 2 ] || fail "the other logs are not reported"
+
+step "three children on one computer: two games by the keyboard alone, the report of that log"
+players="$tmp/players"
+rm -rf "$players" && mkdir -p "$players" && cp "$exe" "$players/"
+printf '[Votaroo]\r\nPlayers=Ann,Ben,Cem\r\n' >"$players/votaroo.ini"
+rm -f "$tmp/TRACE.QRV"
+"$root/tools/wine-run.sh" "$players/$(basename "$exe")" >"$wlog" 2>&1 &
+game=$!
+votaroo_started $game
+votaroo_game_window || fail "no game window with the players' preset"
+named() { [ "$(votaroo_window_count "${1:-Who is playing[?]}")" -ge "${2:-1}" ]; }
+title_back() { [ "$(votaroo_window_count 'Votaroo!')" = 1 ] && ! named "Votaroo! .* $1"; }
+# Enter on Start asks who is playing; the arrows reach the name, Enter chooses. Then the space
+# bar answers, waiting for each answer's line, until "Game over!", closed by Enter.
+play_as() { # name, arrow presses
+  xdotool key Return
+  votaroo_wait 30 named || fail "Start did not ask who is playing"
+  sleep 0.5
+  import -window root "$out/who-is-playing-$1.png"
+  for ((k = 0; k < $2; k++)); do xdotool key Down; sleep 0.2; done
+  xdotool key Return
+  votaroo_wait 30 named "Votaroo! .* $1" || fail "the caption does not name $1"
+  votaroo_wait 30 grep -qaF "$VOTAROO_WORD_PLAYER$1" "$(votaroo_trace)" || fail "no player line for $1"
+  votaroo_at_least 30 $(($(votaroo_deals) + 1)) votaroo_deals || fail "no card dealt for $1"
+  local n
+  for ((n = $(votaroo_answers) + 1; n < 400; n++)); do
+    xdotool key space
+    votaroo_at_least 30 $n votaroo_answers || fail "the space bar gave no answer"
+    sleep 0.5
+    named "Votaroo! .* $1" 2 && break
+  done
+  xdotool key Return
+  votaroo_wait 30 title_back "$1" || fail "the box did not close, or the caption still names $1"
+  votaroo_game_settled
+}
+play_as Ann 0
+play_as Ben 1
+click 580 445
+votaroo_wait 60 votaroo_ended $game || fail "still running after Exit"
+run_report players 'C:\TMP\TRACE.QRV' || fail "the report of the players' log failed: $(cat "$out/players.err")"
+page="$tmp/TRACE-report.html"
+for child in 1-Ann 2-Ben; do
+  grep -q '<div class="tile"><b>1</b>game</div>' "$tmp/TRACE-report-$child.html" || fail "no page of one game for $child"
+  grep -q "<td class=\"name\"><a href=\"TRACE-report-$child.html\">${child#*-}</a></td><td>1</td>" "$page" ||
+    fail "no row for ${child#*-} on the class page"
+done
+[ ! -e "$tmp/TRACE-report-3-Cem.html" ] || fail "a page for Cem, who did not play"
+grep -q "Children: 2; logs: 1; " "$page" || fail "the class page does not count two children of one log"
+cp "$page" "$tmp"/TRACE-report-?-*.html "$out/"
 echo "PASS"

@@ -1,5 +1,6 @@
 // The course of a game on the real window: opening, answers, votes, flag, game over.
 #include "GameWindowFixture.h"
+#include "PlayerChoice.h"
 #include <algorithm>
 
 using testing_support::ModalAnswerer;
@@ -404,6 +405,97 @@ TEST_F(GameCourse, SetupButtonChangesTheNextDeck)
     // The wild card and the values 0 to 8, ten copies each.
     EXPECT_EQ(wnd->Now().deck.Kinds(), 10);
     EXPECT_EQ(wnd->Now().deck.Copies(), 10);
+}
+
+// Chooses players.choose in "Who is playing?" (none: goes back), noting the names shown.
+struct {
+    const char* choose = nullptr;
+    std::vector<std::string> shown;
+} players;
+void CALLBACK ChooseAPlayer(HWND h, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(h, timer);
+    players.shown.clear();
+    char text[64] = "";
+    for (HWND b = ::GetWindow(h, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT))
+        players.shown.push_back(std::string(text, ::GetWindowTextA(b, text, sizeof text)));
+    HWND b = players.choose ? ::FindWindowExA(h, nullptr, "Button", players.choose) : nullptr;
+    ::PostMessageA(h, WM_COMMAND, b ? MAKEWPARAM(::GetDlgCtrlID(b), BN_CLICKED) : IDCANCEL,
+                   reinterpret_cast<LPARAM>(b));
+}
+
+// With a list of players Start asks who plays (the last player first; a name is a button read by
+// its own text), the log names the player in one line before the game's and the caption during
+// it; nothing else of the game or its log changes. Going back starts nothing.
+TEST_F(GameCourse, PlayersAreAskedForAndNamedAndChangeNothingElse)
+{
+    std::string boxCaption, caption;
+    // The dialog is activated while it is still being built: choose once its loop runs.
+    ModalAnswerer answer([&](HWND h) {
+        char text[64] = "";
+        if (std::string(text, ::GetWindowTextA(h, text, sizeof text)) == "Who is playing?")
+            ::SetTimer(h, 77, 10, ChooseAPlayer);
+        else
+            boxCaption = text, ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+    });
+    auto title = [&] {
+        char text[64] = "";
+        return std::string(text, ::GetWindowTextA(wnd->m_hWnd, text, sizeof text));
+    };
+    auto lose = [&](unsigned seed) {
+        wnd->HideRemark(); // a remark still showing would draw no random numbers
+        TraceReader trace;
+        Start(seed);
+        caption = title();
+        Tick();
+        for (int n = 0; n < 500 && wnd->Now().running; ++n) Space();
+        return trace.NewLines();
+    };
+    const std::vector<std::string> plain = lose(5);
+    EXPECT_EQ(caption, "Votaroo!");
+    wnd->Now().players->SetNames({ "Ann", "Ben", "Cem" });
+    players.choose = "Ben";
+    const std::vector<std::string> named = lose(5);
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Ann", "Ben", "Cem" }));
+    EXPECT_EQ(caption + "|" + boxCaption + "|" + title(), "Votaroo! \x97 Ben|Votaroo! \x97 Ben|Votaroo!");
+    ASSERT_EQ(named.size(), plain.size() + 1);
+    EXPECT_NE(named[0].find("] => MainFrameWnd::DoGameStart player Ben"), std::string::npos) << named[0];
+    EXPECT_EQ(std::vector<std::string>(named.begin() + 1, named.end()), plain);
+
+    players.choose = "Cem";
+    lose(6);
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Ben", "Ann", "Cem" }));
+    players.choose = nullptr;
+    TraceReader trace;
+    ::SendMessageA(Button("Start"), BM_CLICK, 0, 0);
+    EXPECT_FALSE(wnd->Now().running);
+    EXPECT_EQ(players.shown, (std::vector<std::string>{ "Cem", "Ann", "Ben" }));
+    EXPECT_TRUE(trace.NewLines().empty());
+}
+
+// The names by the keyboard: the arrows move across and down the grid and stop at its edges,
+// an Enter held since Start chooses nobody, a fresh one chooses the name with the focus.
+TEST_F(GameCourse, WhoIsPlayingByTheKeyboard)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; ++i) names.push_back("Kid " + std::to_string(i));
+    PlayerChoiceDialog d(wnd, names);
+    d.ShowWindow(SW_SHOW);
+    const int across = d.Columns();
+    ASSERT_GT(across, 1);
+    auto key = [&](UINT vk, bool held = false) {
+        MSG m = { ::GetFocus(), WM_KEYDOWN, vk, 1 | (held ? (1L << 30) : 0), 0, {} };
+        if (!::IsDialogMessageA(d.m_hWnd, &m)) ::DispatchMessageA(&m);
+        const auto& b = d.Buttons();
+        return std::find_if(b.begin(), b.end(), [](PlayerButton* p) { return p->m_hWnd == ::GetFocus(); }) - b.begin();
+    };
+    const int moves[][2] = { { VK_UP, 0 },        { VK_LEFT, 0 }, { VK_RIGHT, 1 },    { VK_DOWN, 1 + across },
+                             { VK_LEFT, across }, { VK_UP, 0 },   { VK_DOWN, across } };
+    for (const auto& m : moves) EXPECT_EQ(key(m[0]), m[1]) << m[0];
+    key(VK_RETURN, true);
+    EXPECT_EQ(d.Chosen(), -1);
+    key(VK_RETURN);
+    EXPECT_EQ(d.Chosen(), across);
 }
 
 } // namespace

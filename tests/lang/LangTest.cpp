@@ -5,6 +5,7 @@
 #include "GameWindowFixture.h"
 #include "AboutDialog.h"
 #include "HelpDialog.h"
+#include "PlayerChoice.h"
 #include "ProgramText.h"
 #include "Setup.h"
 #include "iCollectionDialog.h"
@@ -193,6 +194,22 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         EXPECT_NE(::FindWindowExA(help.m_hWnd, nullptr, "Static", ProgramText(IDS_HELP_RULES)), nullptr);
         auto cut = testing_support::CutTexts(help.m_hWnd);
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    }
+    // Who is playing: three names, and forty of the longest and widest kind, each whole, none over
+    // another, the window on the screen.
+    std::vector<std::string> widest;
+    for (int i = 0; i < 40; ++i) widest.push_back("\xC9MW" + std::string(19, 'W') + std::to_string(10 + i));
+    for (const std::vector<std::string>& names : { std::vector<std::string>{ "Ann", "Ben", "Cem" }, widest }) {
+        PlayerChoiceDialog who(wnd, names);
+        ASSERT_EQ(who.Buttons().size(), names.size());
+        EXPECT_EQ(::GetWindowTextLengthA(who.m_hWnd), lstrlenA(ProgramText(IDS_WHO_IS_PLAYING)));
+        auto cut = testing_support::CutTexts(who.m_hWnd);
+        EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+        ExpectLaidOut(who.m_hWnd);
+        CRect place, work, inside;
+        who.GetWindowRect(&place);
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_TRUE(::IntersectRect(&inside, &place, &work) && inside == place) << names.size() << " names";
     }
     {
         AboutDialog about(wnd, ProgramText(IDS_TITLE), 1, 0, 0);

@@ -1,9 +1,11 @@
 // The class page: a row per log, the class's counts added up, the trend of each log, and a log
 // that cannot be read named without losing the others.
+#include "ChildLogs.h"
 #include "ClassReport.h"
 #include "TestLog.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -145,6 +147,64 @@ TEST(ClassReport, LogsOfTheSameFileNameGoByTheirPaths)
 {
     EXPECT_EQ(LogNames({ "C:\\pc1\\TRACE.QRV", "C:\\pc2\\TRACE.QRV", "D:emma.log" }),
               (std::vector<std::string>{ "C:\\pc1\\TRACE.QRV", "C:\\pc2\\TRACE.QRV", "emma" }));
+}
+
+// A log that names its players: a row and a section per child (a name met again is the same
+// child), the games before any name the unnamed child's; hostile names stay data, escaped on
+// the page and never more of a path than ASCII letters and digits.
+TEST(ClassReport, ALogThatNamesItsPlayersGivesARowPerChild)
+{
+    const struct {
+        std::string name, page;
+    } children[] = {
+        { "Ann", "-1-Ann" },
+        { "<script>alert('x')</script>", "-2-scriptalertxscript" },
+        { std::string(200, 'n'), "-3-" + std::string(24, 'n') },
+        { "\"Q\" 'q' & <b>", "-4-Qqb" },
+        { "..\\..\\evil/x:y", "-5-evilxy" },
+        { "C\x01tl\x1B\x7F", "-6-Ctl" },
+        { "Ren\xE9"
+          "e",
+          "-7-Rene" },
+    };
+    TestLog log = GamesOfOneWinner({ false });
+    for (const auto& c : children) {
+        log.Line(std::string(trace_words::DoGameStart) + trace_words::PlayerLead + c.name);
+        log.Deal(6, 2, 8, true, "+");
+        log.Correct();
+    }
+    log.Line(std::string(trace_words::DoGameStart) + trace_words::PlayerLead + "Ann");
+    log.Deal(6, 2, 8, true, "+"); // left running: broken off by the log's end
+    const std::string path = WriteLog(log, "players.qrv");
+    ChildLogs read;
+    std::string error;
+    ASSERT_TRUE(ReadChildLogs(path, read, error)) << error;
+    ASSERT_EQ(read.Children().size(), 8u);
+    EXPECT_EQ(read.Children()[0].record->games + read.Children()[1].record->games, 3u);
+    for (size_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(read.Children()[i + 1].name + " " + ChildPagePath("C:\\TMP\\x-report.html", i + 1, children[i].name),
+                  children[i].name + " C:\\TMP\\x-report" + children[i].page + ".html");
+        EXPECT_EQ(read.Children()[i + 1].record->total.correct, 1u) << i;
+    }
+
+    ClassReport report;
+    std::stringstream sections;
+    ASSERT_TRUE(report.AddLog(path, "players", sections));
+    ASSERT_EQ(report.Rows().size(), 8u);
+    EXPECT_EQ(report.Rows()[0].name, "unnamed (players)");
+    std::ostringstream page;
+    report.WritePage(sections, page);
+    const std::string html = page.str();
+    EXPECT_NE(html.find("<td class=\"name\">Ann (players)</td><td>2</td>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>&lt;script&gt;alert('x')&lt;/script&gt; (players)</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>&quot;Q&quot; 'q' &amp; &lt;b&gt; (players)</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>C?tl?? (players)</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>Ren\xC3\xA9"
+                        "e (players)</h2>"),
+              std::string::npos);
+    EXPECT_EQ(html.find("<script"), std::string::npos);
+    EXPECT_EQ(std::count_if(html.begin(), html.end(), [](char c) { return c >= 0 && c < 0x20 && c != '\n'; }), 0);
+    ::DeleteFileA(path.c_str());
 }
 
 } // namespace

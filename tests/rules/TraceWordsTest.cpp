@@ -51,6 +51,9 @@ TEST(TraceWords, TheReaderReadsEveryLineTheGameWrites)
         EXPECT_EQ(e.kind, TraceKind::Judgement);
         EXPECT_EQ(e.outcome, outcomes[i]);
     }
+    e = Read(words::PlayerFormat, words::DoGameStart, "Ann <b> \xE9");
+    EXPECT_EQ(e.kind, TraceKind::Player);
+    EXPECT_EQ(e.player, "Ann <b> \xE9");
     for (int side = 0; side < 2; ++side) {
         e = Read(words::StackFormats[side], 12, "KAZ");
         EXPECT_EQ(e.kind, TraceKind::StackCard);
@@ -78,6 +81,7 @@ TEST(TraceWords, TheScriptsLookForTheGamesWords)
     EXPECT_EQ(found["VOTAROO_WORD_CLOSE"], std::string(words::DoGameClose) + words::OutcomeLead);
     EXPECT_EQ(found["VOTAROO_WORD_OUTCOMES"],
               std::string(words::Outcomes[0]) + "|" + words::Outcomes[1] + "|" + words::Outcomes[2]);
+    EXPECT_EQ(found["VOTAROO_WORD_PLAYER"], std::string(words::DoGameStart) + words::PlayerLead);
 }
 #endif
 
