@@ -188,6 +188,10 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_startTime = m_lastStep = GameClock(nullptr);
     m_stepPeriod = 60;
     m_interval = FirstInterval(m_settings.pace);
+    // What the last games on this machine missed comes back in this one's first minute.
+    m_practice.Start(m_settings.practice != 0, m_settings.operations, m_deck.Kinds(), m_interval,
+                     m_settings.practice ? MissedInLastGames(TracePath(), Practice::EarlierGames, Practice::LogTail)
+                                         : std::vector<JudgedCard>());
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
     ShowButtons(false);
@@ -303,11 +307,12 @@ void MainFrameWnd::DoGameMatch()
 
 void MainFrameWnd::DoGameSetup()
 {
-    m_currentCard = m_deck.Draw();
-    // Only the deal after a game-ending judgement can find the deck dry: it deals nothing.
-    if (m_currentCard < 0) return;
     const int left = m_stacks[0].empty() ? -1 : m_stacks[0].back().code;
     const int right = m_stacks[1].empty() ? -1 : m_stacks[1].back().code;
+    // Practice may choose the card; the one after a game over is drawn.
+    m_currentCard = m_startTime ? m_practice.Deal(m_deck, m_dealCount % 2, left, right) : m_deck.Draw();
+    // Only the deal after a game-ending judgement can find the deck dry: it deals nothing.
+    if (m_currentCard < 0) return;
     m_isWinner = left >= 0 && right >= 0 && IsMatch(left, right, m_currentCard);
     GAME_TRACE(words::VerdictFormat, words::DoGameSetup, m_isWinner ? words::Yes : words::No);
     iClientDC dc(this);
@@ -335,7 +340,8 @@ void MainFrameWnd::DoGameClose()
         m_flagPos = FlagAfter(m_flagPos, static_cast<Outcome>(outcome));
         if (outcome == Correct) m_totalVotes += votes;
         PlayWave(outcomes[outcome].sound);
-        ShowRemark(*outcomes[outcome].remarks);
+        // With practice, a miss shows the right fact instead of a taunt.
+        ShowRemark(*outcomes[outcome].remarks, m_practice.Judged(static_cast<Outcome>(outcome)));
     }
     if (GameOver(m_flagPos)) {
         KillTimer(DealTimer);
@@ -391,7 +397,7 @@ void MainFrameWnd::Beep()
 // Sounds off, or the system asks programs to show what they sound.
 bool MainFrameWnd::EveryOutcomeSeen() const { return !m_settings.sounds || iShowSounds(); }
 
-void MainFrameWnd::ShowRemark(const RemarkSet& list)
+void MainFrameWnd::ShowRemark(const RemarkSet& list, const char* text)
 {
     if (!m_balloon) return;
     if (m_remarkTimer != 0) {
@@ -404,7 +410,7 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     if (!PickRemark(list, &std::rand, pick)) return;
     CPoint at = m_scene.Scaled(CPoint(pick.x, pick.y));
     ClientToScreen(&at);
-    m_balloon->Track(m_balloonTool, at, ProgramText(pick.text));
+    m_balloon->Track(m_balloonTool, at, text ? text : ProgramText(pick.text));
     m_remarkTimer = SetTimer(RemarkTimer, RemarkMillis);
 }
 

@@ -13,6 +13,7 @@
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
 #include "Outcomes.h"
+#include "Practice.h"
 #include "Settings.h"
 #include "Setup.h"
 #include <ctime>
@@ -55,8 +56,8 @@ public:
     // Plays a sound of this module asynchronously; a new one cuts the last short.
     void PlayWave(const char* name);
     // A random remark of the list in the balloon for two seconds, unless one shows and the
-    // outcomes are heard.
-    void ShowRemark(const RemarkSet& list);
+    // outcomes are heard; a text given shows in its place, in the list's area.
+    void ShowRemark(const RemarkSet& list, const char* text = nullptr);
     void HideRemark();
     // The default beep of an answer or a refill, unless sounds are off.
     void Beep();
@@ -147,6 +148,7 @@ private:
     bool m_paused = false;
     time_t m_pausedAt = 0;
     iModalCount m_modals;
+    Practice m_practice;
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;
