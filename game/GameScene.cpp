@@ -108,6 +108,15 @@ iStaticEx* GameScene::NewVotesDisplay(CWnd* window, const char* word)
     return votes;
 }
 
+void GameScene::FollowDpi(int dpi, const RECT* suggested)
+{
+    CRect place;
+    m_window->GetWindowRect(&place);
+    place = Fit(dpi, suggested ? *suggested : place);
+    m_window->SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void GameScene::FitNewWindow()
 {
     if (!m_window->m_hWnd) return;

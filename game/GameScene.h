@@ -59,6 +59,9 @@ public:
     CRect Fit(int dpi, const RECT& place);
     // The window's outer size around the client area at the scale, with the frame of its DPI.
     CSize FrameSize(int dpi) const;
+    // The window moved to a monitor of another DPI: placed where the system suggests, or where
+    // it is, as far as the game fits there.
+    void FollowDpi(int dpi, const RECT* suggested);
     // A window just made at 96 DPI takes the scale of its monitor, as far as the game fits it.
     void FitNewWindow();
 

@@ -189,9 +189,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_stepPeriod = 60;
     m_interval = FirstInterval(m_settings.pace);
     // What the last games on this machine missed comes back in this one's first minute.
-    m_practice.Start(m_settings.practice != 0, m_settings.operations, m_deck.Kinds(), m_interval,
-                     m_settings.practice ? MissedInLastGames(TracePath(), Practice::EarlierGames, Practice::LogTail)
-                                         : std::vector<JudgedCard>());
+    m_practice.Start(m_settings, m_interval, TracePath());
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
     ShowButtons(false);
@@ -326,22 +324,16 @@ void MainFrameWnd::DoGameClose()
     const time_t now = GameClock(nullptr);
     const int votes = CorrectVotes(m_settings.highestCard, m_deck.Copies(), now - m_startTime, m_settings.operations);
 
-    // Correct, missed or wrong: its line, its step of the flag (never above the top), its sound
-    // and its remarks; a card that is no winner and was let go is none of them.
-    static const struct {
-        const char* sound;
-        const RemarkSet* remarks;
-    } outcomes[OutcomeCount] = { { "Scoring", &CorrectRemarks },
-                                 { "Missing", &MissedRemarks },
-                                 { "Mistaken", &WrongRemarks } };
+    // Correct, missed or wrong: its line, its step of the flag, its sound and its remarks; a card
+    // that is no winner and was let go is none of them.
     const int outcome = m_isWinner ? (m_answered ? Correct : Missed) : (m_answered ? Wrong : -1);
     if (outcome >= 0) {
         GAME_TRACE(words::OutcomeFormat, words::DoGameClose, words::Outcomes[outcome]);
         m_flagPos = FlagAfter(m_flagPos, static_cast<Outcome>(outcome));
         if (outcome == Correct) m_totalVotes += votes;
-        PlayWave(outcomes[outcome].sound);
+        PlayWave(OutcomeVoices[outcome].sound);
         // With practice, a miss shows the right fact instead of a taunt.
-        ShowRemark(*outcomes[outcome].remarks, m_practice.Judged(static_cast<Outcome>(outcome)));
+        ShowRemark(*OutcomeVoices[outcome].remarks, m_practice.Judged(static_cast<Outcome>(outcome)));
     }
     if (GameOver(m_flagPos)) {
         KillTimer(DealTimer);
@@ -480,10 +472,7 @@ void MainFrameWnd::ApplyScale()
 void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
 {
     if (dpi <= 0) return;
-    CRect place;
-    GetWindowRect(&place);
-    place = m_scene.Fit(dpi, suggested ? *suggested : place);
-    SetWindowPos(nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    m_scene.FollowDpi(dpi, suggested);
     ApplyScale();
     Invalidate(FALSE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

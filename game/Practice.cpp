@@ -74,6 +74,13 @@ void Practice::Start(bool on, int operations, int kinds, uint32_t interval, cons
     }
 }
 
+void Practice::Start(const Settings& settings, uint32_t interval, const char* log)
+{
+    const bool on = settings.practice != 0;
+    Start(on, settings.operations, settings.highestCard + 1, interval,
+          on ? MissedInLastGames(log, EarlierGames, LogTail) : std::vector<JudgedCard>());
+}
+
 void Practice::SendBack(const Fact& fact, int due)
 {
     if (m_plan.size() > 0 && m_asking == fact) return;

@@ -3,6 +3,7 @@
 #include "Deck.h"
 #include "MatchRule.h"
 #include "Outcomes.h"
+#include "Settings.h"
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -35,6 +36,8 @@ public:
     // A new game: the settings it is played with, the deal's first interval in milliseconds,
     // and the cards missed in earlier games, each to come back once within the first minute.
     void Start(bool on, int operations, int kinds, uint32_t interval, const std::vector<JudgedCard>& earlier);
+    // The same from the settings, the earlier games read from the end of the log when it is on.
+    void Start(const Settings& settings, uint32_t interval, const char* log);
     bool On() const { return m_on; }
 
     // The next card onto the stack side, with left and right showing: a fact's card taken out of

@@ -15,6 +15,14 @@ extern const RemarkSet CorrectRemarks;
 extern const RemarkSet MissedRemarks;
 extern const RemarkSet WrongRemarks;
 
+// What is heard and seen of each outcome, correct, missed and wrong: its sound's resource name and
+// its remarks.
+struct OutcomeVoice {
+    const char* sound;
+    const RemarkSet* remarks;
+};
+extern const OutcomeVoice OutcomeVoices[3];
+
 // A remark drawn from a list: where its balloon points, in 96-DPI pixels of the client area, and
 // its text's number. random is the C library's rand, drawn for x, y and the text in that order.
 struct RemarkPick {
