@@ -60,7 +60,6 @@ void Practice::Start(bool on, int operations, int kinds, uint32_t interval, cons
     m_last = { NoCard, NoCard, NoCard, Correct };
     m_waiting.clear();
     m_plan.clear();
-    m_askedLast = false;
     m_times.clear();
     m_written.clear();
     if (!on) return;
@@ -129,10 +128,8 @@ int Practice::Deal(Deck& deck, int side, int left, int right)
         m_plan.pop_front();
         // Counts and the refill stay true; a card the deck has no more of is dealt all the same.
         deck.Take(code);
-        m_askedLast = m_plan.empty();
     } else {
         code = deck.Draw();
-        m_askedLast = false;
     }
     m_last = { left, right, code, Correct };
     return code;

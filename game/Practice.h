@@ -38,7 +38,6 @@ public:
     void Start(bool on, int operations, int kinds, uint32_t interval, const std::vector<JudgedCard>& earlier);
     // The same from the settings, the earlier games read from the end of the log when it is on.
     void Start(const Settings& settings, uint32_t interval, const char* log);
-    bool On() const { return m_on; }
 
     // The next card onto the stack side, with left and right showing: a fact's card taken out of
     // the deck where it still holds one, else one drawn from it (the same draw as without
@@ -47,11 +46,6 @@ public:
     // The card last dealt was judged. A miss or a wrong answer sends its fact back and gives it
     // written out, to show; nullptr when there is none. The text lasts until the next judgement.
     const char* Judged(Outcome outcome);
-    const Fact& Shown() const { return m_shown; }
-
-    // Cards dealt in this game and the facts waiting to come back, for those who watch.
-    int Deals() const { return m_deals; }
-    size_t Waiting() const { return m_waiting.size(); }
 
 private:
     struct Return {
@@ -66,10 +60,9 @@ private:
     int m_deals = 0;
     JudgedCard m_last = { NoCard, NoCard, NoCard, Correct };
     std::deque<Return> m_waiting;
-    // The cards still to deal for the fact under way, and whether its own card was the last dealt.
+    // The cards still to deal for the fact under way, its own card last.
     std::deque<int> m_plan;
     Fact m_asking;
-    bool m_askedLast = false;
     // How often each fact came back in this game.
     std::vector<std::pair<Fact, int>> m_times;
     Fact m_shown;

@@ -93,8 +93,6 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
     setup.m_sounds.SetChecked(0, true);
     EXPECT_EQ(settings.sounds, 1);
     EXPECT_STREQ(setup.m_practice.Items().Text(0), "Missed sums come back");
-    setup.m_practice.SetChecked(0, true);
-    EXPECT_EQ(settings.practice, 1);
 }
 
 TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
@@ -143,7 +141,6 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
         { "Highest", "8", &Settings::highestCard, 9 },     { "Highest", "16", &Settings::highestCard, 17 },
         { "Pace", "faster", &Settings::pace, PaceFaster }, { "Pace", "steady", &Settings::pace, PaceSteady },
         { "Sounds", "ON", &Settings::sounds, 1 },         { "Practice", "On", &Settings::practice, 1 },
-        { "practice", " off", &Settings::practice, 0 },
     };
     for (const auto& e : edges) {
         EXPECT_TRUE(ApplyPresetValue(settings, e.key, e.value)) << e.key << "=" << e.value;

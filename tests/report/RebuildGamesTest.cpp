@@ -79,17 +79,12 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
 TEST(RebuildGames, AMissShowingAgainWithinSixCards)
 {
     TestLog log;
-    log.Deal(7, 8, 15, true, "+");
-    log.Missed(); // 15 | 8
-    log.Deal(15, 8, 7, true, "+-");
-    log.Correct(); // 15 | 7
-    log.Deal(15, 7, 8, true, "+-");
-    log.Correct(); // 8 | 7
-    log.Deal(8, 7, 15, true, "+");
-    log.Correct();
+    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
+    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
+    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
+    log.Deal(8, 7, 15, true, "+"), log.Correct();
     auto r = log.Read();
-    EXPECT_EQ(r->total.cameBack, 1u);
-    EXPECT_EQ(r->total.thenRight, 1u);
+    EXPECT_EQ(r->total.cameBack * 10 + r->total.thenRight, 11u);
 }
 
 TEST(RebuildGames, TheLastOperationBeforeTheVerdictMadeTheWinner)
