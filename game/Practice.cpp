@@ -4,6 +4,7 @@
 #include "TraceEvent.h"
 #include "TraceLogReader.h"
 #include <algorithm>
+#include <cstdio>
 
 bool FactOf(const JudgedCard& judged, int operations, int kinds, Fact& fact)
 {
@@ -61,7 +62,6 @@ void Practice::Start(bool on, int operations, int kinds, uint32_t interval, cons
     m_waiting.clear();
     m_plan.clear();
     m_times.clear();
-    m_written.clear();
     if (!on) return;
     // Deal n comes at most n intervals after the start, and a fact takes at most three deals:
     // as many as fit in the first minute, the latest missed first.
@@ -141,8 +141,8 @@ const char* Practice::Judged(Outcome outcome)
     m_last.outcome = outcome;
     if (!FactOf(m_last, m_operations, m_kinds, m_shown)) return nullptr;
     SendBack(m_shown, m_deals + ComesBackWithin);
-    m_written = WrittenFact(m_shown);
-    return m_written.c_str();
+    std::snprintf(m_written, sizeof m_written, "%s", WrittenFact(m_shown).c_str());
+    return m_written;
 }
 
 namespace {

@@ -66,7 +66,8 @@ private:
     // How often each fact came back in this game.
     std::vector<std::pair<Fact, int>> m_times;
     Fact m_shown;
-    std::string m_written;
+    // The balloon keeps pointing at the text it showed: it lives as long as the practice.
+    char m_written[48] = "";
 };
 
 // The cards missed or answered wrong in the last games of a log, oldest first; nothing for a log
