@@ -15,7 +15,6 @@
 namespace {
 
 const UINT NoId = static_cast<UINT>(-1);
-const int CheckBoxId = 1000;
 
 LONG Width(const RECT& r) { return r.right - r.left; }
 LONG Height(const RECT& r) { return r.bottom - r.top; }
@@ -80,7 +79,7 @@ CWnd* iTypeDialogBuilder::CreateFallback(iType::Base* member, const RECT& place,
     r.right = r.left + scale(60);
     r.bottom = r.top + controlHeight;
     reserved = { Width(r), Height(r) };
-    return new iStatic(parent, r, (style & ~WS_TABSTOP) | SS_LEFTNOWORDWRAP, member->GetText(), NoId);
+    return new iStatic(parent, r, (style & ~WS_TABSTOP) | SS_LEFTNOWORDWRAP, member->GetText(), NewIds());
 }
 
 DWORD iTypeDialogBuilder::AdjustStyle(DWORD style, iType::Base*) { return style; }
@@ -96,9 +95,20 @@ LONG iTypeDialogBuilder::TextWidth(LPCSTR text) const
     return need.right;
 }
 
-void iTypeDialogBuilder::AddControl(CWnd* window, LPCSTR controlName, iType::Base* member)
+void iTypeDialogBuilder::AddControl(CWnd* window, LPCSTR controlName, iType::Base* member, UINT firstId)
 {
-    if (window && window->m_hWnd) controls.push_back({ window, iString(controlName ? controlName : ""), member });
+    if (window && window->m_hWnd)
+        controls.push_back({ window, iString(controlName ? controlName : ""), member, firstId });
+}
+
+UINT iTypeDialogBuilder::NewIds(UINT count)
+{
+    // Tools that find a control by its id need each to be the only one; past the 16 bits a
+    // command carries, the rest share the static's id.
+    if (count > 0xFFFEu - nextId) return NoId;
+    const UINT first = nextId;
+    nextId += count;
+    return first;
 }
 
 const iTypeDialogBuilder::Control* iTypeDialogBuilder::FindControl(LPCSTR controlName) const
@@ -112,7 +122,7 @@ void iTypeDialogBuilder::ExchangeCheck(const Control& c, iType::_TCheck& member,
 {
     auto* box = dynamic_cast<iCheckBox*>(c.window);
     if (!box) return;
-    const int bit = box->GetDlgCtrlID() - CheckBoxId;
+    const int bit = box->GetDlgCtrlID() - static_cast<int>(c.firstId);
     if (save)
         member.SetChecked(bit, box->IsChecked());
     else
@@ -173,9 +183,9 @@ void iTypeDialogBuilder::AddExtras(LPCSTR countKey, LPCSTR keyPrefix, bool group
         const RECT r = scale(RECT{ line.left, line.top, line.right, line.bottom });
         CWnd* window;
         if (groupBoxes)
-            window = new iGroupBox(parent, r, line.style, line.text, NoId);
+            window = new iGroupBox(parent, r, line.style, line.text, NewIds());
         else
-            window = new iStatic(parent, r, line.style, line.text, NoId);
+            window = new iStatic(parent, r, line.style, line.text, NewIds());
         if (window->m_hWnd)
             AddControl(window, key, nullptr);
         else
@@ -272,7 +282,7 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
         if (flags & 1) {
             RECT r = { labelColumn.left, rowTop, labelColumn.left + labelWidth, rowTop + labelHeight };
             if (perMemberLayout && profile && profile->Get(entry.name + ":Static", r) > 0) r = scale(r);
-            auto* labelWnd = new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NoId);
+            auto* labelWnd = new iStatic(parent, r, WS_VISIBLE | SS_RIGHT, entry.label, NewIds());
             // A screen reader names a choice list by the static just before it in the z-order,
             // so the label goes right in front of its own control (the tab order stays).
             if (control && control->m_hWnd && labelWnd->m_hWnd) {
@@ -284,7 +294,7 @@ bool iTypeDialogBuilderEx::Build(int flags, RECT& labelColumn, RECT& controlColu
         if ((flags & 4) && !entry.trailing.IsEmpty()) {
             const LONG left = place.left + reserved.cx + scale(5);
             RECT r = { left, place.top, left + columnWidth - reserved.cx - scale(10), place.top + reserved.cy };
-            new iStatic(parent, r, WS_VISIBLE, entry.trailing, NoId);
+            new iStatic(parent, r, WS_VISIBLE, entry.trailing, NewIds());
         }
         // The next row starts at the smallest multiple of the step above the control.
         rowTop += (reserved.cy / rowStep + 1) * rowStep;
@@ -343,6 +353,8 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
         if (horizontal) reserved.cy = controlHeight;
         CWnd* first = nullptr;
         int k = 0;
+        // Bit b is the box base + b, the highest bit with a text the last of them.
+        const UINT base = NewIds(items && count > 0 ? static_cast<UINT>(items->rbegin()->first) + 1 : 0);
         if (items)
             for (const auto& item : *items) {
                 const long bit = item.first;
@@ -354,12 +366,12 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
                 }
                 r.right = r.left + boxWidth;
                 r.bottom = r.top + controlHeight;
-                auto* box = new iCheckBox(parent, r, style, item.second, static_cast<UINT>(CheckBoxId + bit));
+                auto* box = new iCheckBox(parent, r, style, item.second, base + static_cast<UINT>(bit));
                 if (!first) {
                     first = box;
-                    AddControl(box, entry.name, entry.member);
+                    AddControl(box, entry.name, entry.member, base);
                 } else {
-                    AddControl(box, entry.name + item.second, entry.member);
+                    AddControl(box, entry.name + item.second, entry.member, base);
                 }
                 ++k;
             }
@@ -370,12 +382,17 @@ CWnd* iTypeTableDialogBuilder::CreateMemberControl(const MemberEntry& entry, con
         reserved = { width(std::max<LONG>(scale(120), WidestControl())), choiceHeight };
         RECT r = { place.left, place.top, place.left + reserved.cx, place.top + choiceHeight + 4 * controlHeight };
         if (fixed) r.bottom = place.top + Height(place) + 4 * controlHeight;
-        auto* combo = new iComboBox(parent, r, style | WS_VSCROLL | CBS_DROPDOWNLIST, nullptr, static_cast<UINT>(NoId));
+        auto* combo = new iComboBox(parent, r, style | WS_VSCROLL | CBS_DROPDOWNLIST, nullptr, NewIds());
         if (const iStringMap* items = choice->Items().Map())
             for (const auto& item : *items) {
                 const int index = combo->AddString(item.second);
                 if (index >= 0) combo->SetItemData(index, static_cast<DWORD_PTR>(item.first));
             }
+        // Dropped down, every choice shows: no child should have to scroll for the slowest pace.
+        const LONG itemHeight = static_cast<LONG>(::SendMessageA(combo->m_hWnd, CB_GETITEMHEIGHT, 0, 0));
+        const LONG dropped = choiceHeight + combo->GetCount() * itemHeight + 2 * ::GetSystemMetrics(SM_CYEDGE);
+        if (combo->m_hWnd && !fixed && itemHeight > 0 && dropped > Height(r))
+            ::SetWindowPos(combo->m_hWnd, nullptr, 0, 0, Width(r), dropped, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         AddControl(combo, entry.name, entry.member);
         return combo;
     }

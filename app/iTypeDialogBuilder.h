@@ -14,6 +14,7 @@ public:
         CWnd* window;
         iString name; // the name the layout file knows it by
         iType::Base* member;
+        UINT firstId = 0; // a check set's boxes: the id of bit 0
     };
     struct MemberEntry {
         iType::Base* member;
@@ -32,7 +33,10 @@ public:
     virtual DWORD AdjustStyle(DWORD style, iType::Base* member);
     virtual DWORD DefaultControlStyle() { return WS_VISIBLE | WS_TABSTOP; }
 
-    void AddControl(CWnd* window, LPCSTR name, iType::Base* member);
+    void AddControl(CWnd* window, LPCSTR name, iType::Base* member, UINT firstId = 0);
+    // Ids for the next count controls, each a dialog's own: check sets from 1000 on, then every
+    // later control after them.
+    UINT NewIds(UINT count = 1);
     // The width of the text on one line in the parent's font, in its pixels.
     LONG TextWidth(LPCSTR text) const;
     const Control* FindControl(LPCSTR name) const;
@@ -56,6 +60,7 @@ public:
     iTypeDialogProfile* profile;
     int32_t perMemberLayout = 0;
     int32_t savedRectFound = 0;
+    UINT nextId = 1000;
 
 protected:
     void ExchangeCheck(const Control& c, iType::_TCheck& member, bool save);

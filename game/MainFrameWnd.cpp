@@ -54,12 +54,8 @@ BEGIN_MESSAGE_MAP(MainFrameWnd, iFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_MOUSEACTIVATE()
     ON_COMMAND(HelpCommand, OnHelpKey)
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
-
-void MainFrameWnd::OnClose()
-{
-    if (m_modals.MayClose(m_hWnd)) iFrameWnd::OnClose();
-}
 
 MainFrameWnd::MainFrameWnd()
     : iFrameWnd(nullptr, WindowRectForClient(0, 0, ClientWidth, ClientHeight, FrameStyle, FALSE), FrameStyle,
@@ -89,9 +85,7 @@ MainFrameWnd::MainFrameWnd()
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
 
     // The one tool of the balloon, tracked by hand; its text changes with every remark.
-    char* const text = const_cast<char*>(ProgramText(IDS_BALLOON_PLACEHOLDER));
-    m_balloonTool = { TTTOOLINFOA_V2_SIZE, TTF_TRACK | TTF_TRANSPARENT, m_hWnd, 0, {}, nullptr, text, 0, nullptr };
-    m_balloon->AddTrackingTool(m_balloonTool);
+    m_balloon->AddTrackingTool(m_balloonTool, m_hWnd, ProgramText(IDS_BALLOON_PLACEHOLDER));
     ApplyScale();
 }
 
@@ -127,9 +121,9 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
 
 MainFrameWnd::State MainFrameWnd::Now() const
 {
-    return State{ m_setup,     m_deck,       m_stacks,           m_startTime != 0,      m_paused,
-                  m_flagPos,   m_totalVotes, m_interval,         m_stepPeriod,          m_regularDeals,
-                  m_dealCount, m_isWinner,   m_remarkTimer != 0, m_balloonTool.lpszText };
+    return State{ m_setup,     m_deck,       m_stacks,           m_startTime != 0,       m_paused,
+                  m_flagPos,   m_totalVotes, m_interval,         m_stepPeriod,           m_regularDeals,
+                  m_dealCount, m_isWinner,   m_remarkTimer != 0, m_balloonTool.lpszText, m_buttonKeys.Chosen() };
 }
 
 void MainFrameWnd::DealCard(CDC* dc)
@@ -160,9 +154,6 @@ void MainFrameWnd::OnAbout(CWnd*)
     ShowModal<AboutDialog>(ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR, VOTAROO_VERSION_PATCH);
 }
 
-// Uploading shows the same About dialog.
-void MainFrameWnd::OnUpload(CWnd* button) { OnAbout(button); }
-
 void MainFrameWnd::OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE)); }
 
 void MainFrameWnd::DoGameStart(CWnd*)
@@ -192,6 +183,7 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_practice.Start(m_settings, m_interval, TracePath());
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
+    m_buttonKeys.Forget();
     ShowButtons(false);
     // The keys answer now: they go to the window, not to a hidden button.
     SetFocus();
@@ -248,7 +240,7 @@ void MainFrameWnd::PauseGame()
 {
     if (m_startTime == 0 || m_paused) return;
     m_paused = true;
-    m_pausedAt = GameClock(nullptr);
+    m_pause.Begin(GameClock(nullptr));
     KillTimer(DealTimer);
     RedrawScene();
 }
@@ -257,13 +249,7 @@ void MainFrameWnd::ResumeGame()
 {
     if (!m_paused) return;
     m_paused = false;
-    // The time away moves the game's start and last step with it: neither the pace nor the
-    // minutes of the votes count it.
-    const time_t away = GameClock(nullptr) - m_pausedAt;
-    if (away > 0 && m_startTime != 0) {
-        m_startTime += away;
-        m_lastStep += away;
-    }
+    m_pause.End(GameClock(nullptr), m_startTime, m_lastStep);
     RedrawScene();
     // The card showing gets its whole interval again.
     if (m_startTime != 0) m_dealTimer = SetTimer(DealTimer, m_interval);
@@ -287,6 +273,27 @@ void MainFrameWnd::OnHelpKey()
 {
     // Help is a button between games; during one F1 does nothing.
     if (m_startTime == 0 && !m_modals.Any()) OnHelp(this);
+}
+
+BOOL MainFrameWnd::PreTranslateMessage(MSG* msg)
+{
+    if (iFrameWnd::PreTranslateMessage(msg)) return TRUE;
+    // During a game every key is the game's; a box of the window has a loop of its own.
+    if (m_startTime != 0 || m_modals.Any() || (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))) return FALSE;
+    // Start is the default button.
+    const iButtonKeys::Verdict verdict = m_buttonKeys.Filter(*msg, m_buttons, ButtonCount);
+    if (verdict == iButtonKeys::PressDefault) DoGameStart(m_buttons[0]);
+    return verdict != iButtonKeys::Pass;
+}
+
+LRESULT MainFrameWnd::OnPrintClient(WPARAM dc, LPARAM)
+{
+    // The whole scene, the children's places included: the caller clips what it wants.
+    if (!dc || !m_canvas) return 0;
+    CDC* target = AfxTempDC(reinterpret_cast<HDC>(dc));
+    m_scene.Paint(m_canvas, target, m_stacks, m_flagPos, m_paused ? ProgramText(IDS_PAUSED) : nullptr, nullptr, 0);
+    AfxFreeTempDC(target);
+    return 0;
 }
 
 void MainFrameWnd::DoGameMatch()
@@ -346,6 +353,10 @@ void MainFrameWnd::DoGameClose()
         }
         m_startTime = 0;
         m_paused = false;
+        // Between games as at the start: no focus mark until the keyboard is used, and no
+        // button chosen by it.
+        m_buttonKeys.Forget();
+        SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
         ShowButtons(true);
         if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;
@@ -380,14 +391,6 @@ void MainFrameWnd::PlayWave(const char* name)
 {
     if (m_settings.sounds) GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
 }
-
-void MainFrameWnd::Beep()
-{
-    if (m_settings.sounds) ::MessageBeep(0);
-}
-
-// Sounds off, or the system asks programs to show what they sound.
-bool MainFrameWnd::EveryOutcomeSeen() const { return !m_settings.sounds || iShowSounds(); }
 
 void MainFrameWnd::ShowRemark(const RemarkSet& list, const char* text)
 {
@@ -447,9 +450,6 @@ void MainFrameWnd::OnPaint()
     DrawScene(&dc);
 }
 
-// The scene covers the whole client area.
-BOOL MainFrameWnd::OnEraseBkgnd(CDC*) { return TRUE; }
-
 void MainFrameWnd::DrawScene(CDC* target)
 {
     CWnd* children[1 + ButtonCount] = { m_votes };
@@ -457,8 +457,6 @@ void MainFrameWnd::DrawScene(CDC* target)
     m_scene.Paint(m_canvas, target, m_stacks, m_flagPos, m_paused ? ProgramText(IDS_PAUSED) : nullptr, children,
                   1 + ButtonCount);
 }
-
-void MainFrameWnd::DrawCard(CDC* dc, int side, int code, int dx, int dy) { m_scene.PaintCard(dc, side, code, dx, dy); }
 
 void MainFrameWnd::ApplyScale()
 {

@@ -3,10 +3,13 @@
 #include "CoolPushButton.h"
 #include "CDC.h"
 #include "Deck.h"
+#include "GameClock.h"
 #include "GameScene.h"
 #include "RemarkSet.h"
 #include "iDC.h"
+#include "iContrast.h"
 #include "iFrameWnd.h"
+#include "iButtonKeys.h"
 #include "iModalCount.h"
 #include "iPicture.h"
 #include "iStaticEx.h"
@@ -39,7 +42,8 @@ public:
     void DoGameStart(CWnd* button);
     void OnSetup(CWnd* button);
     void OnAbout(CWnd* button);
-    void OnUpload(CWnd* button);
+    // Uploading shows the same About dialog.
+    void OnUpload(CWnd* button) { OnAbout(button); }
     void OnHelp(CWnd* button);
     void DoGameMatch();
     void DoGameSetup();
@@ -51,7 +55,7 @@ public:
 
     // Composes the whole scene off screen and copies it in one piece.
     void DrawScene(CDC* target);
-    void DrawCard(CDC* dc, int side, int code, int dx, int dy);
+    void DrawCard(CDC* dc, int side, int code, int dx, int dy) { m_scene.PaintCard(dc, side, code, dx, dy); }
 
     // Plays a sound of this module asynchronously; a new one cuts the last short.
     void PlayWave(const char* name);
@@ -60,9 +64,12 @@ public:
     void ShowRemark(const RemarkSet& list, const char* text = nullptr);
     void HideRemark();
     // The default beep of an answer or a refill, unless sounds are off.
-    void Beep();
+    void Beep()
+    {
+        if (m_settings.sounds) ::MessageBeep(0);
+    }
     // Whether an outcome replaces a remark still showing rather than going unseen.
-    bool EveryOutcomeSeen() const;
+    bool EveryOutcomeSeen() const { return !m_settings.sounds || iShowSounds(); }
 
     // The record the game reads; changed between games.
     Settings& GameSettings() { return m_settings; }
@@ -84,15 +91,22 @@ public:
         bool winner; // the card last dealt
         bool remarkShowing;
         const char* remarkText;
+        // Tab or an arrow key has moved the focus among the buttons since the last game ended,
+        // and no click came since.
+        bool keyChosen;
     };
     State Now() const;
 
     // Mouse messages reach the balloon before the message map.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Between games Enter is Start's unless the keyboard chose a button, and the space bar
+    // presses only a button the keyboard chose.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void OnPaint();
-    BOOL OnEraseBkgnd(CDC* dc);
+    // The scene covers the whole client area.
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnTimer(UINT_PTR id);
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnLButtonDown(UINT flags, CPoint point);
@@ -101,8 +115,13 @@ protected:
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
     void OnHelpKey();
+    // The scene beneath a button, for its corners.
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     // While a box or dialog of the window is up the close waits for it.
-    void OnClose();
+    void OnClose()
+    {
+        if (m_modals.MayClose(m_hWnd)) iFrameWnd::OnClose();
+    }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -146,8 +165,9 @@ private:
     int32_t m_flagPos = StartFlag;
     int32_t m_answered = 0;
     bool m_paused = false;
-    time_t m_pausedAt = 0;
+    GamePause m_pause;
     iModalCount m_modals;
+    iButtonKeys m_buttonKeys;
     Practice m_practice;
 
     // Art, places and painting at the scale; it draws the pictures above.

@@ -94,14 +94,24 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg)
     // arrows move among the controls and Enter and the space bar press the focused one. Without
     // a visible tab stop (the game hides its buttons while it runs) every key reaches the
     // window as it is.
-    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
     HWND main = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    // The window's own keys first: its accelerators hold wherever the focus is.
-    if (main && m_pMainWnd->PreTranslateMessage(msg)) return TRUE;
-    if (!main || (msg->hwnd != main && !::IsChild(main, msg->hwnd)) || !HasTabStop(main)) return FALSE;
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_TAB || (msg->wParam >= VK_LEFT && msg->wParam <= VK_DOWN)))
+    if (!main) return FALSE;
+    // The window's own messages first: its accelerators hold wherever the focus is.
+    if (m_pMainWnd->PreTranslateMessage(msg)) return TRUE;
+    if ((msg->hwnd != main && !::IsChild(main, msg->hwnd)) || !HasTabStop(main)) return FALSE;
+    const UINT m = msg->message;
+    if (m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN) {
+        // A click hides the focus mark again, as for a player who never used the keyboard.
+        ::SendMessageA(main, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        return FALSE;
+    }
+    if (m < WM_KEYFIRST || m > WM_KEYLAST) return FALSE;
+    const WPARAM key = msg->wParam;
+    if (m == WM_KEYDOWN && (key == VK_TAB || (key >= VK_LEFT && key <= VK_DOWN)))
         // Moving by keyboard shows the focus mark, where the system hid it for the mouse.
         ::SendMessageA(main, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    else if (m == WM_SYSKEYDOWN && key == VK_MENU)
+        ::SendMessageA(main, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     return ::IsDialogMessageA(main, msg);
 }
 

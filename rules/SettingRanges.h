@@ -22,5 +22,5 @@ struct PaceChoice {
     uint32_t text;
     uint32_t interval;
 };
-const int PaceChoiceCount = 3;
+const int PaceChoiceCount = 5;
 extern const PaceChoice PaceChoices[PaceChoiceCount];

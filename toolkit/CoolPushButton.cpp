@@ -62,8 +62,11 @@ void CoolPushButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     CDC* dc = AfxTempDC(item->hDC);
     pressed = (item->itemState & ODS_SELECTED) ? 1 : 0;
-    // The system leaves the mark out until the keyboard is used, where the user wants it so.
-    focused = (item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT) ? 1 : 0;
+    // No mark until the keyboard is used: the system may say so, and the parent keeps it too.
+    CWnd* parent = GetParent();
+    const bool hidden = (item->itemState & ODS_NOFOCUSRECT) ||
+                        (parent && (parent->SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS));
+    focused = (item->itemState & ODS_FOCUS) && !hidden ? 1 : 0;
     Draw(dc);
     AfxFreeTempDC(dc);
 }
@@ -111,11 +114,40 @@ void CoolPushButton::Draw(CDC* dc)
     CString caption;
     GetWindowText(caption);
 
+    PaintCorners(dc, r);
     dc->RoundRect(&r, CPoint(m_corner, m_corner));
     dc->SetBkColor(c);
     dc->SetTextColor(ink);
     dc->DrawText(caption, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (focused) DrawFocusRing(dc, r, ink);
+}
+
+void CoolPushButton::PaintCorners(CDC* dc, const CRect& shape)
+{
+    // Outside the rounded shape the parent's own picture shows, painted by the parent as for
+    // a themed control. The band just inside the edge is painted too, then drawn over, so no
+    // pixel between the two shapes is left to whatever was there.
+    CWnd* parent = GetParent();
+    if (!parent || !parent->m_hWnd) return;
+    CRect client;
+    GetClientRect(&client);
+    HRGN corners = ::CreateRectRgnIndirect(&client);
+    HRGN inside = ::CreateRoundRectRgn(shape.left + 1, shape.top + 1, shape.right - 1, shape.bottom - 1, m_corner,
+                                       m_corner);
+    ::CombineRgn(corners, corners, inside, RGN_DIFF);
+    ::DeleteObject(inside);
+    CRect place = client;
+    ::MapWindowPoints(m_hWnd, parent->m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+    const int saved = ::SaveDC(dc->m_hDC);
+    // The region is in device units: where the context is not the button's own, move it there.
+    POINT origin{};
+    ::GetViewportOrgEx(dc->m_hDC, &origin);
+    ::OffsetRgn(corners, origin.x, origin.y);
+    ::ExtSelectClipRgn(dc->m_hDC, corners, RGN_AND);
+    ::DeleteObject(corners);
+    ::OffsetViewportOrgEx(dc->m_hDC, -place.left, -place.top, nullptr);
+    parent->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc->m_hDC), PRF_CLIENT);
+    ::RestoreDC(dc->m_hDC, saved);
 }
 
 void CoolPushButton::DrawFocusRing(CDC* dc, const CRect& shape, COLORREF ink)

@@ -1,5 +1,6 @@
 // An owner-drawn rounded push button: blue, red while the mouse is over it, black while pressed,
-// with a ring inside its edge while it has the focus and the system shows focus marks. Under a
+// with a ring inside its edge while it has the focus and the parent shows focus marks; its
+// corners show the parent's picture. Under a
 // high-contrast theme it takes the system's button and highlight colours.
 #pragma once
 #include "CDC.h"
@@ -36,6 +37,8 @@ protected:
     LRESULT OnNcHitTest(CPoint point);
     void OnTimer(UINT_PTR id);
     void DrawFocusRing(CDC* dc, const CRect& shape, COLORREF ink);
+    // The parent's picture in the corners outside the shape.
+    void PaintCorners(CDC* dc, const CRect& shape);
     LRESULT OnGetDlgCode(WPARAM, LPARAM);
     LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
     LRESULT OnUpdateUiState(WPARAM, LPARAM);

@@ -17,5 +17,12 @@ public:
 protected:
     // The system's colours or its contrast setting changed: everything is painted anew at once.
     LRESULT OnThemeChange(WPARAM, LPARAM);
+    // The keyboard cues (focus marks, underlined access keys), hidden until the keyboard is
+    // used. Kept here: Wine shows them from the start and never hides them.
+    LRESULT OnChangeUiState(WPARAM, LPARAM);
+    LRESULT OnQueryUiState(WPARAM, LPARAM) { return m_uiState; }
     DECLARE_MESSAGE_MAP()
+
+private:
+    WORD m_uiState = UISF_HIDEFOCUS | UISF_HIDEACCEL;
 };

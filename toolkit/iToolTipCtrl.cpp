@@ -25,8 +25,11 @@ BOOL iToolTipCtrl::OnNeedText(NMHDR* header, LRESULT* result)
     return FALSE;
 }
 
-void iToolTipCtrl::AddTrackingTool(TTTOOLINFOA& tool)
+void iToolTipCtrl::AddTrackingTool(TTTOOLINFOA& tool, HWND owner, const char* text)
 {
+    tool = {
+        TTTOOLINFOA_V2_SIZE, TTF_TRACK | TTF_TRANSPARENT, owner, 0, {}, nullptr, const_cast<char*>(text), 0, nullptr
+    };
     if (!m_hWnd) return;
     AddTool(&tool);
     Activate(FALSE);

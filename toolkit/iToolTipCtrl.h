@@ -26,7 +26,7 @@ public:
 
     // One tool tracked by hand over its owner, off until Track shows it: under Wine relayed
     // mouse moves would pop an active tracking tool up.
-    void AddTrackingTool(TTTOOLINFOA& tool);
+    void AddTrackingTool(TTTOOLINFOA& tool, HWND owner, const char* text);
     // The tool over the owner's whole client area, its tips at most maxWidth pixels wide.
     void FitTrackingTool(TTTOOLINFOA& tool, const RECT& client, int maxWidth);
     // Shows the tool with the text at a point of the screen, in the theme's colours; and hides it.

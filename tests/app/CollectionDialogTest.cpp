@@ -8,6 +8,7 @@
 #include "iWnd.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -156,7 +157,13 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     EXPECT_EQ(SendMessageA(Combo(d, 1), CB_GETITEMDATA, 0, 0), 9); // " 8" stands for the card code 9
     EXPECT_EQ(GetWindowLongA(Combo(d, 0), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     EXPECT_EQ(Selected(Combo(d, 2)), "Faster and faster");
-    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(Combo(d, 2), CB_GETCOUNT, 0, 0), 5);
+    // Every control its own id, OK and Cancel aside from 1000 on, after the boxes' 1000 to 1003.
+    std::set<int> ids;
+    for (const Child& c : all) {
+        EXPECT_TRUE(ids.insert(GetDlgCtrlID(c.hwnd)).second) << c.text;
+        EXPECT_TRUE(GetDlgCtrlID(c.hwnd) <= IDCANCEL || GetDlgCtrlID(c.hwnd) >= 1000) << c.text;
+    }
     const Child* sounds = Find(all, "Button", "Play sounds");
     ASSERT_NE(sounds, nullptr);
     EXPECT_EQ(SendMessageA(sounds->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -486,7 +493,7 @@ TEST_F(SetupDialog, ExtraStaticsFollowTheirCount)
         EXPECT_EQ(c->rect.bottom, 22);
         EXPECT_TRUE(c->style & WS_VISIBLE);
         EXPECT_TRUE(c->style & WS_CHILD);
-        EXPECT_EQ(GetDlgCtrlID(c->hwnd), -1);
+        EXPECT_GT(GetDlgCtrlID(c->hwnd), 1003) << "its own id, after the members'";
         EXPECT_NE(d.builder->FindControl("Static_0001"), nullptr);
     }
 }

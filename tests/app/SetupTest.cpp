@@ -80,9 +80,9 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
         EXPECT_EQ(std::string(setup.m_high.GetText()), highs[i]);
     }
 
-    const char* const paces[] = { "Faster and faster", "Steady", "Slow" };
-    ASSERT_EQ(setup.m_pace.Items().Map()->Count(), 3);
-    for (int pace = PaceFaster; pace <= PaceSlow; ++pace) {
+    const char* const paces[] = { "Faster and faster", "Steady", "Slow", "Very slow", "Take your time" };
+    ASSERT_EQ(setup.m_pace.Items().Map()->Count(), 5);
+    for (int pace = PaceFaster; pace <= PaceSlowest; ++pace) {
         settings.pace = pace;
         EXPECT_EQ(std::string(setup.m_pace.GetText()), paces[pace]);
     }
@@ -140,6 +140,7 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
         { "Copies", "5", &Settings::copies, 5 },           { "Copies", "10", &Settings::copies, 10 },
         { "Highest", "8", &Settings::highestCard, 9 },     { "Highest", "16", &Settings::highestCard, 17 },
         { "Pace", "faster", &Settings::pace, PaceFaster }, { "Pace", "steady", &Settings::pace, PaceSteady },
+        { "Pace", "VerySlow", &Settings::pace, PaceVerySlow }, { "Pace", "slowest", &Settings::pace, PaceSlowest },
         { "Sounds", "ON", &Settings::sounds, 1 },         { "Practice", "On", &Settings::practice, 1 },
     };
     for (const auto& e : edges) {
@@ -155,7 +156,8 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
         { "Operations", "0x4" }, { "Operations", "4a" }, { "Operations", "4294967299" },
         { "Copies", "4" },       { "Copies", "11" },     { "Copies", "7.5" },
         { "Copies", "seven" },   { "Highest", "7" },     { "Highest", "17" },
-        { "Highest", "1 0" },    { "Pace", "fast" },     { "Pace", "slower" },
+        { "Highest", "1 0" },    { "Pace", "fast" },     { "Pace", "very slow" },
+        { "Pace", "slower" },    { "Pace", "slowest!" }, { "Pace", "4" },
         { "Pace", "2" },         { "Pace", "" },         { "Sounds", "yes" },
         { "Sounds", "1" },       { "Sounds", "o" },      { "Sounds", nullptr },
         { "Volume", "off" },     { nullptr, "4" },       { "Operation", "4" },

@@ -82,6 +82,34 @@ TEST_F(Pace, EveryGameStartsAtTwoSecondsAndOneMinute)
     }
 }
 
+// A steady pace keeps its interval however long the game runs, from 2 s to the 20 s of the
+// slowest, while the votes still count the minutes played.
+TEST_F(Pace, SteadyPacesKeepTheirIntervalAndVotesCountTheMinutes)
+{
+    const struct {
+        int pace;
+        UINT interval;
+    } paces[] = { { PaceSteady, 2000 }, { PaceSlow, 4000 }, { PaceVerySlow, 8000 }, { PaceSlowest, 20000 } };
+    for (const auto& p : paces) {
+        wnd->GameSettings().pace = p.pace;
+        Start(50 + p.pace);
+        EXPECT_EQ(wnd->Now().interval, p.interval) << p.pace;
+        Tick();
+        // Half an hour of the game's clock, a deal a minute.
+        for (int minute = 0; minute < 30 && wnd->Now().running; ++minute) {
+            fakeNow += 61;
+            PlayOne();
+            ASSERT_EQ(wnd->Now().interval, p.interval) << p.pace << " after " << minute + 1 << " minutes";
+        }
+        ASSERT_TRUE(PlayUntil([&] { return wnd->Now().winner; }));
+        const int before = wnd->Now().votes, minutes = static_cast<int>((fakeNow - 1000000) / 60);
+        Space();
+        EXPECT_TRUE(!wnd->Now().running || wnd->Now().votes - before == 8 + 2 + 2 * minutes + 3) << p.pace;
+        EndGame();
+        fakeNow = 1000000;
+    }
+}
+
 // An answer restarts the interval: no tick arrives until a full interval after it.
 TEST_F(Pace, AnswerRestartsTheDealTimer)
 {

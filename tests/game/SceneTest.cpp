@@ -1,5 +1,6 @@
 // The plain scene: composed off screen, dealt cards painted at once, repaints restore the stacks.
 #include "GameWindowFixture.h"
+#include "CWinApp.h"
 
 namespace game_testing {
 namespace {
@@ -232,6 +233,99 @@ TEST_F(BrokenArtScene, SceneWithoutDecodablePicturesStillShowsTheCards)
         EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y), RGB(0, 0, 0)) << side;
         EXPECT_EQ(wnd->Canvas()->GetPixel(x + 68, y + 6), RGB(255, 255, 255)) << side;
     }
+}
+
+// Between games through the program's own loop: no focus mark until the keyboard moves it, the
+// space bar idle unless the keyboard chose a button, Enter Start's, and the buttons' corners the
+// scene's, read back from the window as the screen shows it.
+class KeysBetweenGames : public PictureScene {
+protected:
+    void SetUp() override
+    {
+        PictureScene::SetUp();
+        app.m_pMainWnd = wnd;
+        Loop();
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        PictureScene::TearDown();
+    }
+    void Loop()
+    {
+        MSG msg;
+        for (int idle = 0; idle < 3; ++idle, ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT))
+            for (; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); idle = 0)
+                if (!app.PreTranslateMessage(&msg)) ::DispatchMessageA(&msg);
+    }
+    void Press(UINT key, HWND to = ::GetFocus(), UINT down = WM_KEYDOWN)
+    {
+        ::PostMessageA(to, down, key, 1);
+        ::PostMessageA(to, down + 1, key, 0xC0000001);
+        Loop();
+    }
+    // The buttons' column as the screen shows it; counts the corner pixels that are not the scene.
+    std::vector<COLORREF> Column(int& cornersNotScene)
+    {
+        Loop();
+        iClientDC window(wnd);
+        iCDC copy(nullptr, 640, 480);
+        ::BitBlt(copy.m_hDC, 0, 0, 640, 480, window.m_hDC, 0, 0, SRCCOPY);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 500; x < 640; ++x) pixels.push_back(copy.GetPixel(x, y));
+        cornersNotScene = 0;
+        for (HWND b = ::GetWindow(wnd->m_hWnd, GW_CHILD); b; b = ::GetWindow(b, GW_HWNDNEXT)) {
+            CRect r;
+            ::GetWindowRect(b, &r);
+            ::MapWindowPoints(nullptr, wnd->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+            for (int i = 0; i < 9 && r.left >= 500; ++i)
+                for (const CPoint& p : { CPoint(r.left + i % 3, r.top + i / 3), CPoint(r.right - 1 - i % 3, r.bottom - 1 - i / 3) })
+                    cornersNotScene += copy.GetPixel(p.x, p.y) != wnd->Canvas()->GetPixel(p.x, p.y);
+        }
+        return pixels;
+    }
+    CWinApp app{ "keys" };
+};
+
+TEST_F(KeysBetweenGames, NoMarkUntilTheKeyboardMovesSpaceIdleAndEnterStarts)
+{
+    int corners = -1;
+    const std::vector<COLORREF> start = Column(corners);
+    EXPECT_EQ(corners, 0);
+    ASSERT_EQ(::GetFocus(), Button("Start"));
+    Press(VK_SPACE);
+    EXPECT_FALSE(wnd->Now().running) << "the space bar pressed Start";
+    // Tab shows the mark (on Setup, then About); a click hides it and makes the space bar idle.
+    Press(VK_TAB);
+    Press(VK_TAB);
+    EXPECT_TRUE(Column(corners) != start) << "no mark after Tab";
+    Press(0, wnd->m_hWnd, WM_LBUTTONDOWN);
+    EXPECT_TRUE(Column(corners) == start) << "a mark after a click";
+    testing_support::ModalAnswerer none;
+    Press(VK_SPACE);
+    EXPECT_TRUE(none.seen().empty()) << "the space bar pressed About after a click";
+    // Enter is Start's. A space bar hammered at the end answers until the game is over, closes
+    // "Game over!" with the next press, and does nothing with the rest.
+    Press(VK_RETURN);
+    ASSERT_TRUE(wnd->Now().running);
+    Tick();
+    int presses = 0;
+    testing_support::ModalAnswerer spaceOnTheBox([&](HWND box) {
+        presses = 1;
+        ::PostMessageA(::GetDlgItem(box, IDOK), WM_KEYDOWN, VK_SPACE, 1);
+        ::PostMessageA(::GetDlgItem(box, IDOK), WM_KEYUP, VK_SPACE, 0xC0000001);
+    });
+    for (int n = 0; n < 200 && wnd->Now().running; ++n) Press(VK_SPACE);
+    ASSERT_EQ(spaceOnTheBox.seen().size(), 1u);
+    const int deals = wnd->Now().dealCount;
+    for (; presses < 5; ++presses) Press(VK_SPACE);
+    EXPECT_FALSE(wnd->Now().running) << "the space bar started a game";
+    EXPECT_EQ(wnd->Now().dealCount, deals);
+    EXPECT_TRUE(Column(corners) == start) << "the buttons differ from the start: a mark?";
+    EXPECT_EQ(corners, 0);
+    Press(VK_RETURN);
+    EXPECT_TRUE(wnd->Now().running);
 }
 
 } // namespace

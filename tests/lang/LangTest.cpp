@@ -174,6 +174,19 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         for (UINT id : { IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_SETUP_PACE, IDS_SETUP_SOUND,
                          IDS_SETUP_PLAY_SOUNDS, IDS_SETUP_PRACTICE, IDS_SETUP_PRACTICE_ON, IDS_CANCEL })
             EXPECT_NE(::FindWindowExA(d.m_hWnd, nullptr, nullptr, ProgramText(id)), nullptr) << ProgramText(id);
+        // The longest list, Pace, dropped down: every choice whole, none scrolled out of sight.
+        HWND pace = ::GetWindow(::FindWindowExA(d.m_hWnd, nullptr, "Static", ProgramText(IDS_SETUP_PACE)), GW_HWNDNEXT);
+        COMBOBOXINFO info{ sizeof info, {}, {}, 0, nullptr, nullptr, nullptr };
+        ASSERT_TRUE(::GetComboBoxInfo(pace, &info));
+        ::SendMessageA(pace, CB_SHOWDROPDOWN, TRUE, 0);
+        CRect list;
+        ::GetClientRect(info.hwndList, &list);
+        EXPECT_GE(list.Height(), 5 * ::SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+        iClientDC dc(CWnd::FromHandle(info.hwndList));
+        CScopedSelect font(dc.m_hDC, reinterpret_cast<HGDIOBJ>(::SendMessageA(info.hwndList, WM_GETFONT, 0, 0)));
+        for (UINT id = IDS_SETUP_PACE_FASTER; id <= IDS_SETUP_PACE_SLOWEST; ++id)
+            EXPECT_LE(dc.GetTextExtent(ProgramText(id)).cx, list.Width()) << ProgramText(id);
+        ::SendMessageA(pace, CB_SHOWDROPDOWN, FALSE, 0);
     }
     {
         HelpDialog help(wnd, ProgramText(IDS_TITLE));

@@ -217,6 +217,11 @@ TEST_F(Buttons, FocusRingLiesBetweenTheEdgeAndTheCaptionAtEachScale)
         iCDC plain(nullptr, size.Width(), size.Height()), focused(nullptr, size.Width(), size.Height()),
             hidden(nullptr, size.Width(), size.Height());
         draw(plain, 0);
+        // The frame hides the mark until the keyboard is used, whatever the system says.
+        ::SendMessageA(frameHwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        draw(focused, ODS_FOCUS);
+        EXPECT_EQ(button->focused, 0);
+        ::SendMessageA(frameHwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         draw(focused, ODS_FOCUS);
         EXPECT_EQ(button->focused, 1);
         // Where the user hides focus marks until the keyboard is used, the system says so.
@@ -350,6 +355,15 @@ TEST_F(MainLoop, TabAndArrowsMoveAmongTheButtonsAndEnterPressesTheFocusedOne)
 {
     Press(VK_TAB);
     EXPECT_EQ(::GetFocus(), start->m_hWnd);
+    // The key showed the focus mark; a click hides it again, Alt shows it.
+    EXPECT_EQ(start->focused, 1);
+    for (UINT down : { UINT(WM_LBUTTONDOWN), UINT(WM_SYSKEYDOWN) }) {
+        HWND to = down == WM_SYSKEYDOWN ? start->m_hWnd : frameHwnd;
+        ::PostMessageA(to, down, down == WM_SYSKEYDOWN ? VK_MENU : 0, 1);
+        ::PostMessageA(to, down + 1, down == WM_SYSKEYDOWN ? VK_MENU : 0, 0xC0000001);
+        Loop();
+        EXPECT_EQ(start->focused, down == WM_SYSKEYDOWN ? 1 : 0) << down;
+    }
     Press(VK_TAB);
     EXPECT_EQ(::GetFocus(), setup->m_hWnd);
     Press(VK_DOWN);
