@@ -94,11 +94,12 @@ bool ApplyPresetValue(Settings& settings, const char* key, const char* value)
             if (SameWord(v, choice.word)) chosen = &choice;
         if (!chosen) return false;
         settings.pace = chosen->pace;
-    } else if (SameWord(k, "Sounds")) {
+    } else if (SameWord(k, "Sounds") || SameWord(k, "Practice")) {
+        int32_t& box = SameWord(k, "Sounds") ? settings.sounds : settings.practice;
         if (SameWord(v, "on"))
-            settings.sounds = 1;
+            box = 1;
         else if (SameWord(v, "off"))
-            settings.sounds = 0;
+            box = 0;
         else
             return false;
     } else {

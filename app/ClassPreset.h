@@ -1,15 +1,16 @@
 // The starting values a school or a family sets once for every start of the game: the keys
-// Operations, Copies, Highest, Pace and Sounds of the [Votaroo] section of votaroo.ini beside
-// the program, the file that names the language too.
+// Operations, Copies, Highest, Pace, Sounds and Practice of the [Votaroo] section of votaroo.ini
+// beside the program, the file that names the language too.
 #pragma once
 #include "Settings.h"
 #include <string>
 #include <vector>
 
 // Takes one key of the file with its value text into the record: Operations 0-15, Copies 5-10,
-// Highest 8-16 (a card value, kept as its card code), Pace faster|steady|slow|veryslow|slowest, Sounds on|off;
-// keys and words in any case, spaces around the value let go. A key it does not know, or a value
-// out of range or misspelt, leaves the record as it was and gives false.
+// Highest 8-16 (a card value, kept as its card code), Pace faster|steady|slow|veryslow|slowest,
+// Sounds and Practice on|off; keys and words in any case, spaces around the value let go. A key
+// it does not know, or a value out of range or misspelt, leaves the record as it was and gives
+// false.
 bool ApplyPresetValue(Settings& settings, const char* key, const char* value);
 
 // Reads the file and takes every key it holds into the record, each by ApplyPresetValue; no box

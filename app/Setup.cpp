@@ -12,7 +12,9 @@ Setup::Setup(Settings& settings)
              ProgramText(IDS_SETUP_HIGH)),
       m_pace(this, &settings.pace, static_cast<int32_t>(sizeof settings.pace), "Pace", ProgramText(IDS_SETUP_PACE)),
       m_sounds(this, &settings.sounds, static_cast<int32_t>(sizeof settings.sounds), "Sounds",
-               ProgramText(IDS_SETUP_SOUND))
+               ProgramText(IDS_SETUP_SOUND)),
+      m_practice(this, &settings.practice, static_cast<int32_t>(sizeof settings.practice), "Practice",
+                 ProgramText(IDS_SETUP_PRACTICE))
 {
     m_operation.SetDefault(OperationsRange.fallback);
     m_operation.SetClearValue(OperationsRange.fallback);
@@ -45,6 +47,10 @@ Setup::Setup(Settings& settings)
     m_sounds.SetDefault(1);
     m_sounds.SetClearValue(1);
     m_sounds.AddItem(0, ProgramText(IDS_SETUP_PLAY_SOUNDS));
+
+    m_practice.SetDefault(0);
+    m_practice.SetClearValue(0);
+    m_practice.AddItem(0, ProgramText(IDS_SETUP_PRACTICE_ON));
 
     Reset();
 }

@@ -13,4 +13,5 @@ public:
     iType::TCombo<> m_high;
     iType::TCombo<> m_pace;
     iType::TCheck<> m_sounds;
+    iType::TCheck<> m_practice;
 };

@@ -39,7 +39,7 @@ string(TIMESTAMP _clock "%Y-%m-%d %H:%M:%S" UTC)
 set(_held ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} "${_clock}")
 
 # The class preset's components, one a key of votaroo.ini, their codes derived as the others'.
-set(_preset_keys Operations Copies Highest Pace Sounds Language Players)
+set(_preset_keys Operations Copies Highest Pace Sounds Practice Language Players)
 set(_preset_defines)
 foreach(_k ${_preset_keys})
   string(UUID _g NAMESPACE ${UPGRADE_CODE} NAME "component Preset${_k}" TYPE SHA1 UPPER)
@@ -83,7 +83,7 @@ if(_rc EQUAL 0)
     -q "UPDATE `InstallExecuteSequence` SET `Sequence` = 1401 WHERE `Action` = 'RemoveExistingProducts'"
     # The class preset's properties are passed on to the installing service also where the
     # install is elevated for the user (a quoted argument: its semicolons stay).
-    -q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;OPERATIONS;COPIES;HIGHEST;PACE;SOUNDS;LANGUAGE;PLAYERS' WHERE `Property` = 'SecureCustomProperties'"
+    -q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;OPERATIONS;COPIES;HIGHEST;PACE;SOUNDS;PRACTICE;LANGUAGE;PLAYERS' WHERE `Property` = 'SecureCustomProperties'"
     RESULT_VARIABLE _rc)
 endif()
 if(_rc EQUAL 0)

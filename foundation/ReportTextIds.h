@@ -37,6 +37,8 @@
 #define IDS_REPORT_GAME_OVER 2044
 #define IDS_REPORT_BREAKS_OFF 2045
 #define IDS_REPORT_CARDS_DEALT_NOTE 2046
+#define IDS_REPORT_TILE_CAME_BACK 2047
+#define IDS_REPORT_TILE_THEN_RIGHT 2048
 
 // Column headers, shared by the tables that have the column.
 #define IDS_REPORT_COL_FACT 2060

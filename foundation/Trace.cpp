@@ -79,6 +79,8 @@ void AppendToLog(const char* bytes, size_t length, const size_t* ends, size_t co
 }
 } // namespace
 
+const char* TracePath() { return traceFile; }
+
 void Trace(int level, const char* file, int line, const char* format, ...)
 {
     va_list args;

@@ -6,6 +6,9 @@
 // 0 turns tracing off; on from the start of the process.
 extern int traceEnabled;
 
+// The log's file, for those who read it back.
+const char* TracePath();
+
 // Writes "file [line] => message" CR LF; the level is accepted and not used.
 void Trace(int level, const char* file, int line, const char* format, ...);
 // Appends location, separator, message and CR LF to the log; 0 when tracing is off, else 1.

@@ -15,6 +15,14 @@ void Deck::Reset(int copies, int kinds)
     m_remaining = copies * kinds;
 }
 
+bool Deck::Take(int code)
+{
+    if (code < 0 || code >= m_kinds || m_counts[code] <= 0) return false;
+    --m_counts[code];
+    --m_remaining;
+    return true;
+}
+
 int Deck::Draw()
 {
     if (m_remaining == 0) return -1;

@@ -19,6 +19,9 @@ public:
     void Reset(int copies, int kinds);
     // A random card code taken out of the deck, or -1 when it is empty.
     int Draw();
+    // Takes one card of that code out of the deck, chosen rather than drawn; false where the
+    // deck holds none.
+    bool Take(int code);
 
     int Copies() const { return m_copies; }
     int Kinds() const { return m_kinds; }

@@ -66,6 +66,7 @@ MainFrameWnd::MainFrameWnd()
     CenterWindow();
     // The class preset gives the starting values, before the first sound, which it may silence.
     m_setup = new Setup(m_settings);
+    m_players = new PlayerChoice(ClassPresetPlayers());
     ApplyClassPreset(m_settings);
     PlayWave("Begin");
     GameScene::LoadArt(m_background, m_cards, m_flag);
@@ -80,8 +81,7 @@ MainFrameWnd::MainFrameWnd()
     // The keyboard's focus starts on Start; the first activation hands it over.
     m_hWndFocus = m_buttons[0]->m_hWnd;
     // F1 opens Help wherever the focus is among the buttons.
-    ACCEL help = { FVIRTKEY, VK_F1, HelpCommand };
-    m_hAccelTable = ::CreateAcceleratorTableA(&help, 1);
+    m_hAccelTable = KeyCommand(VK_F1, HelpCommand);
     std::srand(static_cast<unsigned>(GameClock(nullptr)));
 
     // The one tool of the balloon, tracked by hand; its text changes with every remark.
@@ -97,6 +97,7 @@ MainFrameWnd::~MainFrameWnd()
     GameScene::DeleteArt(m_background, m_cards, m_flag);
     delete m_canvas;
     delete m_setup;
+    delete m_players;
     if (m_hAccelTable) ::DestroyAcceleratorTable(m_hAccelTable);
 }
 
@@ -121,22 +122,10 @@ bool MainFrameWnd::IsMatch(int left, int right, int card)
 
 MainFrameWnd::State MainFrameWnd::Now() const
 {
-    return State{ m_setup,
-                  m_deck,
-                  m_stacks,
-                  m_startTime != 0,
-                  m_paused,
-                  m_flagPos,
-                  m_totalVotes,
-                  m_interval,
-                  m_stepPeriod,
-                  m_regularDeals,
-                  m_dealCount,
-                  m_isWinner,
-                  m_remarkTimer != 0,
-                  m_balloonTool.lpszText,
-                  m_buttonKeys.Chosen(),
-                  const_cast<PlayerChoice*>(&m_players) };
+    return State{ m_setup,     m_deck,       m_stacks,           m_startTime != 0,       m_paused,
+                  m_flagPos,   m_totalVotes, m_interval,         m_stepPeriod,           m_regularDeals,
+                  m_dealCount, m_isWinner,   m_remarkTimer != 0, m_balloonTool.lpszText, m_buttonKeys.Chosen(),
+                  m_players };
 }
 
 void MainFrameWnd::DealCard(CDC* dc)
@@ -146,14 +135,6 @@ void MainFrameWnd::DealCard(CDC* dc)
     m_stacks[side].push_back(card);
     DrawCard(dc, side, card.code, card.dx, card.dy);
     ++m_dealCount;
-}
-
-// A dialog of the window, modal: a close asked for meanwhile waits for it.
-template <class Dialog, class... Args> void MainFrameWnd::ShowModal(Args... args)
-{
-    iModalCount::Scope modal(m_modals, m_hWnd);
-    Dialog dialog(this, args...);
-    dialog.DoModal();
 }
 
 // The dialog writes the record on OK; the handler leaves the outcome to it.
@@ -166,8 +147,6 @@ void MainFrameWnd::OnAbout(CWnd*)
 {
     ShowModal<AboutDialog>(ProgramText(IDS_TITLE), VOTAROO_VERSION_MAJOR, VOTAROO_VERSION_MINOR, VOTAROO_VERSION_PATCH);
 }
-
-void MainFrameWnd::OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE)); }
 
 void MainFrameWnd::DoGameStart(CWnd*)
 {
@@ -192,6 +171,8 @@ void MainFrameWnd::DoGameStart(CWnd*)
     m_startTime = m_lastStep = GameClock(nullptr);
     m_stepPeriod = 60;
     m_interval = FirstInterval(m_settings.pace);
+    // What the last games on this machine missed comes back in this one's first minute.
+    m_practice.Start(m_settings, m_interval, TracePath());
     m_dealTimer = SetTimer(DealTimer, m_interval);
     m_busy = 0;
     m_buttonKeys.Forget();
@@ -266,26 +247,6 @@ void MainFrameWnd::ResumeGame()
     if (m_startTime != 0) m_dealTimer = SetTimer(DealTimer, m_interval);
 }
 
-void MainFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized)
-{
-    // The window's own boxes (game over) take the activation too: they pause nothing.
-    if (state == WA_INACTIVE && !m_modals.Any()) PauseGame();
-    iFrameWnd::OnActivate(state, other, minimized);
-}
-
-int MainFrameWnd::OnMouseActivate(CWnd*, UINT hitTest, UINT)
-{
-    // The click that brings a game back only brings it back.
-    if (m_startTime != 0 && hitTest == HTCLIENT) return MA_ACTIVATEANDEAT;
-    return static_cast<int>(Default());
-}
-
-void MainFrameWnd::OnHelpKey()
-{
-    // Help is a button between games; during one F1 does nothing.
-    if (m_startTime == 0 && !m_modals.Any()) OnHelp(this);
-}
-
 BOOL MainFrameWnd::PreTranslateMessage(MSG* msg)
 {
     if (iFrameWnd::PreTranslateMessage(msg)) return TRUE;
@@ -323,11 +284,12 @@ void MainFrameWnd::DoGameMatch()
 
 void MainFrameWnd::DoGameSetup()
 {
-    m_currentCard = m_deck.Draw();
-    // Only the deal after a game-ending judgement can find the deck dry: it deals nothing.
-    if (m_currentCard < 0) return;
     const int left = m_stacks[0].empty() ? -1 : m_stacks[0].back().code;
     const int right = m_stacks[1].empty() ? -1 : m_stacks[1].back().code;
+    // Practice may choose the card; the one after a game over is drawn.
+    m_currentCard = m_startTime ? m_practice.Deal(m_deck, m_dealCount % 2, left, right) : m_deck.Draw();
+    // Only the deal after a game-ending judgement can find the deck dry: it deals nothing.
+    if (m_currentCard < 0) return;
     m_isWinner = left >= 0 && right >= 0 && IsMatch(left, right, m_currentCard);
     GAME_TRACE(words::VerdictFormat, words::DoGameSetup, m_isWinner ? words::Yes : words::No);
     iClientDC dc(this);
@@ -349,7 +311,8 @@ void MainFrameWnd::DoGameClose()
         m_flagPos = FlagAfter(m_flagPos, static_cast<Outcome>(outcome));
         if (outcome == Correct) m_totalVotes += votes;
         PlayWave(OutcomeVoices[outcome].sound);
-        ShowRemark(*OutcomeVoices[outcome].remarks);
+        // With practice, a miss shows the right fact instead of a taunt.
+        ShowRemark(*OutcomeVoices[outcome].remarks, m_practice.Judged(static_cast<Outcome>(outcome)));
     }
     if (GameOver(m_flagPos)) {
         KillTimer(DealTimer);
@@ -362,12 +325,7 @@ void MainFrameWnd::DoGameClose()
         }
         m_startTime = 0;
         m_paused = false;
-        // Between games as at the start: no focus mark until the keyboard is used, and no
-        // button chosen by it.
-        m_buttonKeys.Forget();
-        SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
         ShowButtons(true);
-        if (m_buttons[0]) m_buttons[0]->SetFocus();
         return;
     }
     m_votes->SetWindowText(std::to_string(m_totalVotes).c_str());
@@ -396,12 +354,7 @@ void MainFrameWnd::Refill()
     Beep();
 }
 
-void MainFrameWnd::PlayWave(const char* name)
-{
-    if (m_settings.sounds) GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
-}
-
-void MainFrameWnd::ShowRemark(const RemarkSet& list)
+void MainFrameWnd::ShowRemark(const RemarkSet& list, const char* text)
 {
     if (!m_balloon) return;
     if (m_remarkTimer != 0) {
@@ -414,7 +367,7 @@ void MainFrameWnd::ShowRemark(const RemarkSet& list)
     if (!PickRemark(list, &std::rand, pick)) return;
     CPoint at = m_scene.Scaled(CPoint(pick.x, pick.y));
     ClientToScreen(&at);
-    m_balloon->Track(m_balloonTool, at, ProgramText(pick.text));
+    m_balloon->Track(m_balloonTool, at, text ? text : ProgramText(pick.text));
     m_remarkTimer = SetTimer(RemarkTimer, RemarkMillis);
 }
 
@@ -424,13 +377,6 @@ void MainFrameWnd::HideRemark()
     KillTimer(RemarkTimer);
     if (m_balloon) m_balloon->Untrack(m_balloonTool);
     m_remarkTimer = 0;
-}
-
-LRESULT MainFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    // The balloon sees the mouse too.
-    if (m_balloon) m_balloon->RelayMouse(m_hWnd, message, wParam, lParam);
-    return iFrameWnd::WindowProc(message, wParam, lParam);
 }
 
 void MainFrameWnd::DoGamePace()
@@ -449,16 +395,17 @@ void MainFrameWnd::DoGamePace()
 
 void MainFrameWnd::ShowButtons(bool show)
 {
+    // Between games as at the start: no focus mark until the keyboard is used, no button chosen
+    // by it, the focus on Start.
+    if (show) {
+        m_buttonKeys.Forget();
+        SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    }
     for (CoolPushButton* button : m_buttons)
         if (button) button->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (show && m_buttons[0]) m_buttons[0]->SetFocus();
     // The caption names the player during a game and is the title between games.
-    if (m_players.Any()) SetWindowText(show ? CString(ProgramText(IDS_TITLE)) : m_players.Caption());
-}
-
-void MainFrameWnd::OnPaint()
-{
-    iPaintDC dc(this);
-    DrawScene(&dc);
+    if (m_players->Any()) SetWindowText(show ? CString(ProgramText(IDS_TITLE)) : m_players->Caption());
 }
 
 void MainFrameWnd::DrawScene(CDC* target)
@@ -491,11 +438,11 @@ void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
 // lines it always wrote.
 bool MainFrameWnd::ChoosePlayer()
 {
-    if (!m_players.Any()) return true;
+    if (!m_players->Any()) return true;
     {
         iModalCount::Scope modal(m_modals, m_hWnd);
-        if (!m_players.Ask(this)) return false;
+        if (!m_players->Ask(this)) return false;
     }
-    GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players.Current().c_str());
+    GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players->Current().c_str());
     return true;
 }

@@ -5,10 +5,13 @@
 #include "Deck.h"
 #include "GameClock.h"
 #include "GameScene.h"
-#include "ClassPreset.h"
 #include "PlayerChoice.h"
 #include "RemarkSet.h"
+#include "HelpDialog.h"
+#include "ProgramText.h"
+#include "Sound.h"
 #include "iDC.h"
+#include <mmsystem.h>
 #include "iContrast.h"
 #include "iFrameWnd.h"
 #include "iButtonKeys.h"
@@ -18,6 +21,7 @@
 #include "iToolTipCtrl.h"
 #include <commctrl.h>
 #include "Outcomes.h"
+#include "Practice.h"
 #include "Settings.h"
 #include "Setup.h"
 #include <ctime>
@@ -45,7 +49,7 @@ public:
     void OnAbout(CWnd* button);
     // Uploading shows the same About dialog.
     void OnUpload(CWnd* button) { OnAbout(button); }
-    void OnHelp(CWnd* button);
+    void OnHelp(CWnd*) { ShowModal<HelpDialog>(ProgramText(IDS_TITLE)); }
     void DoGameMatch();
     void DoGameSetup();
     void DoGameClose();
@@ -59,10 +63,13 @@ public:
     void DrawCard(CDC* dc, int side, int code, int dx, int dy) { m_scene.PaintCard(dc, side, code, dx, dy); }
 
     // Plays a sound of this module asynchronously; a new one cuts the last short.
-    void PlayWave(const char* name);
+    void PlayWave(const char* name)
+    {
+        if (m_settings.sounds) GamePlaySound(name, AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC);
+    }
     // A random remark of the list in the balloon for two seconds, unless one shows and the
-    // outcomes are heard.
-    void ShowRemark(const RemarkSet& list);
+    // outcomes are heard; a text given shows in its place, in the list's area.
+    void ShowRemark(const RemarkSet& list, const char* text = nullptr);
     void HideRemark();
     // The default beep of an answer or a refill, unless sounds are off.
     void Beep()
@@ -101,13 +108,22 @@ public:
     State Now() const;
 
     // Mouse messages reach the balloon before the message map.
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        // The balloon sees the mouse too.
+        if (m_balloon) m_balloon->RelayMouse(m_hWnd, message, wParam, lParam);
+        return iFrameWnd::WindowProc(message, wParam, lParam);
+    }
     // Between games Enter is Start's unless the keyboard chose a button, and the space bar
     // presses only a button the keyboard chose.
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
-    void OnPaint();
+    void OnPaint()
+    {
+        iPaintDC dc(this);
+        DrawScene(&dc);
+    }
     // The scene covers the whole client area.
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnTimer(UINT_PTR id);
@@ -115,9 +131,23 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point);
     void OnDpiChanged(int dpi, const RECT* suggested);
     // Away from the window is paused; the click that brings it back is not an answer.
-    void OnActivate(UINT state, CWnd* other, BOOL minimized);
-    int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
-    void OnHelpKey();
+    void OnActivate(UINT state, CWnd* other, BOOL minimized)
+    {
+        // The window's own boxes (game over) take the activation too: they pause nothing.
+        if (state == WA_INACTIVE && !m_modals.Any()) PauseGame();
+        iFrameWnd::OnActivate(state, other, minimized);
+    }
+    int OnMouseActivate(CWnd*, UINT hitTest, UINT)
+    {
+        // The click that brings a game back only brings it back.
+        if (m_startTime != 0 && hitTest == HTCLIENT) return MA_ACTIVATEANDEAT;
+        return static_cast<int>(Default());
+    }
+    void OnHelpKey()
+    {
+        // Help is a button between games; during one F1 does nothing.
+        if (m_startTime == 0 && !m_modals.Any()) OnHelp(this);
+    }
     // The scene beneath a button, for its corners.
     LRESULT OnPrintClient(WPARAM dc, LPARAM);
     // While a box or dialog of the window is up the close waits for it.
@@ -128,7 +158,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    template <class Dialog, class... Args> void ShowModal(Args... args);
+    // A dialog of the window, modal: a close asked for meanwhile waits for it.
+    template <class Dialog, class... Args> void ShowModal(Args... args)
+    {
+        iModalCount::Scope modal(m_modals, m_hWnd);
+        Dialog dialog(this, args...);
+        dialog.DoModal();
+    }
     void ShowButtons(bool show);
     // With a list of players, asks who plays and names the player in the log; false when the
     // child went back. Without one, true at once.
@@ -174,8 +210,9 @@ private:
     GamePause m_pause;
     iModalCount m_modals;
     iButtonKeys m_buttonKeys;
+    Practice m_practice;
 
     // Art, places and painting at the scale; it draws the pictures above.
     GameScene m_scene;
-    PlayerChoice m_players{ ClassPresetPlayers() };
+    PlayerChoice* m_players = nullptr;
 };

@@ -194,6 +194,7 @@ void GameRebuilder::StartGame(const Deal& first)
     m_game.number = ++m_record.games;
     m_game.firstLine = first.line;
     m_game.flag = StartFlag;
+    m_misses.clear();
     // The two opening cards lie left and right; the first regular deal goes left.
     m_top[0] = first.left;
     m_top[1] = first.right;
@@ -214,6 +215,7 @@ void GameRebuilder::Judge(bool judged, Outcome outcome)
     m_cardOpen = false;
     Tally& t = m_game.tally;
     ++t.dealt;
+    ComeBack(judged, outcome);
     if (m_open.winner) {
         // A winner always has its line: judged is true here.
         const bool spotted = outcome == Correct;
@@ -240,6 +242,29 @@ void GameRebuilder::Judge(bool judged, Outcome outcome)
         EndGame(true);
         m_afterOver = true;
     }
+}
+
+void GameRebuilder::ComeBack(bool judged, Outcome outcome)
+{
+    const uint64_t dealt = m_game.tally.dealt;
+    const bool wild = m_open.left == WildCard || m_open.right == WildCard;
+    const int larger = CardValue(std::max(m_open.left, m_open.right));
+    const int smaller = CardValue(std::min(m_open.left, m_open.right));
+    // A miss is back when its two values show again with a winner within six cards.
+    const auto gone = [&](const Miss& m) { return dealt - m.dealt > SixCards; };
+    m_misses.erase(std::remove_if(m_misses.begin(), m_misses.end(), gone), m_misses.end());
+    if (m_open.winner && !wild) {
+        const auto back = std::find_if(m_misses.begin(), m_misses.end(),
+                                       [&](const Miss& m) { return m.larger == larger && m.smaller == smaller; });
+        if (back != m_misses.end()) {
+            ++m_game.tally.cameBack;
+            if (judged && outcome == Correct) ++m_game.tally.thenRight;
+            m_misses.erase(back);
+        }
+    }
+    const bool missed = m_open.winner ? m_open.operation != ByWildCard && !(judged && outcome == Correct)
+                                      : judged && outcome == Wrong && !wild;
+    if (missed) m_misses.push_back({ larger, smaller, dealt });
 }
 
 void GameRebuilder::EndGame(bool over)

@@ -1,6 +1,7 @@
 // Rebuilds the games from the trace lines alone, one line at a time.
 #pragma once
 #include "LearningRecord.h"
+#include <vector>
 #include "TraceLogReader.h"
 
 namespace report {
@@ -37,6 +38,9 @@ private:
     void Land(const Deal& deal);
     bool Continues(const Deal& deal) const { return deal.left == m_top[0] && deal.right == m_top[1]; }
     void Judge(bool judged, Outcome outcome);
+    // Counts a card whose values a miss of the game showed, and keeps the card's own miss.
+    void ComeBack(bool judged, Outcome outcome);
+    static const uint64_t SixCards = 6;
     void EndGame(bool over);
     void SettleProvisional(bool gameDeal);
 
@@ -58,6 +62,12 @@ private:
     int m_nextSide = 0;
     bool m_inRefill = false;
     int m_lastStackSide = 0;
+    // The values of the game's misses still waiting to come back: larger, smaller, card count.
+    struct Miss {
+        int larger, smaller;
+        uint64_t dealt;
+    };
+    std::vector<Miss> m_misses;
 
     // After a game over: the next deal is either the game's last card or a new game's first.
     bool m_afterOver = false;

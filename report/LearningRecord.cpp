@@ -12,6 +12,8 @@ void Tally::Add(const Tally& other)
     missed += other.missed;
     wrong += other.wrong;
     refills += other.refills;
+    cameBack += other.cameBack;
+    thenRight += other.thenRight;
 }
 
 void LearningRecord::AddCounts(const LearningRecord& other)

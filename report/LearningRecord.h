@@ -14,6 +14,10 @@ struct Tally {
     uint64_t missed = 0; // winners let go by
     uint64_t wrong = 0; // answers on cards that were no winner
     uint64_t refills = 0;
+    // Missed winners and wrong answers whose two values showed again with a winner within the
+    // next six cards, and of those the ones then answered.
+    uint64_t cameBack = 0;
+    uint64_t thenRight = 0;
 
     void Add(const Tally& other);
     // Share of winners spotted, 0 to 1; 0 when there were none.

@@ -286,6 +286,8 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
         { IDS_REPORT_TILE_WRONG, Number(t.wrong) },
         { IDS_REPORT_TILE_SPOTTED, Percent(t.correct, t.winners) },
         { IDS_REPORT_TILE_OTHERS, Percent(t.wrong, t.dealt - t.winners) },
+        { IDS_REPORT_TILE_CAME_BACK, Number(t.cameBack) },
+        { IDS_REPORT_TILE_THEN_RIGHT, Number(t.thenRight) },
     };
     for (const auto& tile : tiles)
         out << "<div class=\"tile\"><b>" << tile.value << "</b>" << PageText(tile.name) << "</div>\n";

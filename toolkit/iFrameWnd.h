@@ -14,6 +14,13 @@ public:
 
     iWindowSet windows;
 
+    // An accelerator table of one key, a virtual key without shift, for one command.
+    static HACCEL KeyCommand(UINT key, WORD command)
+    {
+        ACCEL accel = { FVIRTKEY, static_cast<WORD>(key), command };
+        return ::CreateAcceleratorTableA(&accel, 1);
+    }
+
 protected:
     // The system's colours or its contrast setting changed: everything is painted anew at once.
     LRESULT OnThemeChange(WPARAM, LPARAM);

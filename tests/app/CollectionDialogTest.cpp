@@ -167,15 +167,18 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     const Child* sounds = Find(all, "Button", "Play sounds");
     ASSERT_NE(sounds, nullptr);
     EXPECT_EQ(SendMessageA(sounds->hwnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+    const Child* practice = Find(all, "Button", "Missed sums come back");
+    ASSERT_NE(practice, nullptr);
+    EXPECT_EQ(SendMessageA(practice->hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
     // Four boxes 20 pixels high take four steps of 25: the next row starts 100 lower.
     const int checkRows = (4 * d->builder->controlHeight / step + 1) * step;
-    const char* labels[] = { "Operation", "Number of each", "Highest card", "Pace", "Sound" };
+    const char* labels[] = { "Operation", "Number of each", "Highest card", "Pace", "Sound", "Practice" };
     const int choiceRows = (d->builder->choiceHeight / step + 1) * step;
     const int boxRow = (d->builder->controlHeight / step + 1) * step;
     const int tops[] = { 5, 5 + checkRows, 5 + checkRows + choiceRows, 5 + checkRows + 2 * choiceRows,
-                         5 + checkRows + 3 * choiceRows };
-    for (int i = 0; i < 5; ++i) {
+                         5 + checkRows + 3 * choiceRows, 5 + checkRows + 3 * choiceRows + boxRow };
+    for (int i = 0; i < 6; ++i) {
         const Child* label = Find(all, "Static", labels[i]);
         ASSERT_NE(label, nullptr) << labels[i];
         EXPECT_EQ(label->rect.left, 5);
@@ -185,8 +188,8 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     }
     // Each label stands just before its own control in the z-order, where a screen reader
     // looks for the name of a choice list.
-    const HWND named[] = { Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd };
-    for (int i = 0; i < 5; ++i)
+    const HWND named[] = { Box(d, 0), Combo(d, 0), Combo(d, 1), Combo(d, 2), sounds->hwnd, practice->hwnd };
+    for (int i = 0; i < 6; ++i)
         EXPECT_EQ(GetWindow(named[i], GW_HWNDPREV), Find(all, "Static", labels[i])->hwnd) << labels[i];
     RECT combo{};
     GetWindowRect(Combo(d, 1), &combo);
@@ -211,7 +214,7 @@ TEST_F(SetupDialog, FreshStartShowsTheDefaultsInRows)
     GetWindowRect(d->m_hWnd, &w);
     GetWindowRect(frame->m_hWnd, &parent);
     EXPECT_EQ(w.right - w.left, 400);
-    EXPECT_EQ(w.bottom - w.top, tops[4] + boxRow + 40);
+    EXPECT_EQ(w.bottom - w.top, tops[5] + boxRow + 40);
     EXPECT_NEAR((w.left + w.right) / 2, (parent.left + parent.right) / 2, 1);
     EXPECT_NEAR((w.top + w.bottom) / 2, (parent.top + parent.bottom) / 2, 1);
     delete d;
@@ -290,6 +293,7 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         Select(Combo(d, 1), " 8");
         Select(Combo(d, 2), "Slow");
         SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Play sounds"), BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageA(FindWindowExA(d->m_hWnd, nullptr, "Button", "Missed sums come back"), BM_SETCHECK, BST_CHECKED, 0);
         PostMessageA(GetDlgItem(d->m_hWnd, IDOK), BM_CLICK, 0, 0);
         EXPECT_EQ(d->DoModal(), IDOK);
         delete d;
@@ -298,6 +302,7 @@ TEST_F(SetupDialog, OkWritesTheChoicesCancelAndCloseBoxLeaveTheRecord)
         EXPECT_EQ(settings.highestCard, 9);
         EXPECT_EQ(settings.pace, PaceSlow);
         EXPECT_EQ(settings.sounds, 0);
+        EXPECT_EQ(settings.practice, 1);
     }
     {
         // The next opening starts from the record, and clearing every box stores mask 0.

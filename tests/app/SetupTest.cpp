@@ -13,20 +13,21 @@ void ExpectDefaults(const Settings& settings)
     EXPECT_EQ(settings.highestCard, 17);
     EXPECT_EQ(settings.pace, PaceFaster);
     EXPECT_EQ(settings.sounds, 1);
+    EXPECT_EQ(settings.practice, 0) << "practice is chosen, never given";
 }
 
 TEST(SetupDescription, ConstructionWritesTheDefaults)
 {
-    Settings settings{ 0, 0, 0, 2, 0 };
+    Settings settings{ 0, 0, 0, 2, 0, 1 };
     ::Setup setup(settings);
     ExpectDefaults(settings);
     EXPECT_EQ(Settings{}.pace, settings.pace) << "the record's own defaults agree";
     EXPECT_EQ(Settings{}.sounds, settings.sounds);
 
-    settings = { 0, 10, 9, PaceSlow, 0 };
+    settings = { 0, 10, 9, PaceSlow, 0, 1 };
     setup.Reset();
     ExpectDefaults(settings);
-    settings = { 15, 6, 12, PaceSteady, 0 };
+    settings = { 15, 6, 12, PaceSteady, 0, 1 };
     setup.Clear();
     ExpectDefaults(settings);
 }
@@ -35,12 +36,14 @@ TEST(SetupDescription, MembersInOrderWithNamesAndLabels)
 {
     Settings settings{};
     ::Setup setup(settings);
-    ASSERT_EQ(setup.Count(), 5);
+    ASSERT_EQ(setup.Count(), 6);
     EXPECT_EQ(setup.GetMember(0), &setup.m_operation);
     EXPECT_EQ(setup.GetMember(1), &setup.m_size);
     EXPECT_EQ(setup.GetMember(2), &setup.m_high);
     EXPECT_EQ(setup.GetMember(3), &setup.m_pace);
     EXPECT_EQ(setup.GetMember(4), &setup.m_sounds);
+    EXPECT_EQ(setup.GetMember(5), &setup.m_practice);
+    EXPECT_STREQ(setup.m_practice.Name(), "Practice");
     // The layout file knows the members by these names.
     EXPECT_STREQ(setup.m_pace.Name(), "Pace");
     EXPECT_STREQ(setup.m_pace.Label(), "Pace");
@@ -90,6 +93,7 @@ TEST(SetupDescription, ItemTextsKeepTheirLeadingSpaces)
     EXPECT_EQ(settings.sounds, 0);
     setup.m_sounds.SetChecked(0, true);
     EXPECT_EQ(settings.sounds, 1);
+    EXPECT_STREQ(setup.m_practice.Items().Text(0), "Missed sums come back");
 }
 
 TEST(SetupDescription, FreshTextShowsAdditionAndSubtraction)
@@ -138,7 +142,7 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
         { "Highest", "8", &Settings::highestCard, 9 },     { "Highest", "16", &Settings::highestCard, 17 },
         { "Pace", "faster", &Settings::pace, PaceFaster }, { "Pace", "steady", &Settings::pace, PaceSteady },
         { "Pace", "VerySlow", &Settings::pace, PaceVerySlow }, { "Pace", "slowest", &Settings::pace, PaceSlowest },
-        { "Sounds", "ON", &Settings::sounds, 1 },
+        { "Sounds", "ON", &Settings::sounds, 1 },         { "Practice", "On", &Settings::practice, 1 },
     };
     for (const auto& e : edges) {
         EXPECT_TRUE(ApplyPresetValue(settings, e.key, e.value)) << e.key << "=" << e.value;
@@ -158,6 +162,7 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
         { "Pace", "2" },         { "Pace", "" },         { "Sounds", "yes" },
         { "Sounds", "1" },       { "Sounds", "o" },      { "Sounds", nullptr },
         { "Volume", "off" },     { nullptr, "4" },       { "Operation", "4" },
+        { "Practice", "yes" },   { "Practice", "" },
     };
     for (const auto& w : wrong)
         EXPECT_FALSE(ApplyPresetValue(settings, w[0], w[1]))
@@ -167,6 +172,7 @@ TEST(ClassPreset, TakesWhatIsRightAndLetsTheRestGo)
     EXPECT_EQ(settings.highestCard, before.highestCard);
     EXPECT_EQ(settings.pace, before.pace);
     EXPECT_EQ(settings.sounds, before.sounds);
+    EXPECT_EQ(settings.practice, before.practice);
 }
 
 // The list of players: names kept as written (accents of Windows-1252 too), the rest dropped

@@ -108,7 +108,7 @@ rm -rf "$dir"
 mkdir -p "$dir"
 cp "$exe" "$dir/votaroo.exe"
 rm -f "$WINEPREFIX/drive_c/TMP/TRACE.QRV"
-printf '[Votaroo]\r\nOperations=4\r\nCopies=7\r\nHighest=10\r\nPace=slowest\r\nSounds=off\r\n' >"$dir/votaroo.ini"
+printf '[Votaroo]\r\nOperations=4\r\nCopies=7\r\nHighest=10\r\nPace=slowest\r\nSounds=off\r\nPractice=on\r\n' >"$dir/votaroo.ini"
 # Every sound the game plays would be captured, as in the sound test.
 capture_home=$(votaroo_capture_home "$dir")
 (cd "$dir" && HOME=$capture_home WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d" \
@@ -124,7 +124,8 @@ else
   sleep 0.5
   "$root/tools/wine-run.sh" "$probe" en setup-values 2>/dev/null | tr -d '\r' | grep '^choice\|^check' | sort >"$out/preset-setup.txt"
   printf '%s\n' 'check: Addition (+) 0' 'check: Substraction (-) 0' 'check: Multiplication (*) 1' 'check: Division (/) 0' \
-    'choice:  7' 'choice: 10' 'choice: Take your time' 'check: Play sounds 0' | sort >"$out/preset-expected.txt"
+    'choice:  7' 'choice: 10' 'choice: Take your time' 'check: Play sounds 0' \
+    'check: Missed sums come back 1' | sort >"$out/preset-expected.txt"
   diff "$out/preset-expected.txt" "$out/preset-setup.txt" >/dev/null ||
     fail "Setup shows $(tr '\n' ';' <"$out/preset-setup.txt"), not the preset"
   xdotool key Escape

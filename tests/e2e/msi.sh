@@ -195,10 +195,10 @@ code2=$(property "$msi2" ProductCode)
 [ "$(property "$msi2" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] || fail "the later version has another upgrade code"
 [ -n "$code2" ] && [ "$code2" != "$code" ] || fail "the later version has the same product code"
 # A school's line: every property of the class preset.
-msiexec old /i "$(winpath "$msi")" OPERATIONS=4 COPIES=7 HIGHEST=10 PACE=slowest SOUNDS=off LANGUAGE=de \
+msiexec old /i "$(winpath "$msi")" OPERATIONS=4 COPIES=7 HIGHEST=10 PACE=slowest SOUNDS=off PRACTICE=on LANGUAGE=de \
   PLAYERS=Ann,Ben,Cem ||
   fail "installing $version with a class preset failed ($?), see $out/old.log"
-wanted="Copies=7 Highest=10 Language=de Operations=4 Pace=slowest Players=Ann,Ben,Cem Sounds=off "
+wanted="Copies=7 Highest=10 Language=de Operations=4 Pace=slowest Players=Ann,Ben,Cem Practice=on Sounds=off "
 [ "$(preset)" = "$wanted" ] || fail "the preset written is \"$(preset)\", not \"$wanted\""
 # A line of the school's own, which no uninstall may take.
 own="; class 3b, set up by the school"

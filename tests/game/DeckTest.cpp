@@ -75,6 +75,11 @@ TEST(Deck, OneKindLeftIsAlwaysDrawn)
         EXPECT_EQ(deck.Draw(), left) << seed;
         EXPECT_EQ(deck.Draw(), -1);
     }
+    // A card chosen rather than drawn leaves the deck as a draw would, while it holds one.
+    Deck deck(1, 3);
+    EXPECT_TRUE(deck.Take(2));
+    EXPECT_FALSE(deck.Take(2) || deck.Take(3) || deck.Take(-1));
+    EXPECT_EQ(deck.Remaining() * 10 + deck.Count(2), 20);
 }
 
 TEST(Deck, ExhaustedKindFavoursItsNeighbours)

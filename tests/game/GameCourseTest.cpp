@@ -498,5 +498,71 @@ TEST_F(GameCourse, WhoIsPlayingByTheKeyboard)
     EXPECT_EQ(d.Chosen(), across);
 }
 
+// A practice game by addition at a steady pace, a card every 2 s: lets the first `misses`
+// winners go by, one at a time, and answers every other winner. Keeps each fact let go, the
+// remark after it, each fact back within six cards and judged correct ("7 + 8 = 15"), and the
+// winners of the first minute, either way round.
+struct PracticeRun {
+    std::vector<std::string> missed, remarks, cameBack, firstMinute;
+    static std::string Fact(int a, int b, int card)
+    {
+        return std::to_string(a - 1) + " + " + std::to_string(b - 1) + " = " + std::to_string(card - 1);
+    }
+    void Play(MainFrameWnd* wnd, size_t misses, int limit)
+    {
+        auto send = [&](UINT message, WPARAM w) { ::SendMessageA(wnd->m_hWnd, message, w, message == WM_KEYDOWN); };
+        int shown[2] = { wnd->Now().stacks[0].back().code, wnd->Now().stacks[1].back().code }, missedAt = -1;
+        send(WM_TIMER, MainFrameWnd::DealTimer);
+        for (int n = 0; n < limit && wnd->Now().running && (misses == 0 || cameBack.size() < misses); ++n) {
+            const MainFrameWnd::State now = wnd->Now();
+            const int card = now.stacks[(now.dealCount - 1) % 2].back().code;
+            const int showing[2] = { now.stacks[0].back().code, now.stacks[1].back().code };
+            const bool sum = now.winner && std::min({ card, shown[0], shown[1] }) != WildCard;
+            const std::string fact = Fact(shown[0], shown[1], card);
+            if (sum && n < 30) firstMinute.insert(firstMinute.end(), { fact, Fact(shown[1], shown[0], card) });
+            send(WM_TIMER, MainFrameWnd::RemarkTimer); // two seconds passed: the last remark is gone
+            TraceReader trace;
+            if (missedAt >= 0 && sum && (fact == missed.back() || Fact(shown[1], shown[0], card) == missed.back())) {
+                send(WM_KEYDOWN, VK_SPACE);
+                if (now.regularDeals - missedAt <= Practice::ComesBackWithin &&
+                    CountOf(trace.NewMessages(), "MainFrameWnd::DoGameClose CORRECT") == 1)
+                    cameBack.push_back(missed.back());
+                missedAt = -1;
+            } else if (missedAt < 0 && sum && missed.size() < misses) {
+                missed.push_back(fact);
+                send(WM_TIMER, MainFrameWnd::DealTimer);
+                remarks.push_back(wnd->Now().remarkText ? wnd->Now().remarkText : "");
+                missedAt = now.regularDeals;
+            } else {
+                send(now.winner ? WM_KEYDOWN : WM_TIMER, now.winner ? VK_SPACE : MainFrameWnd::DealTimer);
+            }
+            if (missedAt >= 0 && wnd->Now().regularDeals - missedAt > Practice::ComesBackWithin) return;
+            std::copy(std::begin(showing), std::end(showing), shown);
+        }
+    }
+};
+
+// Practice on: each of three winners let go comes back within six cards, is answered right, and
+// the remark after its miss was the fact; the next game, of a new program, brings them back in
+// its first minute from the log.
+TEST_F(GameCourse, PracticeBringsMissedFactsBackSoonAndInTheNextGame)
+{
+    wnd->GameSettings() = { OpAdd, 5, 17, PaceSteady, 1, 1 };
+    Start(21);
+    PracticeRun run, next;
+    run.Play(wnd, 3, 600);
+    ASSERT_EQ(run.missed.size(), 3u);
+    EXPECT_EQ(run.cameBack, run.missed) << "each came back within six cards and was answered right";
+    EXPECT_EQ(run.remarks, run.missed) << "the remark after each miss is the fact";
+    // The child leaves in the middle of the game.
+    wnd->DestroyWindow();
+    wnd = new MainFrameWnd;
+    wnd->GameSettings() = { OpAdd, 5, 17, PaceSteady, 1, 1 };
+    Start(22);
+    next.Play(wnd, 0, 30);
+    for (const std::string& fact : run.missed)
+        EXPECT_GE(std::count(next.firstMinute.begin(), next.firstMinute.end(), fact), 1) << fact;
+}
+
 } // namespace
 } // namespace game_testing

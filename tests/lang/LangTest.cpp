@@ -173,7 +173,7 @@ TEST_P(Language, EveryWindowInItsTextsWhole)
         EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
         ExpectLaidOut(d.m_hWnd, d.builder->choiceHeight);
         for (UINT id : { IDS_SETUP_OPERATION, IDS_SETUP_ADDITION, IDS_SETUP_DIVISION, IDS_SETUP_PACE, IDS_SETUP_SOUND,
-                         IDS_SETUP_PLAY_SOUNDS, IDS_CANCEL })
+                         IDS_SETUP_PLAY_SOUNDS, IDS_SETUP_PRACTICE, IDS_SETUP_PRACTICE_ON, IDS_CANCEL })
             EXPECT_NE(::FindWindowExA(d.m_hWnd, nullptr, nullptr, ProgramText(id)), nullptr) << ProgramText(id);
         // The longest list, Pace, dropped down: every choice whole, none scrolled out of sight.
         HWND pace = ::GetWindow(::FindWindowExA(d.m_hWnd, nullptr, "Static", ProgramText(IDS_SETUP_PACE)), GW_HWNDNEXT);

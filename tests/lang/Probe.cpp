@@ -191,7 +191,8 @@ int CheckNames(HWND dialog)
                          { IDS_SETUP_SIZE, "ComboBox", 0 },
                          { IDS_SETUP_HIGH, "ComboBox", 0 },
                          { IDS_SETUP_PACE, "ComboBox", 0 },
-                         { IDS_SETUP_SOUND, "Button", IDS_SETUP_PLAY_SOUNDS } };
+                         { IDS_SETUP_SOUND, "Button", IDS_SETUP_PLAY_SOUNDS },
+                         { IDS_SETUP_PRACTICE, "Button", IDS_SETUP_PRACTICE_ON } };
     int result = 0;
     const std::vector<Window> children = Children(dialog);
     for (const Row& row : rows) {
@@ -320,11 +321,13 @@ int main(int argc, char** argv)
                     IDS_SETUP_HIGH,
                     IDS_SETUP_PACE,
                     IDS_SETUP_SOUND,
+                    IDS_SETUP_PRACTICE,
                     IDS_SETUP_ADDITION,
                     IDS_SETUP_SUBTRACTION,
                     IDS_SETUP_MULTIPLICATION,
                     IDS_SETUP_DIVISION,
                     IDS_SETUP_PLAY_SOUNDS,
+                    IDS_SETUP_PRACTICE_ON,
                     IDS_OK,
                     IDS_CANCEL };
         else if (what == "help")

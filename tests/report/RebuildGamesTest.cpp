@@ -48,6 +48,7 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
     EXPECT_EQ(g.tally.wrong, 1u);
     EXPECT_EQ(r->total.dealt, 9u);
     EXPECT_EQ(r->unjudgedCards, 0u); // the last card had its judgement line
+    EXPECT_EQ(g.tally.cameBack, 0u); // 8 and 2 never showed again
 
     const struct {
         Operation op;
@@ -72,6 +73,18 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
     EXPECT_EQ(r->Pair(16, 5).seen, 0u);
     EXPECT_EQ(r->facts[Division][8][2].missed, 1u);
     EXPECT_EQ(r->facts[Multiplication][4][4].spotted, 1u);
+}
+
+// 7 + 8 let go, then 7 and 8 showing again three cards later, answered: back and then right.
+TEST(RebuildGames, AMissShowingAgainWithinSixCards)
+{
+    TestLog log;
+    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
+    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
+    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
+    log.Deal(8, 7, 15, true, "+"), log.Correct();
+    auto r = log.Read();
+    EXPECT_EQ(r->total.cameBack * 10 + r->total.thenRight, 11u);
 }
 
 TEST(RebuildGames, TheLastOperationBeforeTheVerdictMadeTheWinner)
