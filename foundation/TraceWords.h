@@ -36,6 +36,8 @@ constexpr const char* StackFormats[2] = { "Left  [ %2d ] = %s", "Right [ %2d ] =
 // Who plays the game that starts, when the class preset lists the players: the name, the rest of
 // the line, one line of text without control characters.
 constexpr const char* PlayerFormat = "%s player %s";
+// A game with practice on starts, after its player line; a game without practice has no such line.
+constexpr const char* PracticeFormat = "%s practice";
 
 // The fixed parts a reader looks for, as the formats above print them.
 constexpr const char* JudgeLead = " : ";
@@ -46,5 +48,6 @@ constexpr const char* OutcomeLead = " ";
 constexpr const char* StackLeads[2] = { "Left  [ ", "Right [ " };
 constexpr const char* StackPlaceEnd = " ] = ";
 constexpr const char* PlayerLead = " player ";
+constexpr const char* PracticeMark = " practice";
 
 } // namespace trace_words

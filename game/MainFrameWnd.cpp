@@ -150,7 +150,7 @@ void MainFrameWnd::OnAbout(CWnd*)
 
 void MainFrameWnd::DoGameStart(CWnd*)
 {
-    if (m_startTime != 0 || !ChoosePlayer()) return;
+    if (m_startTime != 0 || !OpenGame()) return;
     m_deck.Reset(m_settings.copies, m_settings.highestCard + 1);
     for (std::vector<DealtCard>& stack : m_stacks) stack.clear();
     m_regularDeals = 0;
@@ -434,15 +434,16 @@ void MainFrameWnd::OnDpiChanged(int dpi, const RECT* suggested)
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// Last in the file: trace lines name their source line, and a game without players writes the
-// lines it always wrote.
-bool MainFrameWnd::ChoosePlayer()
+// Last in the file: trace lines name their source line, and a game without players or practice
+// writes the lines it always wrote.
+bool MainFrameWnd::OpenGame()
 {
-    if (!m_players->Any()) return true;
-    {
+    if (m_players->Any()) {
         iModalCount::Scope modal(m_modals, m_hWnd);
         if (!m_players->Ask(this)) return false;
+        GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players->Current().c_str());
     }
-    GAME_TRACE(words::PlayerFormat, words::DoGameStart, m_players->Current().c_str());
+    // The report tells practice games from shuffled ones by this line.
+    if (m_settings.practice) GAME_TRACE(words::PracticeFormat, words::DoGameStart);
     return true;
 }

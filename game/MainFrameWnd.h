@@ -167,8 +167,8 @@ private:
     }
     void ShowButtons(bool show);
     // With a list of players, asks who plays and names the player in the log; false when the
-    // child went back. Without one, true at once.
-    bool ChoosePlayer();
+    // child went back. Then marks a practice game in the log.
+    bool OpenGame();
     // The whole scene at once, on the window.
     void RedrawScene()
     {

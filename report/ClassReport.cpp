@@ -150,6 +150,8 @@ void ClassReport::WritePage(std::istream& sections, std::ostream& out) const
         << t.dealt << "</th><th>" << Percent(t.correct, t.winners) << "</th><th>"
         << Percent(t.wrong, t.dealt - t.winners) << "</th><th></th><th></th><th></th></tr>\n</table>\n";
     out << "<p class=\"note\">" << PageText(IDS_REPORT_CLASS_NOTE) << "</p>\n";
+    out << "<h2>" << PageText(IDS_REPORT_COME_BACK) << "</h2>\n";
+    WriteComeBackTable(c, out);
 
     out << "<div class=\"cols\">\n<div>\n<h2>" << PageText(IDS_REPORT_CLASS_MISSED) << "</h2>\n";
     WriteMissedTable(c, 10, out);

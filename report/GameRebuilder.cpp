@@ -89,8 +89,10 @@ void GameRebuilder::Event(const TraceEvent& e)
     case TraceKind::Judgement: OnJudgement(e.outcome); break;
     case TraceKind::StackCard: OnStackCard(e); break;
     case TraceKind::Player:
+    case TraceKind::Practice:
         // Start was pressed: a game left running was broken off, a card after "Game over!" was its last.
         Finish();
+        m_practiceNext = e.kind == TraceKind::Practice;
         break;
     case TraceKind::Foreign: break;
     }
@@ -192,6 +194,8 @@ void GameRebuilder::StartGame(const Deal& first)
     m_afterOver = false;
     m_game = GameSummary();
     m_game.number = ++m_record.games;
+    m_game.practice = m_practiceNext;
+    m_practiceNext = false;
     m_game.firstLine = first.line;
     m_game.flag = StartFlag;
     m_misses.clear();
@@ -231,6 +235,7 @@ void GameRebuilder::Judge(bool judged, Outcome outcome)
             if (!w) continue;
             ++w->seen;
             ++(spotted ? w->spotted : w->missed);
+            w->spottedSinceMiss = spotted ? w->spottedSinceMiss + 1 : 0;
         }
         ++(spotted ? t.correct : t.missed);
         m_game.flag = FlagAfter(m_game.flag, spotted ? Correct : Missed);
@@ -272,6 +277,10 @@ void GameRebuilder::EndGame(bool over)
     m_game.over = over;
     if (over) ++m_record.gamesOver;
     m_record.total.Add(m_game.tally);
+    if (m_game.practice) {
+        ++m_record.practiceGames;
+        m_record.practice.Add(m_game.tally);
+    }
     if (m_game.number <= TrendGames) m_record.firstGames[m_game.number - 1] = m_game.tally;
     m_record.recentGames.push_back(m_game);
     if (m_record.recentGames.size() > KeptGames) m_record.recentGames.pop_front();

@@ -69,6 +69,8 @@ private:
     };
     std::vector<Miss> m_misses;
 
+    // A practice line was read: the game that starts next has practice on.
+    bool m_practiceNext = false;
     // After a game over: the next deal is either the game's last card or a new game's first.
     bool m_afterOver = false;
     bool m_provisional = false;

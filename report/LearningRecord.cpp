@@ -27,6 +27,8 @@ void LearningRecord::AddCounts(const LearningRecord& other)
     afterGameOver += other.afterGameOver;
     refillsOutside += other.refillsOutside;
     total.Add(other.total);
+    practiceGames += other.practiceGames;
+    practice.Add(other.practice);
     const auto add = [](WinnerTally& to, const WinnerTally& from) {
         to.seen += from.seen;
         to.spotted += from.spotted;
@@ -38,6 +40,13 @@ void LearningRecord::AddCounts(const LearningRecord& other)
             add(pairs[a][b], other.pairs[a][b]);
             for (int op = 0; op < ArithmeticOperations; ++op) add(facts[op][a][b], other.facts[op][a][b]);
         }
+}
+
+bool LearningRecord::PairLearned(int a, int b) const
+{
+    for (int op = 0; op < ArithmeticOperations; ++op)
+        if ((a >= b ? facts[op][a][b] : facts[op][b][a]).Learned()) return true;
+    return false;
 }
 
 Trend TrendOf(const LearningRecord& record)

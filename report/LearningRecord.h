@@ -26,6 +26,7 @@ struct Tally {
 
 struct GameSummary {
     uint64_t number = 0; // 1 for the first game of the log
+    bool practice = false; // the log marks it as played with practice on
     uint64_t firstLine = 0; // line of the log where its first regular deal is
     Tally tally;
     bool over = false; // ended with the flag below the staff; false when the log breaks off
@@ -36,6 +37,10 @@ struct WinnerTally {
     uint64_t seen = 0;
     uint64_t spotted = 0;
     uint64_t missed = 0;
+    // Spotted in a row since the last miss: a fact missed, then right twice in a row, is learned.
+    // One child's own; a class's tallies leave it at 0.
+    uint64_t spottedSinceMiss = 0;
+    bool Learned() const { return missed > 0 && spottedSinceMiss >= 2; }
 };
 
 const int ValueCount = HighestValue + 1;
@@ -54,6 +59,9 @@ struct LearningRecord {
     uint64_t afterGameOver = 0; // the one card dealt after "Game over!", never judged
     uint64_t refillsOutside = 0; // refills with no game running
     Tally total;
+    // The games played with practice on, and what they add up to; the rest were shuffled.
+    uint64_t practiceGames = 0;
+    Tally practice;
     std::deque<GameSummary> recentGames; // the last KeptGames games, oldest first
     Tally firstGames[TrendGames]; // the first games, kept for the trend once they are gone
     WinnerTally byOperation[OperationCount];
@@ -63,6 +71,8 @@ struct LearningRecord {
     WinnerTally facts[ArithmeticOperations][ValueCount][ValueCount];
 
     const WinnerTally& Pair(int a, int b) const { return a >= b ? pairs[a][b] : pairs[b][a]; }
+    // A fact of the pair, by any operation, is learned.
+    bool PairLearned(int a, int b) const;
     // Adds the counts of another log, for a class: totals, operations, pairs and facts, not its games.
     void AddCounts(const LearningRecord& other);
 };

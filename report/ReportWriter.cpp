@@ -1,6 +1,7 @@
 #include "ReportWriter.h"
 #include "PageText.h"
 #include "ProgressChart.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -112,6 +113,21 @@ void TallyCells(const Tally& t, std::ostream& out)
         << "</td><td>" << t.wrong << "</td><td>" << Percent(t.correct, t.winners) << "</td>";
 }
 
+// The facts of a pair that are learned, written out; "-" for none.
+std::string LearnedFacts(const LearningRecord& record, int a, int b)
+{
+    std::string text;
+    for (int op = Addition; op < ArithmeticOperations; ++op) {
+        FactTally f;
+        f.operation = static_cast<Operation>(op);
+        f.larger = std::max(a, b);
+        f.smaller = std::min(a, b);
+        if (!record.facts[op][f.larger][f.smaller].Learned()) continue;
+        text += (text.empty() ? "" : ", ") + FactText(f, true);
+    }
+    return text.empty() ? "-" : text;
+}
+
 } // namespace
 
 void WriteFactGrid(const LearningRecord& record, std::ostream& out)
@@ -120,9 +136,15 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
     const int margin = 44;
     const int size = margin + cell * ValueCount;
     const int legendTop = size + 16;
+    const int height = legendTop + 70;
+    // A learned pair wears a black corner edged in white: a shape, seen on every colour.
+    const auto learnedMark = [&](int x, int y) {
+        out << "<path d=\"M" << x << " " << y << "h10L" << x << " " << y + 10
+            << "z\" fill=\"#000\" stroke=\"#fff\" stroke-width=\"1\"/>";
+    };
     // A screen reader reads the table after the picture, which it leaves out.
-    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size + 10 << "\" height=\"" << legendTop + 44
-        << "\" viewBox=\"0 0 " << size + 10 << " " << legendTop + 44 << "\" aria-hidden=\"true\">\n";
+    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size + 10 << "\" height=\"" << height
+        << "\" viewBox=\"0 0 " << size + 10 << " " << height << "\" aria-hidden=\"true\">\n";
     out << "<text x=\"" << margin + cell * ValueCount / 2 << "\" y=\"12\" class=\"axis\">"
         << PageText(IDS_REPORT_GRID_ONE_CARD) << "</text>\n";
     out << "<text x=\"12\" y=\"" << margin + cell * ValueCount / 2 << "\" class=\"axis\" transform=\"rotate(-90 12 "
@@ -139,16 +161,22 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
             const int x = margin + col * cell;
             const int y = margin + row * cell;
             const double share = t.seen ? static_cast<double>(t.spotted) / static_cast<double>(t.seen) : 1.0;
+            const bool learned = record.PairLearned(col, row);
             out << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << cell - 1 << "\" height=\"" << cell - 1
                 << "\" " << (t.seen ? "fill=\"" + ShareColour(share) + "\"" : std::string("class=\"none\""))
                 << "><title>"
                 << (t.seen ? Fill(PageText(IDS_REPORT_GRID_PAIR_SPOTTED), col, row, t.spotted, t.seen)
                            : Fill(PageText(IDS_REPORT_GRID_PAIR_NONE), col, row))
+                << (learned ? " (" + PageText(IDS_REPORT_COL_LEARNED) + ": " + LearnedFacts(record, col, row) + ")" : "")
                 << "</title></rect>";
             if (t.seen)
                 out << "<text x=\"" << x + cell / 2 << "\" y=\"" << y + cell / 2 + 4 << "\" class=\"count\" fill=\""
                     << NumberColourOn(ShareColour(share)) << "\">" << t.seen << "</text>";
             out << "\n";
+            if (learned) {
+                learnedMark(x + 1, y + 1);
+                out << "\n";
+            }
         }
     // Legend: the share of winners spotted, and the colour of a pair with none.
     const double shares[5] = { 0, 0.25, 0.5, 0.75, 1 };
@@ -161,13 +189,18 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
     out << "<rect x=\"" << margin + 320 << "\" y=\"" << legendTop << "\" width=\"56\" height=\"14\" class=\"none\"/>"
         << "<text x=\"" << margin + 348 << "\" y=\"" << legendTop + 28 << "\" class=\"label\">"
         << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</text>\n";
+    out << "<rect x=\"" << margin << "\" y=\"" << legendTop + 40 << "\" width=\"56\" height=\"14\" fill=\""
+        << ShareColour(1) << "\"/>\n";
+    learnedMark(margin + 1, legendTop + 41);
+    out << "<text x=\"" << margin + 64 << "\" y=\"" << legendTop + 52 << "\" class=\"label\" style=\"text-anchor:start\">"
+        << PageText(IDS_REPORT_GRID_LEARNED) << "</text>\n";
     out << "</svg>\n";
 
     // The same numbers for a screen reader: one row per pair that had winners, each pair once
     // (the grid shows it both ways round).
     out << "<table class=\"sr\">\n<caption>" << PageText(IDS_REPORT_FACT_GRID) << "</caption>\n<thead><tr>";
     for (uint32_t id : { IDS_REPORT_GRID_ONE_CARD, IDS_REPORT_GRID_OTHER_CARD, IDS_REPORT_COL_WINNERS_SEEN,
-                         IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_SHARE_SPOTTED })
+                         IDS_REPORT_COL_SPOTTED, IDS_REPORT_COL_SHARE_SPOTTED, IDS_REPORT_COL_LEARNED })
         out << "<th scope=\"col\">" << PageText(id) << "</th>";
     out << "</tr></thead>\n";
     bool any = false;
@@ -177,9 +210,10 @@ void WriteFactGrid(const LearningRecord& record, std::ostream& out)
             if (!t.seen) continue;
             any = true;
             out << "<tr><td>" << col << "</td><td>" << row << "</td><td>" << t.seen << "</td><td>" << t.spotted
-                << "</td><td>" << Percent(t.spotted, t.seen) << "</td></tr>\n";
+                << "</td><td>" << Percent(t.spotted, t.seen) << "</td><td>" << LearnedFacts(record, col, row)
+                << "</td></tr>\n";
         }
-    if (!any) out << "<tr><td colspan=\"5\">" << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</td></tr>\n";
+    if (!any) out << "<tr><td colspan=\"6\">" << PageText(IDS_REPORT_GRID_NO_WINNERS) << "</td></tr>\n";
     out << "</table>\n";
 }
 
@@ -266,6 +300,24 @@ void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& 
     out << "</table>\n<p class=\"note\">" << PageText(IDS_REPORT_LARGER_CARD_NOTE) << "</p>\n";
 }
 
+void WriteComeBackTable(const LearningRecord& record, std::ostream& out)
+{
+    const Tally& p = record.practice;
+    const Tally& t = record.total;
+    out << "<table>\n<thead><tr><th class=\"name\"></th><th scope=\"col\">" << PageText(IDS_REPORT_COL_PRACTICE_GAMES)
+        << "</th><th scope=\"col\">" << PageText(IDS_REPORT_COL_SHUFFLED_GAMES) << "</th></tr></thead>\n";
+    const struct {
+        uint32_t name;
+        uint64_t practice, all;
+    } rows[] = { { IDS_REPORT_COL_GAMES, record.practiceGames, record.games },
+                 { IDS_REPORT_TILE_CAME_BACK, p.cameBack, t.cameBack },
+                 { IDS_REPORT_TILE_THEN_RIGHT, p.thenRight, t.thenRight } };
+    for (const auto& r : rows)
+        out << "<tr><th scope=\"row\" class=\"name\">" << PageText(r.name) << "</th><td>" << r.practice << "</td><td>"
+            << r.all - r.practice << "</td></tr>\n";
+    out << "</table>\n";
+}
+
 void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out)
 {
     const char* h = inClass ? "h3" : "h2";
@@ -286,14 +338,14 @@ void WriteLogSection(const LearningRecord& record, const std::string& logPath, b
         { IDS_REPORT_TILE_WRONG, Number(t.wrong) },
         { IDS_REPORT_TILE_SPOTTED, Percent(t.correct, t.winners) },
         { IDS_REPORT_TILE_OTHERS, Percent(t.wrong, t.dealt - t.winners) },
-        { IDS_REPORT_TILE_CAME_BACK, Number(t.cameBack) },
-        { IDS_REPORT_TILE_THEN_RIGHT, Number(t.thenRight) },
     };
     for (const auto& tile : tiles)
         out << "<div class=\"tile\"><b>" << tile.value << "</b>" << PageText(tile.name) << "</div>\n";
     out << "</div>\n";
     if (!inClass) out << "<p class=\"note\">" << PageText(IDS_REPORT_WINNER_NOTE) << "</p>\n";
     if (record.games == 0) out << "<p><b>" << PageText(IDS_REPORT_NO_GAMES) << "</b></p>\n";
+    heading(IDS_REPORT_COME_BACK);
+    WriteComeBackTable(record, out);
 
     heading(IDS_REPORT_GAME_TO_GAME);
     WriteProgressChart(record, out);

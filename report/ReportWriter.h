@@ -27,6 +27,8 @@ void WritePageEnd(std::ostream& out);
 void WriteReadNote(const LearningRecord& record, const std::string& logPath, std::ostream& out);
 void WriteFactGrid(const LearningRecord& record, std::ostream& out);
 void WriteMissedTable(const LearningRecord& record, size_t count, std::ostream& out);
+// Missed sums back within six cards and then answered right, practice games beside shuffled ones.
+void WriteComeBackTable(const LearningRecord& record, std::ostream& out);
 // Everything the page of one log shows below its title; in a class page under a smaller heading.
 void WriteLogSection(const LearningRecord& record, const std::string& logPath, bool inClass, std::ostream& out);
 

@@ -181,6 +181,10 @@ bool ParseMessage(const char* text, size_t length, TraceEvent& e)
         }
         return false;
     }
+    if (Lead(c, words::DoGameStart, words::PracticeMark) && c.AtEnd()) {
+        e.kind = TraceKind::Practice;
+        return true;
+    }
     if (Lead(c, words::DoGameStart, words::PlayerLead)) {
         if (c.AtEnd()) return false;
         e.kind = TraceKind::Player;

@@ -16,6 +16,7 @@ enum class TraceKind {
     Judgement, // the outcome of the card last dealt
     StackCard, // one card of a stack, listed when the deck is refilled
     Player, // a game starts, played by the child named
+    Practice, // the game that starts has practice on
 };
 
 struct TraceEvent {

@@ -75,16 +75,41 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
     EXPECT_EQ(r->facts[Multiplication][4][4].spotted, 1u);
 }
 
-// 7 + 8 let go, then 7 and 8 showing again three cards later, answered: back and then right.
-TEST(RebuildGames, AMissShowingAgainWithinSixCards)
+// A practice game: 7 + 8 let go, then 7 and 8 showing again three cards later, answered: back and
+// then right; right once more, it is learned. Then a shuffled game where 3 + 2 comes back, missed.
+TEST(RebuildGames, AMissShowingAgainWithinSixCardsInPracticeAndShuffledGames)
 {
     TestLog log;
+    log.Line(std::string(trace_words::DoGameStart) + trace_words::PracticeMark);
     log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
     log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
     log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
-    log.Deal(8, 7, 15, true, "+"), log.Correct();
+    log.Deal(8, 7, 15, true, "+"), log.Correct(); // 8 | 15
+    log.Deal(8, 15, 7, true, "+-"), log.Correct(); // 7 | 15
+    log.Deal(7, 15, 8, true, "+-"), log.Correct(); // 7 | 8
+    log.Deal(7, 8, 15, true, "+"), log.Correct();
+    log.Line(std::string(trace_words::DoGameStart) + trace_words::PlayerLead + "Ann");
+    log.Deal(2, 3, 5, true, "+"), log.Missed(); // 5 | 3
+    log.Deal(5, 3, 2, true, "+-"), log.Missed(); // 5 | 2
+    log.Deal(5, 2, 3, true, "+-"), log.Correct(); // 3 | 2
+    log.Deal(3, 2, 5, true, "+"), log.Missed();
     auto r = log.Read();
-    EXPECT_EQ(r->total.cameBack * 10 + r->total.thenRight, 11u);
+    ASSERT_EQ(r->games, 2u);
+    EXPECT_EQ(r->strayLines + r->foreignLines, 0u);
+    EXPECT_TRUE(r->recentGames[0].practice);
+    EXPECT_FALSE(r->recentGames[1].practice);
+    EXPECT_EQ(r->practiceGames, 1u);
+    EXPECT_EQ(r->practice.cameBack * 10 + r->practice.thenRight, 11u);
+    EXPECT_EQ(r->total.cameBack * 10 + r->total.thenRight, 21u);
+    EXPECT_TRUE(r->facts[Addition][8][7].Learned());
+    EXPECT_TRUE(r->PairLearned(7, 8));
+    EXPECT_FALSE(r->facts[Addition][3][2].Learned()); // missed both times
+    EXPECT_FALSE(r->facts[Subtraction][15][8].Learned()); // right twice, never missed
+    // A class adds the counts, not whether each child learned a fact.
+    LearningRecord group;
+    group.AddCounts(*r);
+    EXPECT_EQ(group.practice.cameBack + group.practiceGames, 2u);
+    EXPECT_FALSE(group.PairLearned(7, 8));
 }
 
 TEST(RebuildGames, TheLastOperationBeforeTheVerdictMadeTheWinner)

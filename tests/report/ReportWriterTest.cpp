@@ -170,11 +170,36 @@ TEST(ReportWriter, NumbersAndLinesStandOutAndAreReadAsTables)
     EXPECT_EQ(CountOf(page, "<svg"), CountOf(page, "aria-hidden=\"true\""));
     EXPECT_EQ(CountOf(page, "<table class=\"sr\">"), 2u);
     EXPECT_NE(page.find("<caption>Fact grid</caption>"), std::string::npos);
-    EXPECT_NE(page.find("<tr><td>3</td><td>1</td><td>10</td><td>3</td><td>30%</td></tr>"), std::string::npos)
+    EXPECT_NE(page.find("<tr><td>3</td><td>1</td><td>10</td><td>3</td><td>30%</td><td>-</td></tr>"), std::string::npos)
         << "the pair 3 and 1, once";
     EXPECT_EQ(CountOf(page, "<td>10</td><td>3</td><td>30%</td>"), 1u);
     EXPECT_NE(page.find("<caption>Progress from game to game</caption>"), std::string::npos);
     EXPECT_EQ(CountOf(page, "<tr><th scope=\"row\">"), r->recentGames.size());
+}
+
+// Practice games beside shuffled ones; a fact missed, then right twice in a row, is marked learned
+// by a shape on its squares and in words for a screen reader.
+TEST(ReportWriter, PracticeBesideShuffledAndLearnedFacts)
+{
+    TestLog log;
+    log.Line(std::string(trace_words::DoGameStart) + trace_words::PracticeMark);
+    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
+    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
+    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
+    log.Deal(8, 7, 15, true, "+"), log.Correct(); // 8 | 15
+    log.Deal(8, 15, 7, true, "+-"), log.Correct(); // 7 | 15
+    log.Deal(7, 15, 8, true, "+-"), log.Correct(); // 7 | 8
+    log.Deal(7, 8, 15, true, "+"), log.Correct();
+    auto r = log.Read();
+    const std::string page = PageOf(*r);
+    for (const char* row : { ">games</th><td>1</td><td>0</td>", ">missed sums back within six cards</th><td>1</td><td>0</td>",
+                             ">of them then answered right</th><td>1</td><td>0</td>" })
+        EXPECT_NE(page.find(row), std::string::npos) << row;
+    EXPECT_NE(page.find("<th scope=\"col\">practice games</th><th scope=\"col\">shuffled games</th>"), std::string::npos);
+    EXPECT_NE(page.find("<title>7 and 8: 2 of 3 winners spotted (learned: 8 + 7 = 15)</title>"), std::string::npos);
+    EXPECT_NE(page.find("<td>3</td><td>2</td><td>67%</td><td>8 + 7 = 15</td></tr>"), std::string::npos);
+    EXPECT_EQ(CountOf(page, "<path d="), 3u) << "both ways round, and the legend's";
+    EXPECT_NE(page.find("learned: missed, then right twice in a row</text>"), std::string::npos);
 }
 
 TEST(ReportWriter, SummaryGivesTheTotals)

@@ -54,6 +54,9 @@ TEST(TraceWords, TheReaderReadsEveryLineTheGameWrites)
     e = Read(words::PlayerFormat, words::DoGameStart, "Ann <b> \xE9");
     EXPECT_EQ(e.kind, TraceKind::Player);
     EXPECT_EQ(e.player, "Ann <b> \xE9");
+    EXPECT_EQ(Read(words::PracticeFormat, words::DoGameStart).kind, TraceKind::Practice);
+    const std::string more = std::string("x [1] => ") + words::DoGameStart + words::PracticeMark + "!";
+    EXPECT_FALSE(ParseTraceLine(more.data(), more.size(), e));
     for (int side = 0; side < 2; ++side) {
         e = Read(words::StackFormats[side], 12, "KAZ");
         EXPECT_EQ(e.kind, TraceKind::StackCard);
