@@ -3,6 +3,7 @@
 #include "GameClock.h"
 #include "CFrameWnd.h"
 #include "MainFrameWnd.h"
+#include "Outcomes.h"
 #include "Setup.h"
 #include "Trace.h"
 #include "iCollectionDialog.h"
@@ -433,6 +434,96 @@ void BenchSetupLayouts()
     frame->DestroyWindow();
 }
 
+// The start of a game with practice on (Start pressed, the last games' misses read from the
+// log's end) beside a log of 4 GiB, beside the same games alone and beside none: the game reads
+// only the last megabyte, so the size costs nothing. One run, alternated, and the ratios.
+void BenchPracticeStart()
+{
+    // The log the bench found is put back after. The big log ends in real games with misses;
+    // the rest is a sparse gap.
+    const std::string found = std::string(tracePath) + ".found";
+    ::MoveFileExA(tracePath, found.c_str(), MOVEFILE_REPLACE_EXISTING);
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        MainFrameWnd* wnd = NewGame(5, 16, OpAdd, seed);
+        // Winners let go while the flag can take it: no game over, whose box would wait for a click.
+        for (int n = 0; n < 400 && wnd->Now().running; ++n) {
+            const MainFrameWnd::State now = wnd->Now();
+            if (now.winner && GameOver(FlagAfter(now.flag, Missed)))
+                Space(wnd);
+            else
+                Tick(wnd);
+        }
+        wnd->DestroyWindow();
+    }
+    std::string games, tail;
+    if (FILE* in = std::fopen(tracePath, "rb")) {
+        char buffer[65536];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) games.append(buffer, n);
+        std::fclose(in);
+    }
+    // More than the megabyte the game reads, all of it lines.
+    while (!games.empty() && tail.size() < (3u << 19)) tail += games;
+    const std::string kept = std::string(tracePath) + ".4GiB";
+    HANDLE file = ::CreateFileA(kept.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER at;
+    at.QuadPart = (4LL << 30) - static_cast<LONGLONG>(tail.size());
+    DWORD written = 0;
+    const bool made = file != INVALID_HANDLE_VALUE && ::SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+        ::SetEndOfFile(file) && ::WriteFile(file, tail.data(), static_cast<DWORD>(tail.size()), &written, nullptr) &&
+        written == tail.size();
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    if (!made || tail.empty()) {
+        std::fprintf(stderr, "could not write a log of 4 GiB\n");
+        ::DeleteFileA(kept.c_str());
+        ::DeleteFileA(tracePath);
+        ::MoveFileA(found.c_str(), tracePath);
+        ++failures;
+        return;
+    }
+    const std::string small = std::string(tracePath) + ".small";
+    if (FILE* out = std::fopen(small.c_str(), "wb")) {
+        std::fwrite(tail.data(), 1, tail.size(), out);
+        std::fclose(out);
+    }
+    // No log, the same games alone, and the same games at the end of 4 GiB.
+    std::vector<double> samples[3];
+    const std::string* logs[3] = { nullptr, &small, &kept };
+    for (int n = 0; n < 2 + 20; ++n)
+        for (int k = 0; k < 3; ++k) {
+            ::DeleteFileA(tracePath);
+            if (logs[k]) ::MoveFileA(logs[k]->c_str(), tracePath);
+            auto* wnd = new MainFrameWnd;
+            wnd->ShowWindow(SW_SHOW);
+            ::UpdateWindow(wnd->m_hWnd);
+            wnd->GameSettings().practice = 1;
+            std::srand(7);
+            const double t0 = Clock();
+            wnd->DoGameStart(nullptr);
+            const double t1 = Clock();
+            wnd->DestroyWindow();
+            Pump(nullptr);
+            if (logs[k]) ::MoveFileA(tracePath, logs[k]->c_str());
+            if (n >= 2) samples[k].push_back(t1 - t0);
+        }
+    ::DeleteFileA(kept.c_str());
+    ::DeleteFileA(small.c_str());
+    ::DeleteFileA(tracePath);
+    ::MoveFileA(found.c_str(), tracePath);
+    const Stats a = Summarise(samples[0]), m = Summarise(samples[1]), b = Summarise(samples[2]);
+    Row("game start with practice, no log", a, 0, "—");
+    char text[96];
+    std::snprintf(text, sizeof text, "game start with practice, a log of %.1f MB", static_cast<double>(tail.size()) / 1e6);
+    Row(text, m, 0, "—");
+    // A start a player cannot tell from one without a log: within a frame of it.
+    const double budget = a.median + FrameMs;
+    char budgetText[64];
+    std::snprintf(budgetText, sizeof budgetText, "no log + 16.7 ms: %.3f ms", budget);
+    std::printf("| game start with practice, a log of 4 GiB | %zu | %.3f | %.3f | %s | %.2f × no log, %.2f × %.1f MB |\n",
+                b.runs, b.median, b.p99, budgetText, b.median / a.median, b.median / m.median,
+                static_cast<double>(tail.size()) / 1e6);
+    if (b.median > budget) ++failures;
+}
+
 // Lines of "in-program-ms process-ms" written by tools/bench.sh from the start-up probe.
 void StartupRows(const char* path)
 {
@@ -459,9 +550,11 @@ void StartupRows(const char* path)
 int main(int argc, char** argv)
 {
     const char* startup = nullptr;
+    bool practiceOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--noop") == 0) return 0; // the bare cost of a Wine process
         if (std::strcmp(argv[i], "--startup") == 0 && i + 1 < argc) startup = argv[++i];
+        if (std::strcmp(argv[i], "--practice-only") == 0) practiceOnly = true;
     }
     // What the entry point sets up before the game window exists.
     INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_WIN95_CLASSES };
@@ -472,6 +565,7 @@ int main(int argc, char** argv)
     std::printf("| measurement | runs | median ms | p99 ms | budget | median / p99 of budget |\n");
     std::printf("|---|---:|---:|---:|---|---|\n");
     std::fflush(stdout);
+    if (!practiceOnly) {
     BenchDealStep();
     std::fflush(stdout);
     BenchDealStepUntraced();
@@ -483,6 +577,9 @@ int main(int argc, char** argv)
     BenchTrace();
     std::fflush(stdout);
     BenchSetupLayouts();
+    std::fflush(stdout);
+    }
+    BenchPracticeStart();
     if (startup) StartupRows(startup);
     GameClock = &::time;
     ::OleUninitialize();
