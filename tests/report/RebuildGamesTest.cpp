@@ -79,15 +79,7 @@ TEST(RebuildGames, OneGameWithAWinnerByEachOperation)
 // then right; right once more, it is learned. Then a shuffled game where 3 + 2 comes back, missed.
 TEST(RebuildGames, AMissShowingAgainWithinSixCardsInPracticeAndShuffledGames)
 {
-    TestLog log;
-    log.Line(std::string(trace_words::DoGameStart) + trace_words::PracticeMark);
-    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
-    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
-    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
-    log.Deal(8, 7, 15, true, "+"), log.Correct(); // 8 | 15
-    log.Deal(8, 15, 7, true, "+-"), log.Correct(); // 7 | 15
-    log.Deal(7, 15, 8, true, "+-"), log.Correct(); // 7 | 8
-    log.Deal(7, 8, 15, true, "+"), log.Correct();
+    TestLog log = PracticeGameLearningSevenPlusEight();
     log.Line(std::string(trace_words::DoGameStart) + trace_words::PlayerLead + "Ann");
     log.Deal(2, 3, 5, true, "+"), log.Missed(); // 5 | 3
     log.Deal(5, 3, 2, true, "+-"), log.Missed(); // 5 | 2

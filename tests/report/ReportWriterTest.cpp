@@ -181,15 +181,7 @@ TEST(ReportWriter, NumbersAndLinesStandOutAndAreReadAsTables)
 // by a shape on its squares and in words for a screen reader.
 TEST(ReportWriter, PracticeBesideShuffledAndLearnedFacts)
 {
-    TestLog log;
-    log.Line(std::string(trace_words::DoGameStart) + trace_words::PracticeMark);
-    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
-    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
-    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
-    log.Deal(8, 7, 15, true, "+"), log.Correct(); // 8 | 15
-    log.Deal(8, 15, 7, true, "+-"), log.Correct(); // 7 | 15
-    log.Deal(7, 15, 8, true, "+-"), log.Correct(); // 7 | 8
-    log.Deal(7, 8, 15, true, "+"), log.Correct();
+    TestLog log = PracticeGameLearningSevenPlusEight();
     auto r = log.Read();
     const std::string page = PageOf(*r);
     for (const char* row : { ">games</th><td>1</td><td>0</td>", ">missed sums back within six cards</th><td>1</td><td>0</td>",

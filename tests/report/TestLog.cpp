@@ -87,4 +87,18 @@ std::unique_ptr<report::LearningRecord> TestLog::Read() const
     return record;
 }
 
+TestLog PracticeGameLearningSevenPlusEight()
+{
+    TestLog log;
+    log.Line(std::string(trace_words::DoGameStart) + trace_words::PracticeMark);
+    log.Deal(7, 8, 15, true, "+"), log.Missed(); // 15 | 8
+    log.Deal(15, 8, 7, true, "+-"), log.Correct(); // 15 | 7
+    log.Deal(15, 7, 8, true, "+-"), log.Correct(); // 8 | 7
+    log.Deal(8, 7, 15, true, "+"), log.Correct(); // 8 | 15
+    log.Deal(8, 15, 7, true, "+-"), log.Correct(); // 7 | 15
+    log.Deal(7, 15, 8, true, "+-"), log.Correct(); // 7 | 8
+    log.Deal(7, 8, 15, true, "+"), log.Correct();
+    return log;
+}
+
 } // namespace report_testing

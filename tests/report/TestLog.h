@@ -39,6 +39,9 @@ private:
     int m_lineNo = 100;
 };
 
+// A practice game: 7 + 8 let go, back three cards later and answered, then answered again.
+TestLog PracticeGameLearningSevenPlusEight();
+
 std::string CardName(int value);
 std::string TempPath(const std::string& name);
 
